@@ -1,0 +1,68 @@
+#pragma once
+
+#include "game/catalogue.h"
+#include "game/pile.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <array>
+
+class QStatusBar;
+class QTimer;
+class TImage;
+class TLCD99;
+class TMGCheckbox;
+
+// The main window: the display panel, the three switches, the bookcase with the pile at its foot and the
+// status bar. Its controls and operations are public, as on a form, so that tests can drive them.
+class TfrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget *parent = nullptr);
+
+    // Painting order is creation order: the bookcase lowest, then the standing books, then the lying ones.
+    TImage *Image1; // the display panel
+    TImage *Image2; // the bookcase
+    TLCD99 *lcdValue;
+    TLCD99 *lcdScore;
+    TMGCheckbox *chkTestament;
+    TMGCheckbox *chkHints;
+    TMGCheckbox *chkGO;
+    std::array<TImage *, OTBookCount> imgOTShelf;
+    std::array<TImage *, NTBookCount> imgNTShelf;
+    std::array<TImage *, OTBookCount> imgOTBook;
+    std::array<TImage *, NTBookCount> imgNTBook;
+    QStatusBar *stbHints;
+    QTimer *timValue;
+
+    // Entry i of every list is the picture of the book with tag i + 1.
+    QList<TImage *> OTShelfList;
+    QList<TImage *> OTBookList;
+    QList<TImage *> NTShelfList;
+    QList<TImage *> NTBookList;
+
+    PileRecord PileCells;
+    int NewOTScore = 0;
+    int NewNTScore = 0;
+
+    void FormCreate();
+    void FormShow();
+    void BooksInPlace();
+    void chkTestamentClick();
+
+    // The testament the switch shows now; every operation reads it afresh.
+    Testament chosenTestament() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createPanel();
+    void createBooks();
+    void centreOnScreen();
+
+    bool m_shown = false;
+};

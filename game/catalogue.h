@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// The books of both testaments in canonical order. A book's tag is its 1-based position; the names exist only
+// to be lettered onto the book pictures, the game itself never looks at them.
+enum class Testament { Old, New };
+
+constexpr int OTBookCount = 39;
+constexpr int NTBookCount = 27;
+
+constexpr std::array<std::string_view, OTBookCount> OTBookNames {
+    "Genesis", "Exodus", "Leviticus", "Numbers", "Deuteronomy", "Joshua", "Judges", "Ruth", "I Samuel", "II Samuel",
+    "I Kings", "II Kings", "I Chronicles", "II Chronicles", "Ezra", "Nehemiah", "Esther", "Job", "Psalms",
+    "Proverbs", "Ecclesiastes", "Song of Solomon", "Isaiah", "Jeremiah", "Lamentations", "Ezekiel", "Daniel",
+    "Hosea", "Joel", "Amos", "Obadiah", "Jonah", "Micah", "Nahum", "Habakkuk", "Zephaniah", "Haggai", "Zechariah",
+    "Malachi",
+};
+
+constexpr std::array<std::string_view, NTBookCount> NTBookNames {
+    "Matthew", "Mark", "Luke", "John", "Acts", "Romans", "I Corinthians", "II Corinthians", "Galatians",
+    "Ephesians", "Philippians", "Colossians", "I Thessalonians", "II Thessalonians", "I Timothy", "II Timothy",
+    "Titus", "Philemon", "Hebrews", "James", "I Peter", "II Peter", "I John", "II John", "III John", "Jude",
+    "Revelation",
+};
+
+constexpr int bookCount(Testament testament)
+{
+    return testament == Testament::New ? NTBookCount : OTBookCount;
+}
+
+// The name of the book with the given tag (1-based); empty for a tag outside the testament.
+std::string_view bookName(Testament testament, int tag);
