@@ -1,6 +1,5 @@
 #include "controls/image.h"
 
-#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -32,11 +31,21 @@ QColor TImage::keyColor(const QImage &picture)
 
 void TImage::rebuildPixmap()
 {
-    m_pixmap = QPixmap::fromImage(m_picture);
-    if (m_transparent && !m_picture.isNull()) {
-        const QImage rgb = m_picture.convertToFormat(QImage::Format_RGB32);
-        m_pixmap.setMask(QBitmap::fromImage(rgb.createMaskFromColor(keyColor(m_picture).rgb(), Qt::MaskOutColor)));
+    if (!m_transparent || m_picture.isNull()) {
+        m_pixmap = QPixmap::fromImage(m_picture);
+        update();
+        return;
     }
+    QImage keyed = m_picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyColor(m_picture).rgb();
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    m_pixmap = QPixmap::fromImage(keyed);
     update();
 }
 

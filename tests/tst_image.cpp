@@ -1,0 +1,69 @@
+#include "controls/image.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestImage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void transparentPictureLeavesOutItsKeyColourEverywhere()
+    {
+        QWidget parent;
+        parent.resize(40, 40);
+        QPalette palette = parent.palette();
+        palette.setColor(QPalette::Window, Qt::green);
+        parent.setPalette(palette);
+        parent.setAutoFillBackground(true);
+
+        // The key is the lower-left pixel; the frame cuts that row off, as the bookcase's frame does.
+        QImage picture(20, 11, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        picture.setPixelColor(0, 10, Qt::white);
+        picture.setPixelColor(5, 5, Qt::white);
+        auto *image = new TImage(&parent);
+        image->setGeometry(0, 0, 20, 10);
+        image->setPicture(picture);
+        image->setTransparent(true);
+        QCOMPARE(TImage::keyColor(picture), QColor(Qt::white));
+
+        const QImage shown = parent.grab().toImage();
+        QCOMPARE(shown.pixelColor(5, 5), QColor(Qt::green));
+        QCOMPARE(shown.pixelColor(6, 5), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(0, 9), QColor(Qt::red));
+
+        image->setTransparent(false);
+        QCOMPARE(parent.grab().toImage().pixelColor(5, 5), QColor(Qt::white));
+    }
+
+    void pictureIsDrawnUnscaledFromTheTopLeft()
+    {
+        QWidget parent;
+        parent.resize(40, 40);
+        QImage picture(10, 10, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        auto *image = new TImage(&parent);
+        image->setGeometry(0, 0, 30, 30);
+        image->setPicture(picture);
+        const QImage shown = parent.grab().toImage();
+        QCOMPARE(shown.pixelColor(9, 9), QColor(Qt::blue));
+        QVERIFY(shown.pixelColor(10, 10) != QColor(Qt::blue));
+    }
+
+    void leftClickReportsTheSender()
+    {
+        TImage image;
+        image.resize(120, 20);
+        image.setTag(7);
+        QSignalSpy clicks(&image, &TImage::clicked);
+        QTest::mouseClick(&image, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks.count(), 0);
+        QTest::mouseClick(&image, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.first().first().value<TImage *>()->Tag(), 7);
+    }
+};
+
+QTEST_MAIN(TestImage)
+#include "tst_image.moc"
