@@ -99,4 +99,59 @@ QImage switchPicture(Switch which, bool checked)
     return image;
 }
 
+QImage scoreBoard(Testament testament)
+{
+    const bool old = testament == Testament::Old;
+    QImage image = canvas(old ? 299 : 298, old ? 376 : 375, Qt::white);
+    QPainter painter(&image);
+    painter.setBrush(QColor(40, 60, 90));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(image.rect().adjusted(2, 2, -3, -3), 12, 12);
+    painter.setPen(QColor(240, 220, 150));
+    painter.setFont(gameFont(22, true));
+    painter.drawText(QRect(0, 10, image.width(), 40), Qt::AlignCenter,
+                     old ? QStringLiteral("Old Testament") : QStringLiteral("New Testament"));
+    for (int row = 0; row < 5; ++row)
+        painter.fillRect(QRect(76, 64 + 58 * row, 200, 48), QColor(10, 15, 25));
+    return image;
+}
+
+QImage congratsBackdrop()
+{
+    QImage image = canvas(375, 253, Qt::white);
+    QPainter painter(&image);
+    painter.fillRect(image.rect().adjusted(2, 2, -3, -3), QColor(40, 60, 90));
+    painter.fillRect(QRect(100, 168, 169, 61), QColor(245, 240, 225));
+    painter.setPen(QColor(240, 220, 150));
+    painter.setFont(gameFont(22, true));
+    painter.drawText(QRect(0, 20, 375, 40), Qt::AlignCenter, QStringLiteral("Tomelor!"));
+    painter.setFont(gameFont(15));
+    painter.drawText(QRect(0, 80, 375, 30), Qt::AlignCenter, QStringLiteral("Congratulations, a new high score!"));
+    painter.drawText(QRect(0, 120, 375, 30), Qt::AlignCenter, QStringLiteral("Enter your initials:"));
+    return image;
+}
+
+QImage splash()
+{
+    QImage image = canvas(332, 305, QColor(240, 230, 241));
+    QPainter painter(&image);
+    painter.fillRect(QRect(8, 3, 322, 299), QColor(250, 240, 215));
+    painter.setPen(QColor(90, 40, 30));
+    painter.setFont(gameFont(40, true));
+    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Tomelor!"));
+    return image;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : { 16, 32 }) {
+        QImage image = canvas(size, size, QColor(128, 30, 40));
+        QPainter painter(&image);
+        painter.fillRect(QRect(size / 4, 0, size / 8, size), QColor(230, 200, 120));
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
 } // namespace Artwork

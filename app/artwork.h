@@ -2,6 +2,7 @@
 
 #include "game/catalogue.h"
 
+#include <QIcon>
 #include <QImage>
 
 // Every picture the main window shows comes from here.
@@ -15,5 +16,13 @@ QImage lyingBook(Testament testament, int tag);
 // The lying picture turned a quarter turn clockwise, so the name reads top to bottom.
 QImage standingBook(Testament testament, int tag);
 QImage switchPicture(Switch which, bool checked);
+
+// The high-score dialog's two boards (Old 299 x 376, New 298 x 375) and the initials dialog's backdrop (375 x 253).
+QImage scoreBoard(Testament testament);
+QImage congratsBackdrop();
+// The splash window's title art, 332 x 305.
+QImage splash();
+// The program icon in its 32 x 32 and 16 x 16 sizes.
+QIcon programIcon();
 
 } // namespace Artwork

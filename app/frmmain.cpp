@@ -68,6 +68,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     setWindowTitle(QStringLiteral("Tomelor!"));
     setFixedSize(ClientSize);
     setFont(gameFont());
+    setWindowIcon(Artwork::programIcon());
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Button));
     setPalette(background);

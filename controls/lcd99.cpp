@@ -24,6 +24,14 @@ void TLCD99::setDigitNum(int digitNum)
     update();
 }
 
+void TLCD99::setDigitSpacing(int digitSpacing)
+{
+    if (m_digitSpacing == digitSpacing)
+        return;
+    m_digitSpacing = digitSpacing;
+    update();
+}
+
 void TLCD99::setSegmentSize(int segmentSize)
 {
     if (m_segmentSize == segmentSize)

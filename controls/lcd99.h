@@ -17,6 +17,8 @@ public:
 
     int DigitNum() const { return m_digitNum; }
     void setDigitNum(int digitNum);
+    int DigitSpacing() const { return m_digitSpacing; }
+    void setDigitSpacing(int digitSpacing);
     int SegmentSize() const { return m_segmentSize; }
     void setSegmentSize(int segmentSize);
     QColor OnColor() const { return m_onColor; }
@@ -30,6 +32,7 @@ protected:
 private:
     QString m_value;
     int m_digitNum = 4;
+    int m_digitSpacing = 5;
     int m_segmentSize = 2;
     QColor m_onColor { 0, 255, 0 };
     QColor m_color { 0, 0, 0 };

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <random>
+
+// The one pseudo-random generator of the program: it deals the pile and picks the display's animation.
+namespace Random {
+
+std::mt19937 &generator();
+// Re-seeds from the time of day in milliseconds, so that every deal differs.
+void reseedFromTimeOfDay();
+// A uniform integer in low .. high, both included.
+int between(int low, int high);
+
+} // namespace Random
