@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/catalogue.h"
+#include "game/cueplayer.h"
 #include "game/pile.h"
 
 #include <QList>
@@ -53,6 +54,9 @@ public:
     void BooksInPlace();
     void chkTestamentClick();
 
+    // Where the cues of the game are heard; silent until a player is given. The window does not own it.
+    void setCuePlayer(CuePlayer *player) { m_cues = player ? player : &m_silence; }
+
     // The testament the switch shows now; every operation reads it afresh.
     Testament chosenTestament() const;
 
@@ -65,4 +69,6 @@ private:
     void centreOnScreen();
 
     bool m_shown = false;
+    SilentCuePlayer m_silence;
+    CuePlayer *m_cues = &m_silence;
 };
