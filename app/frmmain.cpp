@@ -6,6 +6,9 @@
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
 #include "game/board.h"
+#include "game/hints.h"
+#include "game/random.h"
+#include "game/rules.h"
 
 #include <QScreen>
 #include <QStatusBar>
@@ -14,7 +17,6 @@
 namespace {
 
 constexpr QSize ClientSize { 632, 453 };
-constexpr int CountdownInterval = 100;
 
 // A switch's place on the panel and the zone that answers in each state, both bounds inclusive.
 struct SwitchLayout
@@ -84,9 +86,12 @@ TfrmMain::TfrmMain(QWidget *parent)
 
     timValue = new QTimer(this);
     timValue->setObjectName(QStringLiteral("timValue"));
-    timValue->setInterval(CountdownInterval);
+    timValue->setInterval(Rules::CountdownInterval);
 
     connect(chkTestament, &TMGCheckbox::clicked, this, &TfrmMain::chkTestamentClick);
+    connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
+    connect(chkGO, &TMGCheckbox::clicked, this, &TfrmMain::chkGoClick);
+    connect(timValue, &QTimer::timeout, this, &TfrmMain::timValueTimer);
 
     FormCreate();
     centreOnScreen();
@@ -139,6 +144,7 @@ void TfrmMain::createBooks()
             book->setTag(i + 1);
             book->setCursor(Qt::PointingHandCursor);
             book->hide();
+            connect(book, &TImage::clicked, this, &TfrmMain::BookClick);
             pictures[i] = book;
         }
     };
@@ -204,4 +210,176 @@ void TfrmMain::chkTestamentClick()
 {
     if (chkTestament->ToggleEnabled())
         BooksInPlace();
+}
+
+bool TfrmMain::gameRunning() const
+{
+    return !chkTestament->ToggleEnabled();
+}
+
+const QList<TImage *> &TfrmMain::bookList() const
+{
+    return chosenTestament() == Testament::New ? NTBookList : OTBookList;
+}
+
+const QList<TImage *> &TfrmMain::shelfList() const
+{
+    return chosenTestament() == Testament::New ? NTShelfList : OTShelfList;
+}
+
+// Score and value live only as the text of their displays.
+int TfrmMain::score() const
+{
+    return lcdScore->Value().toInt();
+}
+
+void TfrmMain::setScore(int score)
+{
+    lcdScore->setValue(QString::number(score));
+}
+
+int TfrmMain::value() const
+{
+    return lcdValue->Value().toInt();
+}
+
+void TfrmMain::setValue(int value)
+{
+    lcdValue->setValue(QString::number(value));
+}
+
+void TfrmMain::setCountdownInterval(int milliseconds)
+{
+    // QTimer restarts a running countdown even for the same interval; only a real change may do that.
+    if (timValue->interval() != milliseconds)
+        timValue->setInterval(milliseconds);
+}
+
+void TfrmMain::chkGoClick()
+{
+    if (chkGO->Checked())
+        StartGame();
+    else
+        EndGame();
+}
+
+void TfrmMain::StartGame()
+{
+    chkTestament->setToggleEnabled(false);
+    WantedIndex = 0;
+    LastIndex = bookCount(chosenTestament()) - 1;
+    InitValue();
+    setScore(0);
+    BookSetup();
+    ShowHints(false);
+    timValue->start();
+}
+
+void TfrmMain::BookSetup()
+{
+    Random::reseedFromTimeOfDay();
+    const QList<TImage *> &books = bookList();
+    const QList<TImage *> &shelves = shelfList();
+    const std::vector<Pile::DealtBook> dealt = Pile::deal(LastIndex + 1, Random::generator());
+    for (int index = 0; index <= LastIndex; ++index) {
+        const Pile::DealtBook &book = dealt[index];
+        shelves[index]->hide();
+        books[index]->move(Board::pileLeft(book.cell.Column, book.jitter), Board::pileTop(book.cell.Row));
+        books[index]->show();
+        PileCells[index] = book.cell;
+    }
+}
+
+void TfrmMain::BookClick(TImage *sender)
+{
+    // The books left lying after STOP belong to no game: judging them would run a countdown for lists that
+    // no longer match the board.
+    if (!gameRunning())
+        return;
+    if (sender->Tag() != WantedIndex + 1) {
+        m_cues->play(Cue::CueWrong);
+        setScore(Rules::afterWrongClick(score()));
+        return;
+    }
+    m_cues->play(Cue::CueCorrect);
+    timValue->stop();
+    setScore(score() + value());
+    if (MoveBook()) {
+        InitValue();
+        ShowHints(false);
+        timValue->start();
+    }
+}
+
+bool TfrmMain::MoveBook()
+{
+    const QList<TImage *> &books = bookList();
+    books[WantedIndex]->hide();
+    shelfList()[WantedIndex]->show();
+    for (const int above : Pile::booksAbove(PileCells, LastIndex, WantedIndex))
+        books[above]->move(books[above]->pos() + QPoint(0, Board::LyingBookSize.height()));
+    if (WantedIndex == LastIndex) {
+        EndGame();
+        return false;
+    }
+    ++WantedIndex;
+    return true;
+}
+
+void TfrmMain::InitValue()
+{
+    setValue(Rules::initialValue(chkHints->Checked()));
+}
+
+void TfrmMain::timValueTimer()
+{
+    const int current = value();
+    if (current != 0) {
+        setValue(current - Rules::ValueStep);
+        return;
+    }
+    m_cues->play(Cue::CueTimeOut);
+    if (MoveBook()) {
+        InitValue();
+        ShowHints(false);
+    }
+}
+
+void TfrmMain::EndGame()
+{
+    timValue->stop();
+    chkGO->Uncheck();
+    ShowHints(true);
+    chkTestament->setToggleEnabled(true);
+    const int final = score();
+    if (final < 1)
+        return;
+    NewOTScore = 0;
+    NewNTScore = 0;
+    (chosenTestament() == Testament::New ? NewNTScore : NewOTScore) = final;
+    emit highScoresDue();
+}
+
+void TfrmMain::ShowHints(bool clear)
+{
+    QString text;
+    if (clear || !chkHints->Checked())
+        setCountdownInterval(Rules::CountdownInterval);
+    else
+        text = Hints::text(chosenTestament(), WantedIndex + 1);
+    stbHints->showMessage(text);
+}
+
+void TfrmMain::chkHintsClick()
+{
+    if (chkHints->Checked()) {
+        setValue(Rules::halvedValue(value()));
+        setCountdownInterval(Rules::HintedCountdownInterval);
+    } else {
+        setCountdownInterval(Rules::CountdownInterval);
+        if (!gameRunning())
+            InitValue();
+    }
+    if (gameRunning())
+        ShowHints(false);
 }

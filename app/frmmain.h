@@ -45,7 +45,11 @@ public:
     QList<TImage *> NTShelfList;
     QList<TImage *> NTBookList;
 
+    // The state of a game besides the controls: the list index of the book wanted next and of the last book.
+    int WantedIndex = 0;
+    int LastIndex = OTBookCount - 1;
     PileRecord PileCells;
+    // The final score of the last game, in the field of its testament, for the high-score table.
     int NewOTScore = 0;
     int NewNTScore = 0;
 
@@ -54,11 +58,30 @@ public:
     void BooksInPlace();
     void chkTestamentClick();
 
+    void chkGoClick();
+    void StartGame();
+    void BookSetup();
+    void BookClick(TImage *sender);
+    bool MoveBook();
+    void InitValue();
+    void timValueTimer();
+    void EndGame();
+    void ShowHints(bool clear);
+    void chkHintsClick();
+
+    // A game runs exactly while the testament switch is locked.
+    bool gameRunning() const;
+
     // Where the cues of the game are heard; silent until a player is given. The window does not own it.
     void setCuePlayer(CuePlayer *player) { m_cues = player ? player : &m_silence; }
 
     // The testament the switch shows now; every operation reads it afresh.
     Testament chosenTestament() const;
+
+signals:
+    // A game ended with a positive score, now in NewOTScore or NewNTScore: the high-score table is due. Whoever
+    // shows it does so before the signal returns.
+    void highScoresDue();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -67,6 +90,13 @@ private:
     void createPanel();
     void createBooks();
     void centreOnScreen();
+    const QList<TImage *> &bookList() const;
+    const QList<TImage *> &shelfList() const;
+    int score() const;
+    void setScore(int score);
+    int value() const;
+    void setValue(int value);
+    void setCountdownInterval(int milliseconds);
 
     bool m_shown = false;
     SilentCuePlayer m_silence;

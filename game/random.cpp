@@ -4,6 +4,18 @@
 
 namespace Random {
 
+namespace {
+
+std::uint32_t timeOfDayMilliseconds()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+SeedSource seedSource = timeOfDayMilliseconds;
+
+} // namespace
+
 std::mt19937 &generator()
 {
     static std::mt19937 shared;
@@ -12,13 +24,12 @@ std::mt19937 &generator()
 
 void reseedFromTimeOfDay()
 {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    generator().seed(std::mt19937::result_type(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+    generator().seed(seedSource());
 }
 
-int between(int low, int high)
+void setSeedSource(SeedSource source)
 {
-    return std::uniform_int_distribution<int>(low, high)(generator());
+    seedSource = source ? source : timeOfDayMilliseconds;
 }
 
 } // namespace Random
