@@ -172,15 +172,6 @@ private slots:
         QCOMPARE(m_form->childAt(30, 280), m_form->OTBookList[0]);
     }
 
-    void pileGridFollowsTheRows()
-    {
-        QCOMPARE(Board::pileTop(0), 411);
-        QCOMPARE(Board::pileTop(7), 271);
-        QCOMPARE(Board::pileLeft(4, 0), 505);
-        QCOMPARE(Board::pileLeft(4, 2), 507);
-        QCOMPARE(Board::shelfSlot(38), QPoint(202, 268));
-    }
-
     void catalogueNamesTheBooks()
     {
         QCOMPARE(bookName(Testament::Old, 1), std::string_view("Genesis"));
