@@ -10,6 +10,7 @@
 namespace {
 
 constexpr QSize WindowSize { 480, 520 };
+constexpr int PageMargin = 12;
 
 // One look for every page, so the pages themselves hold nothing but their text.
 const char *const PageStyle = "h1 { font-size: 20px; color: #5a281e; }"
@@ -32,6 +33,7 @@ THelpWindow::THelpWindow(QWidget *parent)
     txtTopic->setObjectName(QStringLiteral("txtTopic"));
     txtTopic->setFont(gameFont(14));
     txtTopic->document()->setDefaultStyleSheet(QString::fromLatin1(PageStyle));
+    txtTopic->document()->setDocumentMargin(PageMargin);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtTopic);

@@ -73,6 +73,10 @@ void TSplash::FormClose()
 
 void TSplash::closeEvent(QCloseEvent *event)
 {
+    // Where no window manager keeps the splash on top, the windows shown since it came up cover it; it must stand
+    // in front of them through the hold, and the thread is blocked then, so it is raised and painted first.
+    raise();
+    repaint();
     FormClose();
     event->ignore();
     deleteLater();
