@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
