@@ -2,6 +2,7 @@
 
 #include "app/artwork.h"
 #include "app/gamefont.h"
+#include "app/help.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
@@ -71,6 +72,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     setFixedSize(ClientSize);
     setFont(gameFont());
     setWindowIcon(Artwork::programIcon());
+    Help::attachTopic(this, Help::MainWindowTopic);
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Button));
     setPalette(background);

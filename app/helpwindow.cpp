@@ -1,0 +1,64 @@
+#include "app/helpwindow.h"
+
+#include "app/artwork.h"
+#include "app/gamefont.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+constexpr QSize WindowSize { 480, 520 };
+constexpr int PageMargin = 12;
+
+// One look for every page, so the pages themselves hold nothing but their text.
+const char *const PageStyle = "h1 { font-size: 20px; color: #5a281e; }"
+                              "h2 { font-size: 16px; color: #5a281e; margin-top: 14px; }"
+                              "p, li { font-size: 14px; }";
+
+} // namespace
+
+THelpWindow::THelpWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Tomelor! Help"));
+    setWindowIcon(Artwork::programIcon());
+    // Help left open must not keep the game running once its main window is closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(WindowSize);
+
+    txtTopic = new QTextBrowser(this);
+    txtTopic->setObjectName(QStringLiteral("txtTopic"));
+    txtTopic->setFont(gameFont(14));
+    txtTopic->document()->setDefaultStyleSheet(QString::fromLatin1(PageStyle));
+    txtTopic->document()->setDocumentMargin(PageMargin);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(txtTopic);
+}
+
+void THelpWindow::setSource(const QUrl &url)
+{
+    txtTopic->setSource(url);
+}
+
+QUrl THelpWindow::source() const
+{
+    return txtTopic->source();
+}
+
+QString THelpWindow::topicTitle() const
+{
+    return txtTopic->documentTitle();
+}
+
+void THelpWindow::showOver(QWidget *modalDialog)
+{
+    winId();
+    windowHandle()->setTransientParent(modalDialog ? modalDialog->window()->windowHandle() : nullptr);
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,84 @@
+#include "app/splash.h"
+
+#include "app/artwork.h"
+#include "app/gamefont.h"
+#include "app/paintnow.h"
+#include "app/splashoutline.h"
+#include "controls/image.h"
+
+#include <QCloseEvent>
+#include <QPolygon>
+#include <QRegion>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr QSize ClientSize { 332, 305 };
+// The art stands one pixel left of and two above the window's corner.
+constexpr QPoint ArtAt { -1, -2 };
+constexpr std::chrono::milliseconds SleepStep { 10 };
+
+} // namespace
+
+// A splash-screen window is undecorated, kept out of the task bar and given no focus by X11 window managers; the
+// stay-on-top hint asks them to keep it above the main window that appears while it is up.
+TSplash::TSplash(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("Splash"));
+    setWindowTitle(QStringLiteral("Splash"));
+    setWindowIcon(Artwork::programIcon());
+    setFixedSize(ClientSize);
+    setFont(gameFont(11));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, background.color(QPalette::Button));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    Image1 = new TImage(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPicture(Artwork::splash());
+    Image1->setGeometry(QRect(ArtAt, Image1->Picture().size()));
+    Image1->setTransparent(true);
+
+    FormCreate();
+    if (const QScreen *screen = this->screen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->geometry()));
+}
+
+void TSplash::FormCreate()
+{
+    const auto outline = SplashOutline::points();
+    setMask(QRegion(QPolygon(QList<QPoint>(outline.begin(), outline.end())), Qt::OddEvenFill));
+}
+
+void TSplash::showAndPaint()
+{
+    show();
+    paintNow(this);
+}
+
+void TSplash::FormClose()
+{
+    // A steady clock cannot be set back or jump, so the hold is never cut short or stretched by a clock change.
+    using Clock = std::chrono::steady_clock;
+    const auto until = Clock::now() + std::chrono::milliseconds(HoldMilliseconds);
+    for (auto now = Clock::now(); now < until; now = Clock::now())
+        std::this_thread::sleep_for(std::min<Clock::duration>(SleepStep, until - now));
+}
+
+void TSplash::closeEvent(QCloseEvent *event)
+{
+    // Where no window manager keeps the splash on top, the windows shown since it came up cover it; it must stand
+    // in front of them through the hold, and the thread is blocked then, so it is raised and painted first.
+    raise();
+    repaint();
+    FormClose();
+    event->ignore();
+    deleteLater();
+}

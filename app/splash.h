@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QCloseEvent;
+class TImage;
+
+// The splash window: the title art in a borderless window cut to the art's silhouette, shown centred and above
+// every other window while the game starts. It takes no input of its own.
+class TSplash : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TSplash(QWidget *parent = nullptr);
+
+    TImage *Image1; // the title art
+
+    // How long the closing splash stays on the screen before it asks to be destroyed.
+    static constexpr int HoldMilliseconds = 1000;
+
+    // Shows the window and paints it at once, so that it stands on the screen while the rest of the game starts,
+    // before the event loop runs.
+    void showAndPaint();
+
+    // Cuts the window to the outline of the art.
+    void FormCreate();
+    // The hold: the thread sleeps for one second, so nothing is repainted and no input is taken meanwhile.
+    void FormClose();
+
+protected:
+    // close() holds for a second, then asks for the window to be destroyed: it stays on the screen, on top,
+    // until the event loop next runs and carries that out. close() therefore reports false.
+    void closeEvent(QCloseEvent *event) override;
+};
