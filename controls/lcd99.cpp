@@ -111,7 +111,7 @@ void TLCD99::setTexts(const QString &newText, const QString &oldText)
 bool TLCD99::DrawDigits(int kind, qint64 delay, Scope scope)
 {
     m_layout = Lcd::cellLayout(
-        {width(), height(), m_digitNum, m_digitSpacing, m_segmentSize, m_dotSpacing, m_gapX, m_gapY, m_dotDisplay});
+        { width(), height(), m_digitNum, m_digitSpacing, m_segmentSize, m_dotSpacing, m_gapX, m_gapY, m_dotDisplay });
     if (m_picture.isNull() || !m_layout.drawable)
         return false;
     m_cells = Lcd::visibleCells(m_layout, m_picture.width());

@@ -128,9 +128,9 @@ private:
     bool m_doubleBuffer = true;
     int m_gapX = 2;
     int m_gapY = 2;
-    QColor m_color {0, 0, 0};
-    QColor m_offColor {0, 0, 0};
-    QColor m_onColor {0, 255, 0};
+    QColor m_color { 0, 0, 0 };
+    QColor m_offColor { 0, 0, 0 };
+    QColor m_onColor { 0, 255, 0 };
     bool m_preview = false;
     int m_segmentSize = 2;
     bool m_isPainting = false;

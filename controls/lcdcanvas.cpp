@@ -15,7 +15,7 @@ Extent normalised(const Lcd::Box &box)
 {
     const Lcd::Coord left = std::min(box.left, box.right);
     const Lcd::Coord top = std::min(box.top, box.bottom);
-    return {left, top, std::max(box.left, box.right) - left, std::max(box.top, box.bottom) - top};
+    return { left, top, std::max(box.left, box.right) - left, std::max(box.top, box.bottom) - top };
 }
 
 } // namespace
@@ -62,7 +62,7 @@ void LcdCanvas::setColour(const QColor &colour)
         return;
     m_colour = rgb;
     m_colourSet = true;
-    QPen pen {QColor(rgb), 0};
+    QPen pen { QColor(rgb), 0 };
     pen.setCosmetic(true);
     m_painter.setPen(pen);
     m_painter.setBrush(QColor(rgb));

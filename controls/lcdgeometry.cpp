@@ -40,15 +40,15 @@ struct CornerRule
     SegmentSet first;
     SegmentSet last;
 };
-constexpr std::array<CornerRule, 7> CornerRules = {{
-    {segments({2}), segments({3})}, // top
-    {segments({1}), segments({4, 5})}, // upper left
-    {segments({1}), segments({4, 6})}, // upper right
-    {segments({2, 5}), segments({3, 6})}, // middle
-    {segments({2, 4}), segments({7})}, // lower left
-    {segments({3, 4}), segments({7})}, // lower right
-    {segments({5}), segments({6})}, // bottom
-}};
+constexpr std::array<CornerRule, 7> CornerRules = { {
+    { segments({ 2 }), segments({ 3 }) }, // top
+    { segments({ 1 }), segments({ 4, 5 }) }, // upper left
+    { segments({ 1 }), segments({ 4, 6 }) }, // upper right
+    { segments({ 2, 5 }), segments({ 3, 6 }) }, // middle
+    { segments({ 2, 4 }), segments({ 7 }) }, // lower left
+    { segments({ 3, 4 }), segments({ 7 }) }, // lower right
+    { segments({ 5 }), segments({ 6 }) }, // bottom
+} };
 
 struct Span
 {
@@ -57,8 +57,8 @@ struct Span
 
     void take(Coord a, Coord b)
     {
-        low = std::min({low, a, b});
-        high = std::max({high, a, b});
+        low = std::min({ low, a, b });
+        high = std::max({ high, a, b });
     }
 };
 
@@ -66,7 +66,7 @@ struct Span
 Span cellSpan(const Layout &layout)
 {
     const Coord left = layout.cellLeft(1);
-    Span span {left, left};
+    Span span { left, left };
     for (int segment = Top; segment < Colon; ++segment) {
         if (layout.dotted) {
             const DotRow row = dotRow(layout, segment, 1, BlankGlyph);
@@ -133,19 +133,19 @@ Placement placement(const Layout &layout, int segment, Coord cell)
     const Coord lowerTop = layout.dotted ? middle - layout.S / 2 : middle + layout.GY;
     switch (segment) {
     case Top:
-        return {x + layout.GX, 0, layout.LH, layout.S};
+        return { x + layout.GX, 0, layout.LH, layout.S };
     case Bottom:
-        return {x + layout.GX, layout.CH, layout.LH, -layout.S};
+        return { x + layout.GX, layout.CH, layout.LH, -layout.S };
     case Middle:
-        return {x + layout.GX, middle - layout.S / 2, layout.LH, layout.S};
+        return { x + layout.GX, middle - layout.S / 2, layout.LH, layout.S };
     case UpperLeft:
-        return {x, layout.GY, layout.LV, layout.S};
+        return { x, layout.GY, layout.LV, layout.S };
     case UpperRight:
-        return {x + layout.CW, layout.GY, layout.LV, -layout.S};
+        return { x + layout.CW, layout.GY, layout.LV, -layout.S };
     case LowerLeft:
-        return {x, lowerTop, layout.LV, layout.S};
+        return { x, lowerTop, layout.LV, layout.S };
     case LowerRight:
-        return {x + layout.CW, lowerTop, layout.LV, -layout.S};
+        return { x + layout.CW, lowerTop, layout.LV, -layout.S };
     }
     return {};
 }
@@ -158,14 +158,17 @@ Outline outline(const Layout &layout, int segment, Coord cell)
     // quarter of the thickness in; the middle bar is cut at S on both edges, with its tip at half the thickness.
     if (segment == Middle) {
         const Coord m = Y + roundHalfEven(T, 2);
-        return {{{X, m}, {X + S, Y}, {X + L - S, Y}, {X + L, m}, {X + L - S, Y + T}, {X + S, Y + T}, {X, m}}};
+        return { { { X, m }, { X + S, Y }, { X + L - S, Y }, { X + L, m }, { X + L - S, Y + T }, { X + S, Y + T },
+            { X, m } } };
     }
     if (isBar(segment)) {
         const Coord m = Y + roundHalfEven(T, 4);
-        return {{{X, m}, {X + S / 2, Y}, {X + L - S / 2, Y}, {X + L, m}, {X + L - S, Y + T}, {X + S, Y + T}, {X, m}}};
+        return { { { X, m }, { X + S / 2, Y }, { X + L - S / 2, Y }, { X + L, m }, { X + L - S, Y + T },
+            { X + S, Y + T }, { X, m } } };
     }
     const Coord m = X + roundHalfEven(T, 4);
-    return {{{m, Y}, {X, Y + S / 2}, {X, Y + L - S / 2}, {m, Y + L}, {X + T, Y + L - S}, {X + T, Y + S}, {m, Y}}};
+    return { { { m, Y }, { X, Y + S / 2 }, { X, Y + L - S / 2 }, { m, Y + L }, { X + T, Y + L - S }, { X + T, Y + S },
+        { m, Y } } };
 }
 
 DotRow dotRow(const Layout &layout, int segment, Coord cell, int glyph)
@@ -173,10 +176,10 @@ DotRow dotRow(const Layout &layout, int segment, Coord cell, int glyph)
     const auto [X, Y, L, T] = placement(layout, segment, cell);
     DotRow row;
     if (isBar(segment)) {
-        row.origin = {X, Y, X + layout.S, Y + T};
+        row.origin = { X, Y, X + layout.S, Y + T };
         row.stepX = layout.q;
     } else {
-        row.origin = {X, Y, X + T, Y + layout.S};
+        row.origin = { X, Y, X + T, Y + layout.S };
         row.stepY = layout.q;
     }
     row.count = L > 0 && layout.q > 0 ? (L + layout.q - 1) / layout.q : 0;
@@ -200,14 +203,14 @@ std::array<Box, 2> colonDots(const Layout &layout, Coord cell)
     const Coord h = layout.LV / 3;
     const Coord x = layout.cellLeft(cell) + (layout.CW - w) / 2;
     const Coord middle = layout.CH / 2;
-    return {{{x, middle - 2 * h, x + w, middle - h}, {x, middle + h, x + w, middle + 2 * h}}};
+    return { { { x, middle - 2 * h, x + w, middle - h }, { x, middle + h, x + w, middle + 2 * h } } };
 }
 
 Box decimalPoint(const Layout &layout, Coord position)
 {
     const Coord D = std::min(layout.S, layout.P - 2);
     const Coord x = layout.cellLeft(position) - (layout.P + D) / 2;
-    return {x, layout.CH - D, x + D, layout.CH};
+    return { x, layout.CH - D, x + D, layout.CH };
 }
 
 CellRange visibleCells(const Layout &layout, Coord width)
@@ -234,7 +237,7 @@ CellRange visibleCells(const Layout &layout, Coord width)
     if (last < first)
         return {};
     first = std::max(first, last - MaxDrawnCells + 1);
-    return {first + 1, last + 1};
+    return { first + 1, last + 1 };
 }
 
 DotRange visibleDots(const DotRow &row, Coord width, Coord height)
@@ -252,11 +255,11 @@ DotRange visibleDots(const DotRow &row, Coord width, Coord height)
     const Coord along = across ? width : height;
     const Coord fixedExtent = across ? height : width;
     if (step <= 0 || fixedHigh <= 0 || fixedLow >= fixedExtent)
-        return {row.first, row.first};
+        return { row.first, row.first };
     // Dot i covers low + i * step up to high + i * step, which must overlap 0 .. along.
     const Coord first = std::max(row.first, floorDiv(-high, step) + 1);
     const Coord last = std::min(row.last, ceilDiv(along - low, step));
-    return {first, std::max(first, last)};
+    return { first, std::max(first, last) };
 }
 
 } // namespace Lcd

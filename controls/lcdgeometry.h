@@ -47,44 +47,44 @@ constexpr bool contains(SegmentSet set, int segment)
 // or of another letter.
 constexpr int GlyphCount = 38;
 constexpr std::array<SegmentSet, GlyphCount> Glyphs = {
-    segments({1, 2, 3, 5, 6, 7}), // 0
-    segments({3, 6}), // 1
-    segments({1, 3, 4, 5, 7}), // 2
-    segments({1, 3, 4, 6, 7}), // 3
-    segments({2, 3, 4, 6}), // 4
-    segments({1, 2, 4, 6, 7}), // 5
-    segments({1, 2, 4, 5, 6, 7}), // 6
-    segments({1, 3, 6}), // 7
-    segments({1, 2, 3, 4, 5, 6, 7}), // 8
-    segments({1, 2, 3, 4, 6, 7}), // 9
-    segments({4}), // -
-    segments({8}), // :
-    segments({1, 2, 3, 4, 5, 6}), // A
-    segments({2, 4, 5, 6, 7}), // B
-    segments({1, 2, 5, 7}), // C
-    segments({3, 4, 5, 6, 7}), // D
-    segments({1, 2, 4, 5, 7}), // E
-    segments({1, 2, 4, 5}), // F
-    segments({1, 2, 4, 5, 6, 7}), // G
-    segments({2, 4, 5, 6}), // H
-    segments({3, 6}), // I
-    segments({3, 6, 7}), // J
-    segments({2, 3, 4, 5, 6}), // K
-    segments({2, 5, 7}), // L
-    segments({4, 5, 6}), // M
-    segments({4, 5, 6}), // N
-    segments({4, 5, 6, 7}), // O
-    segments({1, 2, 3, 4, 5}), // P
-    segments({1, 2, 3, 4, 6}), // Q
-    segments({4, 5}), // R
-    segments({1, 2, 4, 6, 7}), // S
-    segments({2, 4, 5}), // T
-    segments({2, 3, 5, 6, 7}), // U
-    segments({2, 3, 5, 6, 7}), // V
-    segments({2, 3, 5, 6, 7}), // W
-    segments({2, 3, 4, 5, 6}), // X
-    segments({2, 3, 4, 6}), // Y
-    segments({1, 3, 4, 5, 7}), // Z
+    segments({ 1, 2, 3, 5, 6, 7 }), // 0
+    segments({ 3, 6 }), // 1
+    segments({ 1, 3, 4, 5, 7 }), // 2
+    segments({ 1, 3, 4, 6, 7 }), // 3
+    segments({ 2, 3, 4, 6 }), // 4
+    segments({ 1, 2, 4, 6, 7 }), // 5
+    segments({ 1, 2, 4, 5, 6, 7 }), // 6
+    segments({ 1, 3, 6 }), // 7
+    segments({ 1, 2, 3, 4, 5, 6, 7 }), // 8
+    segments({ 1, 2, 3, 4, 6, 7 }), // 9
+    segments({ 4 }), // -
+    segments({ 8 }), // :
+    segments({ 1, 2, 3, 4, 5, 6 }), // A
+    segments({ 2, 4, 5, 6, 7 }), // B
+    segments({ 1, 2, 5, 7 }), // C
+    segments({ 3, 4, 5, 6, 7 }), // D
+    segments({ 1, 2, 4, 5, 7 }), // E
+    segments({ 1, 2, 4, 5 }), // F
+    segments({ 1, 2, 4, 5, 6, 7 }), // G
+    segments({ 2, 4, 5, 6 }), // H
+    segments({ 3, 6 }), // I
+    segments({ 3, 6, 7 }), // J
+    segments({ 2, 3, 4, 5, 6 }), // K
+    segments({ 2, 5, 7 }), // L
+    segments({ 4, 5, 6 }), // M
+    segments({ 4, 5, 6 }), // N
+    segments({ 4, 5, 6, 7 }), // O
+    segments({ 1, 2, 3, 4, 5 }), // P
+    segments({ 1, 2, 3, 4, 6 }), // Q
+    segments({ 4, 5 }), // R
+    segments({ 1, 2, 4, 6, 7 }), // S
+    segments({ 2, 4, 5 }), // T
+    segments({ 2, 3, 5, 6, 7 }), // U
+    segments({ 2, 3, 5, 6, 7 }), // V
+    segments({ 2, 3, 5, 6, 7 }), // W
+    segments({ 2, 3, 4, 5, 6 }), // X
+    segments({ 2, 3, 4, 6 }), // Y
+    segments({ 1, 3, 4, 5, 7 }), // Z
 };
 constexpr int BlankGlyph = 8;
 
@@ -101,16 +101,16 @@ constexpr Glyph glyphOf(QChar character)
 {
     const char16_t c = character.unicode();
     if (c == u' ')
-        return {BlankGlyph, false};
+        return { BlankGlyph, false };
     if (c == u'-')
-        return {10, true};
+        return { 10, true };
     if (c >= u'0' && c <= u'9')
-        return {c - u'0', true};
+        return { c - u'0', true };
     if (c == u':')
-        return {11, true};
+        return { 11, true };
     if (c >= u'A' && c <= u'Z')
-        return {12 + (c - u'A'), true};
-    return {BlankGlyph, true};
+        return { 12 + (c - u'A'), true };
+    return { BlankGlyph, true };
 }
 
 // Segment k of a cell is drawn in the on colour exactly when this holds; otherwise in the off colour.
@@ -124,13 +124,13 @@ constexpr bool segmentLit(Glyph glyph, int segment)
 constexpr int FrameCount = 8;
 constexpr int AnimationKinds = 5;
 constexpr int DownwardKind = 3;
-constexpr std::array<std::array<int, FrameCount>, AnimationKinds> DrawingOrders = {{
-    {8, 4, 2, 1, 3, 6, 7, 5},
-    {7, 6, 5, 8, 4, 3, 2, 1},
-    {1, 2, 3, 8, 4, 5, 6, 7},
-    {6, 3, 7, 8, 4, 1, 5, 2},
-    {2, 5, 1, 8, 4, 7, 3, 6},
-}};
+constexpr std::array<std::array<int, FrameCount>, AnimationKinds> DrawingOrders = { {
+    { 8, 4, 2, 1, 3, 6, 7, 5 },
+    { 7, 6, 5, 8, 4, 3, 2, 1 },
+    { 1, 2, 3, 8, 4, 5, 6, 7 },
+    { 6, 3, 7, 8, 4, 1, 5, 2 },
+    { 2, 5, 1, 8, 4, 7, 3, 6 },
+} };
 
 // The segment drawn in frame 1..8 by the animation kind 0..5.
 constexpr int segmentOfFrame(int kind, int frame)
@@ -220,7 +220,7 @@ struct DotRow
 
     Box dot(Coord i) const
     {
-        return {origin.left + i * stepX, origin.top + i * stepY, origin.right + i * stepX, origin.bottom + i * stepY};
+        return { origin.left + i * stepX, origin.top + i * stepY, origin.right + i * stepX, origin.bottom + i * stepY };
     }
 };
 DotRow dotRow(const Layout &layout, int segment, Coord cell, int glyph);

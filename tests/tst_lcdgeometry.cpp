@@ -11,13 +11,13 @@ Q_DECLARE_METATYPE(Lcd::Box)
 namespace {
 
 // The score display of the main window.
-constexpr Settings ScoreDisplay {163, 45, 5, 5, 3, 2, 2, 2, false};
+constexpr Settings ScoreDisplay { 163, 45, 5, 5, 3, 2, 2, 2, false };
 // The countdown display of the main window.
-constexpr Settings ValueDisplay {66, 21, 3, 5, 1, 2, 2, 2, false};
+constexpr Settings ValueDisplay { 66, 21, 3, 5, 1, 2, 2, 2, false };
 // A score display of the high-score table.
-constexpr Settings TableDisplay {107, 23, 5, 3, 3, 2, 2, 2, false};
+constexpr Settings TableDisplay { 107, 23, 5, 3, 3, 2, 2, 2, false };
 // A dot-matrix display at the control's size of construction.
-constexpr Settings DotDisplay {92, 34, 4, 5, 2, 2, 2, 2, true};
+constexpr Settings DotDisplay { 92, 34, 4, 5, 2, 2, 2, 2, true };
 
 Settings withSegmentSize(Settings settings, int segmentSize)
 {
@@ -52,51 +52,51 @@ private slots:
         QTest::addColumn<bool>("lit");
         QTest::addColumn<QList<int>>("litSegments");
 
-        QTest::newRow("0") << QChar('0') << 0 << true << QList<int> {1, 2, 3, 5, 6, 7};
-        QTest::newRow("1") << QChar('1') << 1 << true << QList<int> {3, 6};
-        QTest::newRow("2") << QChar('2') << 2 << true << QList<int> {1, 3, 4, 5, 7};
-        QTest::newRow("3") << QChar('3') << 3 << true << QList<int> {1, 3, 4, 6, 7};
-        QTest::newRow("4") << QChar('4') << 4 << true << QList<int> {2, 3, 4, 6};
-        QTest::newRow("5") << QChar('5') << 5 << true << QList<int> {1, 2, 4, 6, 7};
-        QTest::newRow("6") << QChar('6') << 6 << true << QList<int> {1, 2, 4, 5, 6, 7};
-        QTest::newRow("7") << QChar('7') << 7 << true << QList<int> {1, 3, 6};
-        QTest::newRow("8") << QChar('8') << 8 << true << QList<int> {1, 2, 3, 4, 5, 6, 7};
-        QTest::newRow("9") << QChar('9') << 9 << true << QList<int> {1, 2, 3, 4, 6, 7};
-        QTest::newRow("-") << QChar('-') << 10 << true << QList<int> {4};
-        QTest::newRow(":") << QChar(':') << 11 << true << QList<int> {8};
-        QTest::newRow("A") << QChar('A') << 12 << true << QList<int> {1, 2, 3, 4, 5, 6};
-        QTest::newRow("B") << QChar('B') << 13 << true << QList<int> {2, 4, 5, 6, 7};
-        QTest::newRow("C") << QChar('C') << 14 << true << QList<int> {1, 2, 5, 7};
-        QTest::newRow("D") << QChar('D') << 15 << true << QList<int> {3, 4, 5, 6, 7};
-        QTest::newRow("E") << QChar('E') << 16 << true << QList<int> {1, 2, 4, 5, 7};
-        QTest::newRow("F") << QChar('F') << 17 << true << QList<int> {1, 2, 4, 5};
-        QTest::newRow("G") << QChar('G') << 18 << true << QList<int> {1, 2, 4, 5, 6, 7};
-        QTest::newRow("H") << QChar('H') << 19 << true << QList<int> {2, 4, 5, 6};
-        QTest::newRow("I") << QChar('I') << 20 << true << QList<int> {3, 6};
-        QTest::newRow("J") << QChar('J') << 21 << true << QList<int> {3, 6, 7};
-        QTest::newRow("K") << QChar('K') << 22 << true << QList<int> {2, 3, 4, 5, 6};
-        QTest::newRow("L") << QChar('L') << 23 << true << QList<int> {2, 5, 7};
-        QTest::newRow("M") << QChar('M') << 24 << true << QList<int> {4, 5, 6};
-        QTest::newRow("N") << QChar('N') << 25 << true << QList<int> {4, 5, 6};
-        QTest::newRow("O") << QChar('O') << 26 << true << QList<int> {4, 5, 6, 7};
-        QTest::newRow("P") << QChar('P') << 27 << true << QList<int> {1, 2, 3, 4, 5};
-        QTest::newRow("Q") << QChar('Q') << 28 << true << QList<int> {1, 2, 3, 4, 6};
-        QTest::newRow("R") << QChar('R') << 29 << true << QList<int> {4, 5};
-        QTest::newRow("S") << QChar('S') << 30 << true << QList<int> {1, 2, 4, 6, 7};
-        QTest::newRow("T") << QChar('T') << 31 << true << QList<int> {2, 4, 5};
-        QTest::newRow("U") << QChar('U') << 32 << true << QList<int> {2, 3, 5, 6, 7};
-        QTest::newRow("V") << QChar('V') << 33 << true << QList<int> {2, 3, 5, 6, 7};
-        QTest::newRow("W") << QChar('W') << 34 << true << QList<int> {2, 3, 5, 6, 7};
-        QTest::newRow("X") << QChar('X') << 35 << true << QList<int> {2, 3, 4, 5, 6};
-        QTest::newRow("Y") << QChar('Y') << 36 << true << QList<int> {2, 3, 4, 6};
-        QTest::newRow("Z") << QChar('Z') << 37 << true << QList<int> {1, 3, 4, 5, 7};
+        QTest::newRow("0") << QChar('0') << 0 << true << QList<int> { 1, 2, 3, 5, 6, 7 };
+        QTest::newRow("1") << QChar('1') << 1 << true << QList<int> { 3, 6 };
+        QTest::newRow("2") << QChar('2') << 2 << true << QList<int> { 1, 3, 4, 5, 7 };
+        QTest::newRow("3") << QChar('3') << 3 << true << QList<int> { 1, 3, 4, 6, 7 };
+        QTest::newRow("4") << QChar('4') << 4 << true << QList<int> { 2, 3, 4, 6 };
+        QTest::newRow("5") << QChar('5') << 5 << true << QList<int> { 1, 2, 4, 6, 7 };
+        QTest::newRow("6") << QChar('6') << 6 << true << QList<int> { 1, 2, 4, 5, 6, 7 };
+        QTest::newRow("7") << QChar('7') << 7 << true << QList<int> { 1, 3, 6 };
+        QTest::newRow("8") << QChar('8') << 8 << true << QList<int> { 1, 2, 3, 4, 5, 6, 7 };
+        QTest::newRow("9") << QChar('9') << 9 << true << QList<int> { 1, 2, 3, 4, 6, 7 };
+        QTest::newRow("-") << QChar('-') << 10 << true << QList<int> { 4 };
+        QTest::newRow(":") << QChar(':') << 11 << true << QList<int> { 8 };
+        QTest::newRow("A") << QChar('A') << 12 << true << QList<int> { 1, 2, 3, 4, 5, 6 };
+        QTest::newRow("B") << QChar('B') << 13 << true << QList<int> { 2, 4, 5, 6, 7 };
+        QTest::newRow("C") << QChar('C') << 14 << true << QList<int> { 1, 2, 5, 7 };
+        QTest::newRow("D") << QChar('D') << 15 << true << QList<int> { 3, 4, 5, 6, 7 };
+        QTest::newRow("E") << QChar('E') << 16 << true << QList<int> { 1, 2, 4, 5, 7 };
+        QTest::newRow("F") << QChar('F') << 17 << true << QList<int> { 1, 2, 4, 5 };
+        QTest::newRow("G") << QChar('G') << 18 << true << QList<int> { 1, 2, 4, 5, 6, 7 };
+        QTest::newRow("H") << QChar('H') << 19 << true << QList<int> { 2, 4, 5, 6 };
+        QTest::newRow("I") << QChar('I') << 20 << true << QList<int> { 3, 6 };
+        QTest::newRow("J") << QChar('J') << 21 << true << QList<int> { 3, 6, 7 };
+        QTest::newRow("K") << QChar('K') << 22 << true << QList<int> { 2, 3, 4, 5, 6 };
+        QTest::newRow("L") << QChar('L') << 23 << true << QList<int> { 2, 5, 7 };
+        QTest::newRow("M") << QChar('M') << 24 << true << QList<int> { 4, 5, 6 };
+        QTest::newRow("N") << QChar('N') << 25 << true << QList<int> { 4, 5, 6 };
+        QTest::newRow("O") << QChar('O') << 26 << true << QList<int> { 4, 5, 6, 7 };
+        QTest::newRow("P") << QChar('P') << 27 << true << QList<int> { 1, 2, 3, 4, 5 };
+        QTest::newRow("Q") << QChar('Q') << 28 << true << QList<int> { 1, 2, 3, 4, 6 };
+        QTest::newRow("R") << QChar('R') << 29 << true << QList<int> { 4, 5 };
+        QTest::newRow("S") << QChar('S') << 30 << true << QList<int> { 1, 2, 4, 6, 7 };
+        QTest::newRow("T") << QChar('T') << 31 << true << QList<int> { 2, 4, 5 };
+        QTest::newRow("U") << QChar('U') << 32 << true << QList<int> { 2, 3, 5, 6, 7 };
+        QTest::newRow("V") << QChar('V') << 33 << true << QList<int> { 2, 3, 5, 6, 7 };
+        QTest::newRow("W") << QChar('W') << 34 << true << QList<int> { 2, 3, 5, 6, 7 };
+        QTest::newRow("X") << QChar('X') << 35 << true << QList<int> { 2, 3, 4, 5, 6 };
+        QTest::newRow("Y") << QChar('Y') << 36 << true << QList<int> { 2, 3, 4, 6 };
+        QTest::newRow("Z") << QChar('Z') << 37 << true << QList<int> { 1, 3, 4, 5, 7 };
         // A blank is an unlit 8: every segment in the off colour.
         QTest::newRow("blank") << QChar(' ') << 8 << false << QList<int> {};
         // Anything the table lacks shows as a lit 8.
-        QTest::newRow("hash") << QChar('#') << 8 << true << QList<int> {1, 2, 3, 4, 5, 6, 7};
-        QTest::newRow("lower case") << QChar('a') << 8 << true << QList<int> {1, 2, 3, 4, 5, 6, 7};
-        QTest::newRow("point") << QChar('.') << 8 << true << QList<int> {1, 2, 3, 4, 5, 6, 7};
-        QTest::newRow("umlaut") << QChar(0x00C4) << 8 << true << QList<int> {1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("hash") << QChar('#') << 8 << true << QList<int> { 1, 2, 3, 4, 5, 6, 7 };
+        QTest::newRow("lower case") << QChar('a') << 8 << true << QList<int> { 1, 2, 3, 4, 5, 6, 7 };
+        QTest::newRow("point") << QChar('.') << 8 << true << QList<int> { 1, 2, 3, 4, 5, 6, 7 };
+        QTest::newRow("umlaut") << QChar(0x00C4) << 8 << true << QList<int> { 1, 2, 3, 4, 5, 6, 7 };
     }
 
     void charactersMapToGlyphs()
@@ -118,12 +118,12 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QList<int>>("order");
 
-        QTest::newRow("none draws downward") << 0 << QList<int> {1, 2, 3, 8, 4, 5, 6, 7};
-        QTest::newRow("spiral") << 1 << QList<int> {8, 4, 2, 1, 3, 6, 7, 5};
-        QTest::newRow("up") << 2 << QList<int> {7, 6, 5, 8, 4, 3, 2, 1};
-        QTest::newRow("down") << 3 << QList<int> {1, 2, 3, 8, 4, 5, 6, 7};
-        QTest::newRow("left") << 4 << QList<int> {6, 3, 7, 8, 4, 1, 5, 2};
-        QTest::newRow("right") << 5 << QList<int> {2, 5, 1, 8, 4, 7, 3, 6};
+        QTest::newRow("none draws downward") << 0 << QList<int> { 1, 2, 3, 8, 4, 5, 6, 7 };
+        QTest::newRow("spiral") << 1 << QList<int> { 8, 4, 2, 1, 3, 6, 7, 5 };
+        QTest::newRow("up") << 2 << QList<int> { 7, 6, 5, 8, 4, 3, 2, 1 };
+        QTest::newRow("down") << 3 << QList<int> { 1, 2, 3, 8, 4, 5, 6, 7 };
+        QTest::newRow("left") << 4 << QList<int> { 6, 3, 7, 8, 4, 1, 5, 2 };
+        QTest::newRow("right") << 5 << QList<int> { 2, 5, 1, 8, 4, 7, 3, 6 };
     }
 
     void drawingOrdersListEverySegmentOnce()
@@ -136,7 +136,7 @@ private slots:
             frames << segmentOfFrame(kind, frame);
         QCOMPARE(frames, order);
         std::sort(frames.begin(), frames.end());
-        QCOMPARE(frames, (QList<int> {1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(frames, (QList<int> { 1, 2, 3, 4, 5, 6, 7, 8 }));
     }
 
     void cellsFitTheControl_data()
@@ -150,14 +150,14 @@ private slots:
         QTest::addColumn<QList<Coord>>("lefts");
 
         QTest::newRow("score 163 x 45") << ScoreDisplay << Coord(6) << Coord(25) << Coord(44) << Coord(21) << Coord(18)
-                                        << QList<Coord> {6, 37, 68, 99, 130};
+                                        << QList<Coord> { 6, 37, 68, 99, 130 };
         QTest::newRow("value 66 x 21") << ValueDisplay << Coord(6) << Coord(13) << Coord(20) << Coord(9) << Coord(6)
-                                       << QList<Coord> {6, 25, 44};
+                                       << QList<Coord> { 6, 25, 44 };
         QTest::newRow("table 107 x 23") << TableDisplay << Coord(4) << Coord(16) << Coord(22) << Coord(12) << Coord(7)
-                                        << QList<Coord> {4, 24, 44, 64, 84};
+                                        << QList<Coord> { 4, 24, 44, 64, 84 };
         // Dot-matrix cells grow in whole pitches of 4 and ignore the gaps.
         QTest::newRow("dots 92 x 34") << DotDisplay << Coord(5) << Coord(14) << Coord(26) << Coord(14) << Coord(13)
-                                      << QList<Coord> {5, 24, 43, 62};
+                                      << QList<Coord> { 5, 24, 43, 62 };
     }
 
     void cellsFitTheControl()
@@ -200,15 +200,17 @@ private slots:
         QTest::addColumn<int>("segment");
         QTest::addColumn<Outline>("expected");
 
-        QTest::newRow("top") << int(Top) << Outline {{{8, 1}, {9, 0}, {28, 0}, {29, 1}, {26, 3}, {11, 3}, {8, 1}}};
-        QTest::newRow("bottom") << int(Bottom)
-                                << Outline {{{8, 43}, {9, 44}, {28, 44}, {29, 43}, {26, 41}, {11, 41}, {8, 43}}};
-        QTest::newRow("middle") << int(Middle)
-                                << Outline {{{8, 23}, {11, 21}, {26, 21}, {29, 23}, {26, 24}, {11, 24}, {8, 23}}};
-        QTest::newRow("upper left") << int(UpperLeft)
-                                    << Outline {{{7, 2}, {6, 3}, {6, 19}, {7, 20}, {9, 17}, {9, 5}, {7, 2}}};
+        QTest::newRow("top") << int(
+            Top) << Outline { { { 8, 1 }, { 9, 0 }, { 28, 0 }, { 29, 1 }, { 26, 3 }, { 11, 3 }, { 8, 1 } } };
+        QTest::newRow("bottom") << int(
+            Bottom) << Outline { { { 8, 43 }, { 9, 44 }, { 28, 44 }, { 29, 43 }, { 26, 41 }, { 11, 41 }, { 8, 43 } } };
+        QTest::newRow("middle") << int(
+            Middle) << Outline { { { 8, 23 }, { 11, 21 }, { 26, 21 }, { 29, 23 }, { 26, 24 }, { 11, 24 }, { 8, 23 } } };
+        QTest::newRow("upper left") << int(
+            UpperLeft) << Outline { { { 7, 2 }, { 6, 3 }, { 6, 19 }, { 7, 20 }, { 9, 17 }, { 9, 5 }, { 7, 2 } } };
         QTest::newRow("upper right") << int(UpperRight)
-                                     << Outline {{{30, 2}, {31, 3}, {31, 19}, {30, 20}, {28, 17}, {28, 5}, {30, 2}}};
+                                     << Outline { { { 30, 2 }, { 31, 3 }, { 31, 19 }, { 30, 20 }, { 28, 17 }, { 28, 5 },
+                                            { 30, 2 } } };
     }
 
     void scoreDisplayOutlines()
@@ -222,9 +224,9 @@ private slots:
     void lowerPostsStartBelowTheMiddle()
     {
         const Layout layout = cellLayout(ScoreDisplay);
-        QCOMPARE(placement(layout, LowerLeft, 1), (Placement {6, 24, 18, 3}));
-        QCOMPARE(placement(layout, LowerRight, 1), (Placement {31, 24, 18, -3}));
-        QCOMPARE(outline(layout, LowerLeft, 1)[0], (Point {7, 24}));
+        QCOMPARE(placement(layout, LowerLeft, 1), (Placement { 6, 24, 18, 3 }));
+        QCOMPARE(placement(layout, LowerRight, 1), (Placement { 31, 24, 18, -3 }));
+        QCOMPARE(outline(layout, LowerLeft, 1)[0], (Point { 7, 24 }));
     }
 
     void cellsRepeatAtTheirPitch()
@@ -233,14 +235,14 @@ private slots:
         const Outline first = outline(layout, Top, 1);
         const Outline third = outline(layout, Top, 3);
         for (std::size_t i = 0; i < first.size(); ++i)
-            QCOMPARE(third[i], (Point {first[i].x + 62, first[i].y}));
+            QCOMPARE(third[i], (Point { first[i].x + 62, first[i].y }));
     }
 
     void colonDotsOfTheScoreDisplay()
     {
         const auto dots = colonDots(cellLayout(ScoreDisplay), 1);
-        QCOMPARE(dots[0], (Box {15, 10, 22, 16}));
-        QCOMPARE(dots[1], (Box {15, 28, 22, 34}));
+        QCOMPARE(dots[0], (Box { 15, 10, 22, 16 }));
+        QCOMPARE(dots[1], (Box { 15, 28, 22, 34 }));
     }
 
     void decimalPointsSitInTheGapOnTheBaseline_data()
@@ -249,11 +251,11 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<Box>("expected");
 
-        QTest::newRow("score, position 2") << ScoreDisplay << 2 << Box {33, 41, 36, 44};
-        QTest::newRow("score, position 1") << ScoreDisplay << 1 << Box {2, 41, 5, 44};
+        QTest::newRow("score, position 2") << ScoreDisplay << 2 << Box { 33, 41, 36, 44 };
+        QTest::newRow("score, position 1") << ScoreDisplay << 1 << Box { 2, 41, 5, 44 };
         // The gap of 4 leaves room for a point of 2, not of the stroke 3.
-        QTest::newRow("table, position 3") << TableDisplay << 3 << Box {41, 20, 43, 22};
-        QTest::newRow("dots, position 2") << DotDisplay << 2 << Box {21, 24, 23, 26};
+        QTest::newRow("table, position 3") << TableDisplay << 3 << Box { 41, 20, 43, 22 };
+        QTest::newRow("dots, position 2") << DotDisplay << 2 << Box { 21, 24, 23, 26 };
     }
 
     void decimalPointsSitInTheGapOnTheBaseline()
@@ -304,7 +306,8 @@ private slots:
     void thinBarsHaveTheirTipsOnTheOuterEdge()
     {
         const Layout layout = cellLayout(ValueDisplay);
-        QCOMPARE(outline(layout, Top, 1), (Outline {{{8, 0}, {8, 0}, {17, 0}, {17, 0}, {16, 1}, {9, 1}, {8, 0}}}));
+        QCOMPARE(outline(layout, Top, 1),
+            (Outline { { { 8, 0 }, { 8, 0 }, { 17, 0 }, { 17, 0 }, { 16, 1 }, { 9, 1 }, { 8, 0 } } }));
     }
 
     void dotRowsHaveFourDots_data()
@@ -314,13 +317,14 @@ private slots:
         QTest::addColumn<Box>("last");
 
         // Cell 2 starts at x = 24.
-        QTest::newRow("top") << int(Top) << Box {24, 0, 26, 2} << Box {36, 0, 38, 2};
-        QTest::newRow("middle") << int(Middle) << Box {24, 12, 26, 14} << Box {36, 12, 38, 14};
-        QTest::newRow("bottom grows upward") << int(Bottom) << Box {24, 26, 26, 24} << Box {36, 26, 38, 24};
-        QTest::newRow("upper left") << int(UpperLeft) << Box {24, 0, 26, 2} << Box {24, 12, 26, 14};
-        QTest::newRow("upper right grows leftward") << int(UpperRight) << Box {38, 0, 36, 2} << Box {38, 12, 36, 14};
-        QTest::newRow("lower left") << int(LowerLeft) << Box {24, 12, 26, 14} << Box {24, 24, 26, 26};
-        QTest::newRow("lower right") << int(LowerRight) << Box {38, 12, 36, 14} << Box {38, 24, 36, 26};
+        QTest::newRow("top") << int(Top) << Box { 24, 0, 26, 2 } << Box { 36, 0, 38, 2 };
+        QTest::newRow("middle") << int(Middle) << Box { 24, 12, 26, 14 } << Box { 36, 12, 38, 14 };
+        QTest::newRow("bottom grows upward") << int(Bottom) << Box { 24, 26, 26, 24 } << Box { 36, 26, 38, 24 };
+        QTest::newRow("upper left") << int(UpperLeft) << Box { 24, 0, 26, 2 } << Box { 24, 12, 26, 14 };
+        QTest::newRow("upper right grows leftward")
+            << int(UpperRight) << Box { 38, 0, 36, 2 } << Box { 38, 12, 36, 14 };
+        QTest::newRow("lower left") << int(LowerLeft) << Box { 24, 12, 26, 14 } << Box { 24, 24, 26, 26 };
+        QTest::newRow("lower right") << int(LowerRight) << Box { 38, 12, 36, 14 } << Box { 38, 24, 36, 26 };
     }
 
     void dotRowsHaveFourDots()
@@ -344,8 +348,8 @@ private slots:
         const Layout layout = cellLayout(DotDisplay);
         const int eight = glyphFor('8');
         auto normalised = [](Box b) {
-            return Box {std::min(b.left, b.right), std::min(b.top, b.bottom), std::max(b.left, b.right),
-                std::max(b.top, b.bottom)};
+            return Box { std::min(b.left, b.right), std::min(b.top, b.bottom), std::max(b.left, b.right),
+                std::max(b.top, b.bottom) };
         };
         const DotRow bottom = dotRow(layout, Bottom, 1, eight);
         QCOMPARE(normalised(bottom.dot(3)), normalised(dotRow(layout, LowerRight, 1, eight).dot(3)));
@@ -445,7 +449,7 @@ private slots:
         QFETCH(Coord, first);
         QFETCH(Coord, last);
 
-        QCOMPARE(Lcd::visibleCells(cellLayout(settings), settings.width), (CellRange {first, last}));
+        QCOMPARE(Lcd::visibleCells(cellLayout(settings), settings.width), (CellRange { first, last }));
     }
 
     void visibleDotsStayInThePicture()
