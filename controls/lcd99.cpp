@@ -55,28 +55,26 @@ void TLCD99::Paint()
     }
     const int kind = animationKind();
 
-    // Going blank, every cell is built up afresh over the bare background.
+    bool animating;
     if (m_value.isEmpty()) {
+        // Going blank, every cell is built up afresh over the bare background.
         clearPicture();
         m_pictureCurrent = true;
         setTexts(QString(), m_lastDrawn);
-        if (DrawDigits(m_animate ? kind : 0, m_animate ? m_animationDelay : 0, Scope::AllCells))
-            return;
+        animating = DrawDigits(m_animate ? kind : 0, m_animate ? m_animationDelay : 0, Scope::AllCells);
+    } else {
+        if (!m_pictureCurrent) {
+            clearPicture();
+            setTexts(m_lastDrawn, QString());
+            DrawDigits(0, 0, Scope::AllCells);
+            m_pictureCurrent = true;
+        }
+        setTexts(m_value, m_lastDrawn);
+        const qint64 budget = std::max<qint64>(0, m_animationDelay - m_paintClock.elapsed());
+        animating = DrawDigits(m_animate ? kind : 0, m_animate ? budget : 0, Scope::ChangedCells);
+    }
+    if (!animating)
         finishPaint();
-        return;
-    }
-
-    if (!m_pictureCurrent) {
-        clearPicture();
-        setTexts(m_lastDrawn, QString());
-        DrawDigits(0, 0, Scope::AllCells);
-        m_pictureCurrent = true;
-    }
-    setTexts(m_value, m_lastDrawn);
-    const qint64 budget = std::max<qint64>(0, m_animationDelay - m_paintClock.elapsed());
-    if (DrawDigits(m_animate ? kind : 0, m_animate ? budget : 0, Scope::ChangedCells))
-        return;
-    finishPaint();
 }
 
 int TLCD99::animationKind()

@@ -70,10 +70,11 @@ void LcdCanvas::setColour(const QColor &colour)
 
 void LcdCanvas::polygon(const Lcd::Outline &outline)
 {
-    // Filled with a one-pixel cosmetic pen, the polygon covers the whole pixels of its inside and those its
-    // outline passes through, which is how the classic canvas fills and outlines it: the pixel tests compare
-    // against exactly that. The stroker leaves out the lower tip of the left posts, so the corners are set once
-    // more.
+    // Unsmoothed and outlined by a cosmetic pen one pixel wide, the polygon covers the pixels of its inside and
+    // every pixel its outline passes through, as a polygon filled and outlined with a one-pixel pen does on a GDI
+    // canvas: the tips and cuts keep their sizes to the pixel. A wider pen would spill beyond the outline, and
+    // no pen would lose the right and bottom edges. Qt's stroker drops the pixel where two steep edges meet at
+    // the lower tip of the left posts, so the corners are set once more.
     std::array<QPointF, 6> corners;
     for (std::size_t i = 0; i < corners.size(); ++i)
         corners[i] = QPointF(qreal(outline[i].x), qreal(outline[i].y));
@@ -105,8 +106,8 @@ void LcdCanvas::ellipse(const Lcd::Box &box, const QColor &colour)
         this->box(box, colour);
         return;
     }
-    // The pen runs along the right and bottom edges of the rectangle it is given on the pixels just inside the
-    // box, so a rectangle one pixel smaller than the box covers the box's width and height.
+    // The pen outlines the rectangle it is given on the pixels right of and below its edges, so a rectangle one
+    // pixel smaller than the box covers exactly the box's pixels.
     setColour(colour);
     m_painter.drawEllipse(QRectF(qreal(e.left), qreal(e.top), qreal(e.width - 1), qreal(e.height - 1)));
 }

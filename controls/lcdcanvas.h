@@ -6,10 +6,9 @@
 #include <QImage>
 #include <QPainter>
 
-// Draws the shapes of the seven-segment display into a picture, pixel for pixel as the classic canvas it was
-// designed on: a polygon covers its inside and its one-pixel outline, a box covers the pixels from its smaller
-// corner up to, not including, its larger one, and an ellipse fills its box. Brush and pen take the colour of
-// each shape.
+// Draws the shapes of the seven-segment display into a picture in whole pixels: a polygon covers its inside and
+// its one-pixel outline, a box covers the pixels from its smaller corner up to, not including, its larger one, and
+// an ellipse fills its box. Brush and pen take the colour of each shape.
 class LcdCanvas
 {
 public:
