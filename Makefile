@@ -1,13 +1,18 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
+# `make bench` builds and runs the speed measurements, which `make test` leaves alone.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps configure clean
+.PHONY: run test bench build deps configure clean
 
 run: build
 	./build/tomelor
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset default -j $(JOBS)
+
+bench: configure
+	cmake --build --preset default --target bench_lcd99 -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ./build/bench/bench_lcd99
 
 build: configure
 	cmake --build --preset default -j $(JOBS)
