@@ -27,6 +27,11 @@ void reseedFromTimeOfDay()
     generator().seed(seedSource());
 }
 
+int between(int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(generator());
+}
+
 void setSeedSource(SeedSource source)
 {
     seedSource = source ? source : timeOfDayMilliseconds;
