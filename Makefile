@@ -1,7 +1,10 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
+# `make assets` redraws every picture and sound into assets/; `make assets-check` redraws them elsewhere and
+# compares the bytes with those in assets/.
 JOBS ?= $(shell nproc)
+ASSETGEN := build/tools/assetgen
 
-.PHONY: run test build deps configure clean
+.PHONY: run test build deps configure clean assets assets-check assetgen
 
 run: build
 	./build/tomelor
@@ -17,6 +20,18 @@ configure: deps
 
 deps:
 	@scripts/install-deps
+
+assetgen: deps
+	@test -f build/tools/CMakeCache.txt || cmake -S tools -B build/tools
+	cmake --build build/tools -j $(JOBS)
+
+assets: assetgen
+	$(ASSETGEN) assets/fonts assets
+
+assets-check: assetgen
+	@out=$$(mktemp -d) && trap 'rm -rf "$$out"' EXIT && \
+	$(ASSETGEN) assets/fonts "$$out" && \
+	diff -r -q --exclude=fonts "$$out" assets && echo "assets: the generator writes the committed bytes"
 
 clean:
 	rm -rf build

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPoint>
+#include <QPolygon>
+
+#include <array>
+
+// The outline of the splash window, in its client coordinates: the silhouette of the title art (the upright book,
+// the stack of books at the lower left, the sheet behind them). Its edges are horizontal and vertical in strict
+// turn, starting with a vertical one, so each corner adds one coordinate: y of the next corner, then x, then y...
+namespace SplashOutline {
+
+constexpr QPoint Start { 8, 198 };
+
+// The title art lies one pixel left of and two above the window's corner, so window point p shows art pixel
+// p - ArtOrigin.
+constexpr QPoint ArtOrigin { -1, -2 };
+
+constexpr std::array<short, 393> Corners {
+    212, 9, 228, 10, 231, 9, 232, 8, 241, 10, 242, 12, 243, 14, 244, 16, 245, 18, 246, 21,
+    247, 23, 248, 25, 249, 27, 250, 29, 251, 32, 252, 34, 253, 36, 254, 38, 255, 40, 256, 43,
+    257, 45, 258, 47, 259, 49, 260, 51, 261, 54, 262, 56, 263, 58, 264, 60, 265, 62, 266, 65,
+    267, 67, 268, 69, 269, 71, 270, 74, 271, 76, 272, 78, 273, 80, 274, 82, 275, 85, 276, 87,
+    277, 89, 278, 91, 279, 93, 280, 96, 281, 98, 282, 100, 283, 102, 284, 104, 285, 107, 286, 109,
+    287, 111, 288, 113, 289, 116, 290, 118, 291, 120, 292, 122, 293, 123, 294, 125, 295, 129, 294, 130,
+    293, 132, 294, 135, 295, 139, 296, 144, 297, 145, 298, 147, 299, 149, 300, 164, 299, 175, 298, 176,
+    295, 177, 294, 179, 293, 182, 294, 184, 295, 185, 296, 186, 297, 188, 298, 189, 299, 191, 300, 192,
+    301, 199, 300, 200, 295, 208, 293, 207, 290, 206, 289, 205, 287, 204, 286, 203, 285, 200, 281, 201,
+    280, 204, 279, 207, 278, 216, 279, 219, 280, 224, 281, 230, 282, 233, 283, 234, 284, 236, 285, 245,
+    286, 249, 287, 259, 286, 260, 284, 261, 283, 269, 284, 272, 285, 288, 286, 290, 287, 291, 288, 292,
+    289, 293, 290, 295, 291, 296, 292, 311, 291, 313, 289, 314, 285, 315, 281, 316, 277, 317, 276, 319,
+    274, 320, 272, 321, 270, 322, 254, 323, 245, 324, 237, 323, 229, 324, 222, 325, 217, 326, 214, 327,
+    212, 328, 211, 329, 202, 328, 201, 327, 199, 326, 166, 325, 154, 326, 110, 327, 100, 326, 61, 325,
+    56, 324, 50, 323, 39, 324, 32, 325, 26, 326, 19, 327, 13, 322, 14, 318, 15, 314, 14, 308,
+    13, 305, 12, 302, 11, 298, 10, 294, 9, 290, 10, 285, 11, 272, 10, 266, 9, 229, 8, 188,
+    9, 187, 10, 186, 11, 185, 12, 184, 13, 183, 14, 182, 15, 180, 14, 178, 13, 176, 12, 166,
+    11, 163, 13, 158, 5, 131, 4, 79, 3, 53, 38, 52, 108, 51, 140, 36, 141, 34, 142, 33,
+    143, 31, 144, 30, 145, 28, 146, 27, 147, 25, 148, 24, 149, 22, 150, 21, 151, 19, 152, 18,
+    153, 16, 154, 15, 155, 13, 156, 12, 157, 10, 158, 9, 199,
+};
+
+// The 395 points: the start, one per value, and the start again, closing with a one-pixel diagonal step.
+inline QPolygon points()
+{
+    QPolygon polygon;
+    polygon.reserve(int(Corners.size()) + 2);
+    QPoint at = Start;
+    polygon.append(at);
+    for (std::size_t i = 0; i < Corners.size(); ++i) {
+        if (i % 2 == 0)
+            at.setY(Corners[i]);
+        else
+            at.setX(Corners[i]);
+        polygon.append(at);
+    }
+    polygon.append(Start);
+    return polygon;
+}
+
+} // namespace SplashOutline
