@@ -61,13 +61,18 @@ double corniceLight(int y)
     return profile[std::clamp(y, 0, CorniceBottom)];
 }
 
-double postLight(int x, int left)
+// A post's front: a rounded outer edge, a routed groove down its length, a dark inner edge against the opening.
+double postLight(int x, int left, bool mirrored)
 {
-    const int at = x - left;
+    const int at = mirrored ? PostWidth - 1 - (x - left) : x - left;
     if (at == 0)
-        return 1.2;
+        return mirrored ? 0.75 : 1.2;
     if (at == PostWidth - 1)
-        return 0.6;
+        return mirrored ? 1.1 : 0.6;
+    if (at == 4)
+        return 0.62;
+    if (at == 5)
+        return 1.14;
     return 1.06 - 0.16 * double(at) / PostWidth;
 }
 
@@ -109,9 +114,9 @@ QImage bookcase()
     const QRect leftPost(InnerLeft - PostWidth, CorniceBottom + 1, PostWidth, PlinthBottom - CorniceBottom);
     const QRect rightPost(InnerRight, CorniceBottom + 1, PostWidth, PlinthBottom - CorniceBottom);
     Wood::paint(image, leftPost, Wood::Grain::Vertical, Wood::Honey, 53,
-                [](int x, int) { return postLight(x, InnerLeft - PostWidth); });
+                [](int x, int) { return postLight(x, InnerLeft - PostWidth, false); });
     Wood::paint(image, rightPost, Wood::Grain::Vertical, Wood::Honey, 67,
-                [](int x, int) { return postLight(x, InnerRight); });
+                [](int x, int) { return postLight(x, InnerRight, true); });
 
     // The rail under the cornice, across the top of the opening.
     const QRect rail(InnerLeft, CorniceBottom + 1, InnerRight - InnerLeft, RailBottom - CorniceBottom);

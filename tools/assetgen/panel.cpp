@@ -39,27 +39,28 @@ void paintConsole(QImage &image, const QRect &area)
     }
 }
 
-// A recessed black screen: a metal ring whose upper and left inner edges lie in shadow.
+// A recessed black screen in a bevelled metal ring: the ring lit on its upper left, its inner edge in shadow.
 void paintScreen(QPainter &painter, const QRect &display, int margin)
 {
-    const QRect field = display.adjusted(-margin, -margin, margin, margin);
-    const QRect ring = field.adjusted(-3, -3, 3, 3);
+    const QRectF field = QRectF(display).adjusted(-margin, -margin, margin, margin);
+    const QRectF ring = field.adjusted(-5, -5, 5, 5);
     painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(4, 8, 10));
+    painter.drawRoundedRect(ring.adjusted(-1, -1, 1, 1), 5, 5);
     QLinearGradient metal(ring.topLeft(), ring.bottomRight());
-    metal.setColorAt(0, QColor(150, 176, 178));
-    metal.setColorAt(0.5, QColor(70, 96, 100));
-    metal.setColorAt(1, QColor(28, 40, 44));
+    metal.setColorAt(0, QColor(196, 220, 222));
+    metal.setColorAt(0.35, QColor(104, 136, 140));
+    metal.setColorAt(0.7, QColor(52, 76, 80));
+    metal.setColorAt(1, QColor(136, 164, 168));
     painter.setBrush(metal);
-    painter.drawRoundedRect(ring, 3, 3);
-    painter.setBrush(QColor(8, 12, 14));
-    painter.drawRect(field.adjusted(-1, -1, 1, 1));
+    painter.drawRoundedRect(ring, 4, 4);
+    QLinearGradient inner(ring.topLeft(), ring.bottomRight());
+    inner.setColorAt(0, QColor(20, 30, 32));
+    inner.setColorAt(1, QColor(150, 180, 184));
+    painter.setBrush(inner);
+    painter.drawRoundedRect(field.adjusted(-2, -2, 2, 2), 2, 2);
     painter.setBrush(Qt::black);
     painter.drawRect(field);
-    // The inner shadow on the screen's upper and left edges.
-    painter.setPen(QColor(0, 0, 0));
-    painter.drawLine(field.topLeft() + QPoint(-1, -1), field.topRight() + QPoint(1, -1));
-    painter.setPen(QColor(96, 124, 128));
-    painter.drawLine(ring.bottomLeft() + QPoint(2, 0), ring.bottomRight() + QPoint(-2, 0));
 }
 
 void paintScrew(QPainter &painter, QPointF centre)

@@ -324,13 +324,14 @@ void paintVerses(QPainter &painter, const QRectF &area)
 {
     const QString verses = QStringLiteral(
         "In the beginning God created the heaven and the earth. And the earth was without form, and void; and "
-        "darkness was upon the face of the deep. And the Spirit of God moved upon the face of the waters. And God "
-        "said, Let there be light: and there was light.");
+        "darkness was upon the face of the deep. And the Spirit of God moved upon the face of the waters.");
     const QColor ink(112, 78, 50);
-    // A drop capital, then the text flowing round it.
-    painter.setFont(Lettering::serif(30));
-    Lettering::drawText(painter, QRectF(area.left(), area.top() - 4, 24, 32), Qt::AlignLeft | Qt::AlignTop,
-                        verses.left(1), TitleInk);
+    // A drop capital two lines high, then the text flowing round it.
+    const QFont capital = Lettering::serif(30);
+    painter.setFont(capital);
+    const int capitalWidth = QFontMetrics(capital).horizontalAdvance(verses.left(1));
+    Lettering::drawText(painter, QRectF(area.left(), area.top() - 4, capitalWidth + 2, 32),
+                        Qt::AlignLeft | Qt::AlignTop, verses.left(1), TitleInk);
     QFont font = Lettering::serifItalic(12);
     painter.setFont(font);
     const QFontMetrics metrics(font);
@@ -339,7 +340,7 @@ void paintVerses(QPainter &painter, const QRectF &area)
     double y = area.top();
     int line = 0;
     while (!words.isEmpty() && y + lineHeight <= area.bottom()) {
-        const double left = area.left() + (line < 2 ? 22 : 0);
+        const double left = area.left() + (line < 2 ? capitalWidth + 3 : 0);
         QString text;
         while (!words.isEmpty()) {
             const QString candidate = text.isEmpty() ? words.first() : text + QLatin1Char(' ') + words.first();

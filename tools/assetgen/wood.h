@@ -16,7 +16,7 @@ struct Tone
     QColor dark;
 };
 
-const Tone Honey { QColor(218, 160, 88), QColor(146, 88, 40) };
+const Tone Honey { QColor(214, 150, 76), QColor(140, 80, 34) };
 const Tone Walnut { QColor(112, 70, 40), QColor(66, 38, 20) };
 
 enum class Grain { Horizontal, Vertical };
