@@ -19,8 +19,8 @@ std::size_t slotOf(Cue cue)
 } // namespace
 
 SoundCuePlayer::SoundCuePlayer()
-    : SoundCuePlayer({ resourceOf(Cue::CueCorrect), resourceOf(Cue::CueWrong), resourceOf(Cue::CueTimeOut) },
-                     &QApplication::beep)
+    : SoundCuePlayer(
+        { resourceOf(Cue::CueCorrect), resourceOf(Cue::CueWrong), resourceOf(Cue::CueTimeOut) }, &QApplication::beep)
 {
 }
 

@@ -16,6 +16,7 @@ constexpr QPoint Start { 8, 198 };
 // p - ArtOrigin.
 constexpr QPoint ArtOrigin { -1, -2 };
 
+// clang-format off
 constexpr std::array<short, 393> Corners {
     212, 9, 228, 10, 231, 9, 232, 8, 241, 10, 242, 12, 243, 14, 244, 16, 245, 18, 246, 21,
     247, 23, 248, 25, 249, 27, 250, 29, 251, 32, 252, 34, 253, 36, 254, 38, 255, 40, 256, 43,
@@ -38,6 +39,7 @@ constexpr std::array<short, 393> Corners {
     143, 31, 144, 30, 145, 28, 146, 27, 147, 25, 148, 24, 149, 22, 150, 21, 151, 19, 152, 18,
     153, 16, 154, 15, 155, 13, 156, 12, 157, 10, 158, 9, 199,
 };
+// clang-format on
 
 // The 395 points: the start, one per value, and the start again, closing with a one-pixel diagonal step.
 inline QPolygon points()

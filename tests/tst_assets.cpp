@@ -98,10 +98,10 @@ private slots:
         const QColor white(255, 255, 255);
         QTest::newRow("bookcase") << AssetPaths::bookcase() << QSize(631, 301) << 8 << white;
         QTest::newRow("panel") << AssetPaths::panel() << QSize(630, 100) << 24 << QColor(192, 192, 192);
-        QTest::newRow("Old Testament board") << AssetPaths::scoreBoard(Testament::Old) << QSize(299, 376) << 24
-                                             << white;
-        QTest::newRow("New Testament board") << AssetPaths::scoreBoard(Testament::New) << QSize(298, 375) << 24
-                                             << white;
+        QTest::newRow("Old Testament board")
+            << AssetPaths::scoreBoard(Testament::Old) << QSize(299, 376) << 24 << white;
+        QTest::newRow("New Testament board")
+            << AssetPaths::scoreBoard(Testament::New) << QSize(298, 375) << 24 << white;
         QTest::newRow("congratulation backdrop") << AssetPaths::congratsBackdrop() << QSize(375, 253) << 24 << white;
         QTest::newRow("splash") << AssetPaths::splash() << QSize(332, 305) << 24 << QColor(240, 230, 241);
         for (const Testament testament : { Testament::Old, Testament::New }) {
@@ -114,8 +114,7 @@ private slots:
             }
         }
         const std::pair<Artwork::Switch, QSize> switches[] = { { Artwork::Switch::Go, QSize(128, 82) },
-                                                               { Artwork::Switch::Testament, QSize(78, 42) },
-                                                               { Artwork::Switch::Hints, QSize(78, 42) } };
+            { Artwork::Switch::Testament, QSize(78, 42) }, { Artwork::Switch::Hints, QSize(78, 42) } };
         for (const auto &[which, size] : switches) {
             for (const bool checked : { false, true }) {
                 const QString path = AssetPaths::switchPicture(which, checked);

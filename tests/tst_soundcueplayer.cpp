@@ -9,7 +9,7 @@ namespace {
 std::array<QString, 3> resourcesOfTheProgram()
 {
     return { SoundCuePlayer::resourceOf(Cue::CueCorrect), SoundCuePlayer::resourceOf(Cue::CueWrong),
-             SoundCuePlayer::resourceOf(Cue::CueTimeOut) };
+        SoundCuePlayer::resourceOf(Cue::CueTimeOut) };
 }
 
 } // namespace

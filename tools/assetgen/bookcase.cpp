@@ -94,17 +94,19 @@ QImage bookcase()
     const QRect upperBoard(InnerLeft, UpperBoard, InnerRight - InnerLeft, BoardDepth);
     const QRect lowerBoard(InnerLeft, LowerBoard, InnerRight - InnerLeft, BoardDepth);
     Wood::paint(image, upperBoard, Wood::Grain::Horizontal, Wood::Honey, 17,
-                [](int, int y) { return boardLight(y, UpperBoard, BoardDepth); });
+        [](int, int y) { return boardLight(y, UpperBoard, BoardDepth); });
     Wood::paint(image, lowerBoard, Wood::Grain::Horizontal, Wood::Honey, 29,
-                [](int, int y) { return boardLight(y, LowerBoard, BoardDepth); });
+        [](int, int y) { return boardLight(y, LowerBoard, BoardDepth); });
     // The shadow each board throws onto the back just below it.
     for (int y = UpperBoard + BoardDepth; y < UpperBoard + BoardDepth + 3; ++y) {
         for (int x = InnerLeft; x < InnerRight; ++x)
-            image.setPixelColor(x, y, Texture::scaled(image.pixelColor(x, y), 0.7 + 0.1 * (y - UpperBoard - BoardDepth)));
+            image.setPixelColor(
+                x, y, Texture::scaled(image.pixelColor(x, y), 0.7 + 0.1 * (y - UpperBoard - BoardDepth)));
     }
 
     // The plinth under the lower board, set back a little between the posts.
-    const QRect plinth(InnerLeft, LowerBoard + BoardDepth, InnerRight - InnerLeft, PlinthBottom - LowerBoard - BoardDepth);
+    const QRect plinth(
+        InnerLeft, LowerBoard + BoardDepth, InnerRight - InnerLeft, PlinthBottom - LowerBoard - BoardDepth);
     Wood::paint(image, plinth, Wood::Grain::Horizontal, Wood::Honey, 41, [](int, int y) {
         const int at = y - LowerBoard - BoardDepth;
         return at < 2 ? 0.55 + 0.1 * at : at == PlinthBottom - LowerBoard - BoardDepth - 1 ? 0.6 : 0.86;
@@ -114,9 +116,9 @@ QImage bookcase()
     const QRect leftPost(InnerLeft - PostWidth, CorniceBottom + 1, PostWidth, PlinthBottom - CorniceBottom);
     const QRect rightPost(InnerRight, CorniceBottom + 1, PostWidth, PlinthBottom - CorniceBottom);
     Wood::paint(image, leftPost, Wood::Grain::Vertical, Wood::Honey, 53,
-                [](int x, int) { return postLight(x, InnerLeft - PostWidth, false); });
+        [](int x, int) { return postLight(x, InnerLeft - PostWidth, false); });
     Wood::paint(image, rightPost, Wood::Grain::Vertical, Wood::Honey, 67,
-                [](int x, int) { return postLight(x, InnerRight, true); });
+        [](int x, int) { return postLight(x, InnerRight, true); });
 
     // The rail under the cornice, across the top of the opening.
     const QRect rail(InnerLeft, CorniceBottom + 1, InnerRight - InnerLeft, RailBottom - CorniceBottom);

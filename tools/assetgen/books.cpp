@@ -20,8 +20,8 @@ constexpr int TitleLeft = 12;
 constexpr int TitleRight = Length - 12;
 
 // Deep book-cloth colours, dealt out so that neighbours on the shelf differ.
-constexpr std::array<QRgb, 8> Cloths { qRgb(122, 30, 42),  qRgb(30, 86, 54),  qRgb(32, 50, 104), qRgb(160, 110, 36),
-                                       qRgb(92, 42, 92),   qRgb(58, 76, 96),  qRgb(118, 62, 34), qRgb(22, 90, 94) };
+constexpr std::array<QRgb, 8> Cloths { qRgb(122, 30, 42), qRgb(30, 86, 54), qRgb(32, 50, 104), qRgb(160, 110, 36),
+    qRgb(92, 42, 92), qRgb(58, 76, 96), qRgb(118, 62, 34), qRgb(22, 90, 94) };
 const QColor Gilt(222, 186, 104);
 const QColor GiltLight(250, 228, 160);
 const QColor GiltDark(140, 104, 44);
@@ -62,7 +62,7 @@ void paintGiltRule(QImage &image, int x)
     for (int y = 1; y < Thickness - 1; ++y) {
         const double light = roundness(y);
         const QColor colour = light > 1.02 ? Texture::mix(Gilt, GiltLight, (light - 1.02) * 6)
-                                            : Texture::mix(GiltDark, Gilt, (light - 0.62) / 0.4);
+                                           : Texture::mix(GiltDark, Gilt, (light - 0.62) / 0.4);
         image.setPixelColor(x, y, colour);
     }
 }

@@ -33,8 +33,8 @@ double bell(double t, double frequency)
     const double strike = 1 - std::exp(-t / 0.002);
     return strike
         * (std::sin(TwoPi * frequency * t) * std::exp(-t / 0.16)
-           + 0.35 * std::sin(TwoPi * frequency * 2.0 * t) * std::exp(-t / 0.07)
-           + 0.12 * std::sin(TwoPi * frequency * 3.01 * t) * std::exp(-t / 0.04));
+            + 0.35 * std::sin(TwoPi * frequency * 2.0 * t) * std::exp(-t / 0.07)
+            + 0.12 * std::sin(TwoPi * frequency * 3.01 * t) * std::exp(-t / 0.04));
 }
 
 // Two notes a fifth apart, then the octave: a quick rising arpeggio.

@@ -17,8 +17,8 @@ QFont pinned(const QString &family, int pixelSize)
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setHintingPreference(QFont::PreferFullHinting);
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias
-                                               | QFont::NoFontMerging));
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     return font;
 }
 
@@ -48,7 +48,7 @@ void useOnlyFontsIn(const QString &fontFolder, const QString &workFolder)
 </fontconfig>
 )")
                        .arg(QDir(fontFolder).absolutePath().toHtmlEscaped(),
-                            QDir(folder).filePath(QStringLiteral("cache")).toHtmlEscaped())
+                           QDir(folder).filePath(QStringLiteral("cache")).toHtmlEscaped())
                        .toUtf8());
     }
     qputenv("FONTCONFIG_FILE", QFile::encodeName(config));
@@ -82,7 +82,7 @@ QFont serifItalic(int pixelSize)
 }
 
 void drawText(QPainter &painter, const QRectF &box, int flags, const QString &text, const QColor &ink,
-              const QColor &relief, QPointF reliefOffset)
+    const QColor &relief, QPointF reliefOffset)
 {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing, true);

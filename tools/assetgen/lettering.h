@@ -23,6 +23,6 @@ QFont serifItalic(int pixelSize);
 
 // Text with an optional one-pixel shadow or highlight under it, the way lettering is pressed into cloth or metal.
 void drawText(QPainter &painter, const QRectF &box, int flags, const QString &text, const QColor &ink,
-              const QColor &relief = QColor(), QPointF reliefOffset = QPointF(1, 1));
+    const QColor &relief = QColor(), QPointF reliefOffset = QPointF(1, 1));
 
 } // namespace Lettering

@@ -22,7 +22,7 @@ namespace {
 
 // The bundled font files that the resource list carries beside the generated assets.
 const QStringList BundledFonts { QStringLiteral("fonts/LiberationSans-Regular.ttf"),
-                                 QStringLiteral("fonts/LiberationSans-Bold.ttf") };
+    QStringLiteral("fonts/LiberationSans-Bold.ttf") };
 
 class AssetFolder
 {
@@ -62,23 +62,22 @@ private:
 
 bool writePictures(AssetFolder &out)
 {
-    bool ok = out.write(AssetPaths::bookcase(), BmpFile::paletted(Palette::reduce(Pictures::bookcase(),
-                                                                                  qRgb(255, 255, 255))));
+    bool ok = out.write(
+        AssetPaths::bookcase(), BmpFile::paletted(Palette::reduce(Pictures::bookcase(), qRgb(255, 255, 255))));
     ok = out.write(AssetPaths::panel(), BmpFile::trueColour(Pictures::panel())) && ok;
     for (const Testament testament : { Testament::Old, Testament::New }) {
         for (int tag = 1; tag <= bookCount(testament); ++tag) {
             const QImage lying = Pictures::lyingBook(testament, tag);
-            ok = out.write(AssetPaths::book(testament, tag, AssetPaths::Pose::Lying), BmpFile::trueColour(lying))
-                && ok;
+            ok = out.write(AssetPaths::book(testament, tag, AssetPaths::Pose::Lying), BmpFile::trueColour(lying)) && ok;
             ok = out.write(AssetPaths::book(testament, tag, AssetPaths::Pose::Standing),
-                           BmpFile::trueColour(Pictures::standingBook(lying)))
+                     BmpFile::trueColour(Pictures::standingBook(lying)))
                 && ok;
         }
     }
     for (const Artwork::Switch which : { Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints }) {
         for (const bool checked : { false, true }) {
             ok = out.write(AssetPaths::switchPicture(which, checked),
-                           BmpFile::trueColour(Pictures::switchPicture(which, checked)))
+                     BmpFile::trueColour(Pictures::switchPicture(which, checked)))
                 && ok;
         }
     }
@@ -106,8 +105,9 @@ bool writeSounds(AssetFolder &out)
 int main(int argc, char *argv[])
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: assetgen FONT-FOLDER OUTPUT-FOLDER\n"
-                             "Draws every picture, the icon and the sounds of the game into OUTPUT-FOLDER.\n");
+        std::fprintf(stderr,
+            "usage: assetgen FONT-FOLDER OUTPUT-FOLDER\n"
+            "Draws every picture, the icon and the sounds of the game into OUTPUT-FOLDER.\n");
         return 2;
     }
     const QString fontFolder = QFile::decodeName(argv[1]);

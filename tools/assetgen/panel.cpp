@@ -103,8 +103,8 @@ QImage panel()
 
     paintScreen(painter, ValueDisplay, 3);
     paintScreen(painter, ScoreDisplay, 4);
-    for (const QPointF at : { QPointF(10, 10), QPointF(10, 89), QPointF(PlateLeft - 13, 10),
-                              QPointF(PlateLeft - 13, 89) })
+    for (const QPointF at :
+        { QPointF(10, 10), QPointF(10, 89), QPointF(PlateLeft - 13, 10), QPointF(PlateLeft - 13, 89) })
         paintScrew(painter, at);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -112,10 +112,10 @@ QImage panel()
     caption.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     painter.setFont(caption);
     Lettering::drawText(painter, QRectF(110, ValueDisplay.top(), 80, ValueDisplay.height()),
-                        Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VALUE"), ValueInk, QColor(0, 0, 0));
+        Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VALUE"), ValueInk, QColor(0, 0, 0));
     const QRectF scoreCaption(110, ScoreDisplay.center().y() + 2, 80, 20);
-    Lettering::drawText(painter, scoreCaption, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("SCORE"), ScoreInk,
-                        QColor(0, 0, 0));
+    Lettering::drawText(
+        painter, scoreCaption, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("SCORE"), ScoreInk, QColor(0, 0, 0));
     // An arrowhead pointing from the caption to the score display.
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double mid = scoreCaption.center().y() + 0.5;

@@ -36,7 +36,7 @@ BoardLayout layoutOf(Testament testament)
 QColor medalOf(int row)
 {
     static const QColor medals[] = { QColor(236, 196, 88), QColor(200, 206, 212), QColor(204, 132, 72),
-                                     QColor(150, 150, 140), QColor(150, 150, 140) };
+        QColor(150, 150, 140), QColor(150, 150, 140) };
     return medals[row - 1];
 }
 
@@ -63,7 +63,7 @@ void paintBadge(QPainter &painter, QPointF centre, int row)
     painter.setFont(Lettering::serif(21));
     const QRectF box(centre.x() - 16, centre.y() - 15, 32, 30);
     Lettering::drawText(painter, box, Qt::AlignCenter, QString::number(row), Texture::scaled(medal, 0.3),
-                        Texture::mix(medal, Qt::white, 0.6), QPointF(0, 1));
+        Texture::mix(medal, Qt::white, 0.6), QPointF(0, 1));
 }
 
 } // namespace
@@ -103,17 +103,16 @@ QImage congratsBackdrop()
 
     painter.setFont(Lettering::serif(32));
     Lettering::drawText(painter, QRectF(0, 10, size.width() - 1, 44), Qt::AlignCenter, QStringLiteral("Tomelor!"),
-                        Plaque::Gold, Plaque::GoldShadow);
+        Plaque::Gold, Plaque::GoldShadow);
     painter.setFont(Lettering::serifItalic(22));
     Lettering::drawText(painter, QRectF(0, 58, size.width() - 1, 30), Qt::AlignCenter,
-                        QStringLiteral("Congratulations!"), Plaque::Cream, Plaque::GoldShadow);
+        QStringLiteral("Congratulations!"), Plaque::Cream, Plaque::GoldShadow);
     painter.setFont(Lettering::sans(13, false));
     Lettering::drawText(painter, QRectF(0, 90, size.width() - 1, 22), Qt::AlignCenter,
-                        QStringLiteral("Your score has earned a place among the best."), Plaque::Cream,
-                        Plaque::GoldShadow);
+        QStringLiteral("Your score has earned a place among the best."), Plaque::Cream, Plaque::GoldShadow);
     painter.setFont(Lettering::sans(14));
     Lettering::drawText(painter, QRectF(0, 132, size.width() - 1, 24), Qt::AlignCenter,
-                        QStringLiteral("Please enter your initials:"), Plaque::Gold, Plaque::GoldShadow);
+        QStringLiteral("Please enter your initials:"), Plaque::Gold, Plaque::GoldShadow);
 
     // The light field on which the initials box lies, framed like a card set into the wood.
     const QRect field(100, 168, 169, 61);

@@ -34,7 +34,7 @@ const QPointF Depth(27, -18);
 struct StackBook
 {
     double left;
-    double top;      // the spine's upper edge at the left end
+    double top; // the spine's upper edge at the left end
     double thickness;
     QColor cloth;
     const char *title;
@@ -238,10 +238,10 @@ void paintUpright(QPainter &painter)
     painter.drawEllipse(frame.topRight(), 2.5, 2.5);
 
     painter.setFont(Lettering::serif(12));
-    Lettering::drawText(painter, QRectF(frame.left(), 18, frame.width(), 16), Qt::AlignCenter,
-                        QStringLiteral("HOLY"), Gilt, QColor(50, 8, 12));
-    Lettering::drawText(painter, QRectF(frame.left(), 33, frame.width(), 16), Qt::AlignCenter,
-                        QStringLiteral("BIBLE"), Gilt, QColor(50, 8, 12));
+    Lettering::drawText(painter, QRectF(frame.left(), 18, frame.width(), 16), Qt::AlignCenter, QStringLiteral("HOLY"),
+        Gilt, QColor(50, 8, 12));
+    Lettering::drawText(painter, QRectF(frame.left(), 33, frame.width(), 16), Qt::AlignCenter, QStringLiteral("BIBLE"),
+        Gilt, QColor(50, 8, 12));
     const double middle = frame.center().x();
     painter.setBrush(QColor(50, 8, 12));
     painter.drawRect(QRectF(middle - 2.5 + 1, 62 + 1, 5, 52));
@@ -262,8 +262,7 @@ void paintStack(QPainter &painter)
         painter.drawPolygon(end);
         const QPointF corner = QPointF(book.left, book.top) + Along;
         const QPolygonF pages = quad(corner + QPointF(0, 2), corner + Depth + QPointF(-1, 2.5),
-                                     corner + Depth + QPointF(-1, book.thickness - 2),
-                                     corner + QPointF(0, book.thickness - 2));
+            corner + Depth + QPointF(-1, book.thickness - 2), corner + QPointF(0, book.thickness - 2));
         painter.setBrush(QColor(214, 196, 160));
         painter.drawPolygon(pages);
         painter.setPen(QPen(QColor(176, 156, 120), 0.6));
@@ -292,13 +291,15 @@ void paintStack(QPainter &painter)
         painter.restore();
         if (book.title) {
             painter.save();
+            // Lettered along the slant of the spine, in the middle of its height.
+            const double angle = std::atan2(Along.y(), Along.x());
             painter.translate(book.left, book.top);
-            painter.rotate(std::atan2(Along.y(), Along.x()) * 180 / M_PI);
+            painter.rotate(angle * 180 / M_PI);
             painter.setFont(Lettering::serif(int(book.thickness * 0.5)));
             const double length = std::hypot(Along.x(), Along.y());
-            const QRectF lettering(14, 0, length - 28, book.thickness * std::cos(std::atan2(Along.y(), Along.x())));
+            const QRectF lettering(14, 0, length - 28, book.thickness * std::cos(angle));
             Lettering::drawText(painter, lettering, Qt::AlignCenter, QString::fromLatin1(book.title), Gilt,
-                                Texture::scaled(book.cloth, 0.4));
+                Texture::scaled(book.cloth, 0.4));
             painter.restore();
         }
     }
@@ -331,7 +332,7 @@ void paintVerses(QPainter &painter, const QRectF &area)
     painter.setFont(capital);
     const int capitalWidth = QFontMetrics(capital).horizontalAdvance(verses.left(1));
     Lettering::drawText(painter, QRectF(area.left(), area.top() - 4, capitalWidth + 2, 32),
-                        Qt::AlignLeft | Qt::AlignTop, verses.left(1), TitleInk);
+        Qt::AlignLeft | Qt::AlignTop, verses.left(1), TitleInk);
     QFont font = Lettering::serifItalic(12);
     painter.setFont(font);
     const QFontMetrics metrics(font);
@@ -362,8 +363,8 @@ void paintTitle(QPainter &painter)
     while (QFontMetrics(font).horizontalAdvance(QStringLiteral("Tomelor!")) > band.width() - 10)
         font.setPixelSize(font.pixelSize() - 1);
     painter.setFont(font);
-    Lettering::drawText(painter, band, Qt::AlignCenter, QStringLiteral("Tomelor!"), TitleInk,
-                        QColor(200, 160, 110), QPointF(1.5, 1.5));
+    Lettering::drawText(
+        painter, band, Qt::AlignCenter, QStringLiteral("Tomelor!"), TitleInk, QColor(200, 160, 110), QPointF(1.5, 1.5));
 
     // A flourish under the title: two tapering rules and a diamond.
     painter.save();
@@ -372,18 +373,20 @@ void paintTitle(QPainter &painter)
     const double middle = band.center().x();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(150, 104, 54));
-    painter.drawPolygon(QPolygonF { QPointF(middle - 70, y), QPointF(middle - 8, y - 1.5), QPointF(middle - 8, y + 1.5) });
-    painter.drawPolygon(QPolygonF { QPointF(middle + 70, y), QPointF(middle + 8, y - 1.5), QPointF(middle + 8, y + 1.5) });
+    painter.drawPolygon(
+        QPolygonF { QPointF(middle - 70, y), QPointF(middle - 8, y - 1.5), QPointF(middle - 8, y + 1.5) });
+    painter.drawPolygon(
+        QPolygonF { QPointF(middle + 70, y), QPointF(middle + 8, y - 1.5), QPointF(middle + 8, y + 1.5) });
     painter.setBrush(TitleInk);
-    painter.drawPolygon(QPolygonF { QPointF(middle - 5, y), QPointF(middle, y - 5), QPointF(middle + 5, y),
-                                    QPointF(middle, y + 5) });
+    painter.drawPolygon(
+        QPolygonF { QPointF(middle - 5, y), QPointF(middle, y - 5), QPointF(middle + 5, y), QPointF(middle, y + 5) });
     painter.restore();
 
     painter.setFont(Lettering::serifItalic(17));
     Lettering::drawText(painter, QRectF(band.left(), y + 8, band.width(), 22), Qt::AlignCenter,
-                        QStringLiteral("the books of the Bible"), QColor(90, 56, 32));
+        QStringLiteral("the books of the Bible"), QColor(90, 56, 32));
     Lettering::drawText(painter, QRectF(band.left(), y + 28, band.width(), 22), Qt::AlignCenter,
-                        QStringLiteral("in their order"), QColor(90, 56, 32));
+        QStringLiteral("in their order"), QColor(90, 56, 32));
 }
 
 } // namespace

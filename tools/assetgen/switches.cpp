@@ -16,8 +16,8 @@ const QColor Ink(16, 30, 32);
 
 struct Key
 {
-    QColor face;  // the top of the key in the light
-    QColor ink;   // its lettering
+    QColor face; // the top of the key in the light
+    QColor ink; // its lettering
 };
 
 const Key Green { QColor(72, 196, 92), QColor(255, 255, 255) };
@@ -26,8 +26,8 @@ const Key Ivory { QColor(238, 230, 206), QColor(40, 34, 28) };
 
 // One key of a rocker. A raised key stands proud of the housing: a lit face with a visible side below it. A
 // pressed key lies flat and sunk: darker, its face shifted down, a shadow along its upper edge.
-void paintKey(QPainter &painter, const QRect &well, const Key &key, const QString &label, const QFont &font,
-              bool raised)
+void paintKey(
+    QPainter &painter, const QRect &well, const Key &key, const QString &label, const QFont &font, bool raised)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -67,8 +67,8 @@ void paintKey(QPainter &painter, const QRect &well, const Key &key, const QStrin
     const QColor ink = raised ? key.ink : Texture::mix(key.ink, top, 0.3);
     const bool lightInk = key.ink.lightness() > 128;
     const QColor relief = lightInk ? Texture::scaled(top, 0.45) : Texture::mix(top, Qt::white, 0.5);
-    Lettering::drawText(painter, face.toAlignedRect(), Qt::AlignCenter, label, ink, relief,
-                        lightInk ? QPointF(1, 1) : QPointF(0, 1));
+    Lettering::drawText(
+        painter, face.toAlignedRect(), Qt::AlignCenter, label, ink, relief, lightInk ? QPointF(1, 1) : QPointF(0, 1));
     painter.restore();
 }
 
@@ -106,8 +106,8 @@ QImage rocker(const QString &title, const QString &left, const QString &right, b
     image.fill(Plate);
     QPainter painter(&image);
     painter.setFont(Lettering::sans(10));
-    Lettering::drawText(painter, QRectF(0, 2, 78, 16), Qt::AlignCenter, title, Ink, QColor(120, 232, 232),
-                        QPointF(0, 1));
+    Lettering::drawText(
+        painter, QRectF(0, 2, 78, 16), Qt::AlignCenter, title, Ink, QColor(120, 232, 232), QPointF(0, 1));
     paintHousing(painter, QRectF(3, 19, 75, 23));
     const QFont font = Lettering::sans(11);
     paintKey(painter, QRect(5, 20, 33, 21), Ivory, left, font, leftRaised);

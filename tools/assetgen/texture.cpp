@@ -66,14 +66,14 @@ double fractal(double x, double y, quint32 seed, int octaves)
 QColor mix(const QColor &from, const QColor &to, double amount)
 {
     return QColor(clampChannel(from.red() + (to.red() - from.red()) * amount),
-                  clampChannel(from.green() + (to.green() - from.green()) * amount),
-                  clampChannel(from.blue() + (to.blue() - from.blue()) * amount));
+        clampChannel(from.green() + (to.green() - from.green()) * amount),
+        clampChannel(from.blue() + (to.blue() - from.blue()) * amount));
 }
 
 QColor scaled(const QColor &colour, double factor)
 {
     return QColor(clampChannel(colour.red() * factor), clampChannel(colour.green() * factor),
-                  clampChannel(colour.blue() * factor));
+        clampChannel(colour.blue() * factor));
 }
 
 } // namespace Texture

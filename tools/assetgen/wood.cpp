@@ -9,7 +9,7 @@
 namespace Wood {
 
 void paint(QImage &image, const QRect &area, Grain grain, const Tone &tone, quint32 seed,
-           const std::function<double(int x, int y)> &light)
+    const std::function<double(int x, int y)> &light)
 {
     const QRect clipped = area & image.rect();
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {

@@ -23,6 +23,6 @@ enum class Grain { Horizontal, Vertical };
 
 // Fills `area` of a Format_RGB32 image with grain; `light(x, y)` scales the colour of each pixel.
 void paint(QImage &image, const QRect &area, Grain grain, const Tone &tone, quint32 seed,
-           const std::function<double(int x, int y)> &light);
+    const std::function<double(int x, int y)> &light);
 
 } // namespace Wood
