@@ -64,7 +64,7 @@ void paintKey(
 
     painter.save();
     painter.setFont(font);
-    const QColor ink = raised ? key.ink : Texture::mix(key.ink, top, 0.3);
+    const QColor ink = raised ? key.ink : Texture::mix(key.ink, top, 0.12);
     const bool lightInk = key.ink.lightness() > 128;
     const QColor relief = lightInk ? Texture::scaled(top, 0.45) : Texture::mix(top, Qt::white, 0.5);
     Lettering::drawText(
