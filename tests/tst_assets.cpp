@@ -181,6 +181,24 @@ private slots:
         }
     }
 
+    void everyNameStaysBetweenTheGiltRules()
+    {
+        // The lettering is the lightest thing on a spine: none of it may touch the clear strips inside the gilt
+        // rules near the ends, nor the spine's upper and lower edges.
+        for (const Testament testament : { Testament::Old, Testament::New }) {
+            for (int tag = 1; tag <= bookCount(testament); ++tag) {
+                const QImage book = Artwork::lyingBook(testament, tag).convertToFormat(QImage::Format_RGB32);
+                const auto lettered = [&](const QRect &strip) { return brightest(book, strip) > 235; };
+                const QString name = QString::fromUtf8(bookName(testament, tag).data());
+                QVERIFY2(lettered(QRect(12, 1, 96, 18)), qPrintable(name));
+                QVERIFY2(!lettered(QRect(9, 0, 3, 20)), qPrintable(name));
+                QVERIFY2(!lettered(QRect(108, 0, 3, 20)), qPrintable(name));
+                QVERIFY2(!lettered(QRect(9, 0, 102, 1)), qPrintable(name));
+                QVERIFY2(!lettered(QRect(9, 19, 102, 1)), qPrintable(name));
+            }
+        }
+    }
+
     void everyBookHasItsOwnPicture()
     {
         QSet<QByteArray> distinct;
