@@ -27,8 +27,7 @@ QFont pinned(const QString &family, int pixelSize)
 void useOnlyFontsIn(const QString &fontFolder, const QString &workFolder)
 {
     // A font configuration of our own: no system fonts, fixed rendering settings.
-    const QString folder = workFolder;
-    const QString config = QDir(folder).filePath(QStringLiteral("fonts.conf"));
+    const QString config = QDir(workFolder).filePath(QStringLiteral("fonts.conf"));
     QFile file(config);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file.write(QStringLiteral(R"(<?xml version="1.0"?>
@@ -48,7 +47,7 @@ void useOnlyFontsIn(const QString &fontFolder, const QString &workFolder)
 </fontconfig>
 )")
                        .arg(QDir(fontFolder).absolutePath().toHtmlEscaped(),
-                           QDir(folder).filePath(QStringLiteral("cache")).toHtmlEscaped())
+                           QDir(workFolder).filePath(QStringLiteral("cache")).toHtmlEscaped())
                        .toUtf8());
     }
     qputenv("FONTCONFIG_FILE", QFile::encodeName(config));

@@ -32,9 +32,10 @@ QImage blank(const QSize &size, const QPainterPath &shape, quint32 seed)
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(30, 16, 8), 2));
     painter.drawPath(shape);
+    // A gilt rule inset from the edge, with its shadow.
     const QRectF border = bounds.adjusted(6, 6, -6, -6);
     painter.setPen(QPen(Texture::scaled(Gold, 0.55), 1));
-    painter.drawRoundedRect(border.translated(0.5, 0.5).adjusted(0, 0, 0, 0), 9, 9);
+    painter.drawRoundedRect(border.translated(0.5, 0.5), 9, 9);
     painter.setPen(QPen(Gold, 1));
     painter.drawRoundedRect(border.translated(-0.5, -0.5), 9, 9);
     return image;
