@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <QImage>
 
-// Every picture the main window shows comes from here.
+// Every picture of the program, read from its compiled-in resources.
 namespace Artwork {
 
 enum class Switch { Go, Testament, Hints };

@@ -53,8 +53,7 @@ TSplash::TSplash(QWidget *parent)
 
 void TSplash::FormCreate()
 {
-    const auto outline = SplashOutline::points();
-    setMask(QRegion(QPolygon(QList<QPoint>(outline.begin(), outline.end())), Qt::OddEvenFill));
+    setMask(QRegion(SplashOutline::polygon(), Qt::OddEvenFill));
 }
 
 void TSplash::showAndPaint()

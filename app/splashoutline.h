@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPolygon>
 
 #include <array>
 
@@ -11,6 +12,10 @@
 namespace SplashOutline {
 
 constexpr QPoint Start { 8, 198 };
+
+// The title art lies one pixel left of and two above the window's corner, so window point p shows art pixel
+// p - ArtOrigin.
+constexpr QPoint ArtOrigin { -1, -2 };
 
 // clang-format off
 constexpr std::array<int, 393> Corners {
@@ -54,6 +59,12 @@ constexpr std::array<QPoint, PointCount> points()
     }
     outline[PointCount - 1] = Start;
     return outline;
+}
+
+inline QPolygon polygon()
+{
+    const auto outline = points();
+    return QPolygon(QList<QPoint>(outline.begin(), outline.end()));
 }
 
 } // namespace SplashOutline

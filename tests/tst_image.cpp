@@ -37,6 +37,40 @@ private slots:
         QCOMPARE(parent.grab().toImage().pixelColor(5, 5), QColor(Qt::white));
     }
 
+    void palettedPictureLeavesOutEveryEntryOfTheKeyColour()
+    {
+        QWidget parent;
+        parent.resize(40, 40);
+        QPalette palette = parent.palette();
+        palette.setColor(QPalette::Window, Qt::green);
+        parent.setPalette(palette);
+        parent.setAutoFillBackground(true);
+
+        // 8 bits with a 256-entry palette, as the bookcase has; white appears under two entries, and the key's
+        // pixel lies in the bottom row, which the frame cuts off.
+        QImage picture(20, 11, QImage::Format_Indexed8);
+        QList<QRgb> table(256, qRgb(0, 0, 0));
+        table[0] = qRgb(255, 255, 255);
+        table[1] = qRgb(120, 70, 30);
+        table[2] = qRgb(254, 255, 255);
+        table[200] = qRgb(255, 255, 255);
+        picture.setColorTable(table);
+        picture.fill(1);
+        picture.setPixel(0, 10, 0);
+        picture.setPixel(5, 5, 200);
+        picture.setPixel(6, 5, 2);
+        auto *image = new TImage(&parent);
+        image->setGeometry(0, 0, 20, 10);
+        image->setPicture(picture);
+        image->setTransparent(true);
+        QCOMPARE(TImage::keyColor(picture), QColor(Qt::white));
+
+        const QImage shown = parent.grab().toImage();
+        QCOMPARE(shown.pixelColor(5, 5), QColor(Qt::green));
+        QCOMPARE(shown.pixelColor(6, 5), QColor(254, 255, 255));
+        QCOMPARE(shown.pixelColor(0, 9), QColor(120, 70, 30));
+    }
+
     void pictureIsDrawnUnscaledFromTheTopLeft()
     {
         QWidget parent;

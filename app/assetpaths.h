@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/artwork.h"
+#include "game/catalogue.h"
+#include "game/cueplayer.h"
+
+#include <QString>
+
+// Where each asset lies inside assets/, which is also its path in the compiled-in resources (":/" + path).
+// The asset generator writes to these paths and the program reads from them.
+namespace AssetPaths {
+
+enum class Pose { Lying, Standing };
+
+inline QString bookcase()
+{
+    return QStringLiteral("pictures/bookcase.bmp");
+}
+
+inline QString panel()
+{
+    return QStringLiteral("pictures/panel.bmp");
+}
+
+inline QString book(Testament testament, int tag, Pose pose)
+{
+    return QStringLiteral("pictures/books/%1-%2-%3.bmp")
+        .arg(testament == Testament::Old ? QStringLiteral("ot") : QStringLiteral("nt"))
+        .arg(tag, 2, 10, QLatin1Char('0'))
+        .arg(pose == Pose::Lying ? QStringLiteral("lying") : QStringLiteral("standing"));
+}
+
+inline QString switchPicture(Artwork::Switch which, bool checked)
+{
+    static const char *const names[] = { "go", "testament", "hints" };
+    return QStringLiteral("pictures/switches/%1-%2.bmp")
+        .arg(QLatin1String(names[int(which)]), checked ? QStringLiteral("checked") : QStringLiteral("unchecked"));
+}
+
+inline QString scoreBoard(Testament testament)
+{
+    return testament == Testament::Old ? QStringLiteral("pictures/scores-ot.bmp")
+                                       : QStringLiteral("pictures/scores-nt.bmp");
+}
+
+inline QString congratsBackdrop()
+{
+    return QStringLiteral("pictures/congrats.bmp");
+}
+
+inline QString splash()
+{
+    return QStringLiteral("pictures/splash.bmp");
+}
+
+inline QString programIcon()
+{
+    return QStringLiteral("icons/tomelor.ico");
+}
+
+inline QString cue(Cue cue)
+{
+    switch (cue) {
+    case Cue::CueCorrect:
+        return QStringLiteral("sounds/correct.wav");
+    case Cue::CueWrong:
+        return QStringLiteral("sounds/wrong.wav");
+    case Cue::CueTimeOut:
+        break;
+    }
+    return QStringLiteral("sounds/timeout.wav");
+}
+
+} // namespace AssetPaths

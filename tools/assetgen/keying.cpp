@@ -1,0 +1,35 @@
+#include "keying.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace Keying {
+
+QImage coverage(const QPainterPath &shape, const QSize &size)
+{
+    QImage mask(size, QImage::Format_Grayscale8);
+    mask.fill(0);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillPath(shape, Qt::white);
+    return mask;
+}
+
+void cut(QImage &picture, const QImage &inside, const QColor &key)
+{
+    const QRgb keyRgb = key.rgb();
+    // The nearest colour that is not the key: one step on the channel that has room for it.
+    const QRgb nudged = qBlue(keyRgb) > 0 ? keyRgb - 1 : keyRgb + 1;
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        const uchar *mask = inside.constScanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            if (!mask[x])
+                line[x] = keyRgb;
+            else if ((line[x] | 0xff000000U) == keyRgb)
+                line[x] = nudged;
+        }
+    }
+}
+
+} // namespace Keying

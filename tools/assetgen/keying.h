@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+class QPainterPath;
+
+// Transparent pictures: the key colour fills everything outside the drawn shape and appears nowhere inside it,
+// since a key-coloured pixel inside the art would become a hole.
+namespace Keying {
+
+// Which pixels a shape covers, without smoothing: a pixel belongs to it when its centre lies inside.
+QImage coverage(const QPainterPath &shape, const QSize &size);
+// Puts the key outside `inside` (non-zero pixels of a Grayscale8 image) and moves any art pixel that has the
+// key colour one step off it.
+void cut(QImage &picture, const QImage &inside, const QColor &key);
+
+} // namespace Keying

@@ -1,0 +1,130 @@
+// Writes every asset of the game into one folder: the pictures, the program icon, the three sound cues and the
+// resource list that compiles them into the program. The same program always writes the same bytes.
+
+#include "app/assetpaths.h"
+#include "bmpfile.h"
+#include "cues.h"
+#include "icofile.h"
+#include "lettering.h"
+#include "palette.h"
+#include "pictures.h"
+#include "wavfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// The bundled font files that the resource list carries beside the generated assets.
+const QStringList BundledFonts { QStringLiteral("fonts/LiberationSans-Regular.ttf"),
+    QStringLiteral("fonts/LiberationSans-Bold.ttf") };
+
+class AssetFolder
+{
+public:
+    explicit AssetFolder(const QString &root)
+        : m_root(root)
+    {
+    }
+
+    bool write(const QString &path, const QByteArray &bytes)
+    {
+        const QString target = m_root.filePath(path);
+        QDir().mkpath(QFileInfo(target).path());
+        QSaveFile file(target);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+            std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(target));
+            return false;
+        }
+        m_written.append(path);
+        return true;
+    }
+
+    bool writeResourceList()
+    {
+        QByteArray list = "<!DOCTYPE RCC>\n<!-- Written by tools/assetgen (make assets); do not edit. -->\n"
+                          "<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
+        for (const QString &path : BundledFonts + m_written)
+            list += "        <file>" + path.toUtf8() + "</file>\n";
+        list += "    </qresource>\n</RCC>\n";
+        return write(QStringLiteral("assets.qrc"), list);
+    }
+
+private:
+    QDir m_root;
+    QStringList m_written;
+};
+
+bool writePictures(AssetFolder &out)
+{
+    bool ok = out.write(
+        AssetPaths::bookcase(), BmpFile::paletted(Palette::reduce(Pictures::bookcase(), qRgb(255, 255, 255))));
+    ok = out.write(AssetPaths::panel(), BmpFile::trueColour(Pictures::panel())) && ok;
+    for (const Testament testament : { Testament::Old, Testament::New }) {
+        for (int tag = 1; tag <= bookCount(testament); ++tag) {
+            const QImage lying = Pictures::lyingBook(testament, tag);
+            ok = out.write(AssetPaths::book(testament, tag, AssetPaths::Pose::Lying), BmpFile::trueColour(lying)) && ok;
+            ok = out.write(AssetPaths::book(testament, tag, AssetPaths::Pose::Standing),
+                     BmpFile::trueColour(Pictures::standingBook(lying)))
+                && ok;
+        }
+    }
+    for (const Artwork::Switch which : { Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints }) {
+        for (const bool checked : { false, true }) {
+            ok = out.write(AssetPaths::switchPicture(which, checked),
+                     BmpFile::trueColour(Pictures::switchPicture(which, checked)))
+                && ok;
+        }
+    }
+    for (const Testament testament : { Testament::Old, Testament::New })
+        ok = out.write(AssetPaths::scoreBoard(testament), BmpFile::trueColour(Pictures::scoreBoard(testament))) && ok;
+    ok = out.write(AssetPaths::congratsBackdrop(), BmpFile::trueColour(Pictures::congratsBackdrop())) && ok;
+    ok = out.write(AssetPaths::splash(), BmpFile::trueColour(Pictures::splash())) && ok;
+    ok = out.write(AssetPaths::programIcon(), IcoFile::paletted({ Pictures::icon(32), Pictures::icon(16) })) && ok;
+    return ok;
+}
+
+bool writeSounds(AssetFolder &out)
+{
+    bool ok = true;
+    for (const Cue cue : { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut }) {
+        const Cues::Sound sound = Cues::synthesize(cue);
+        ok = out.write(AssetPaths::cue(cue), WavFile::monoPcm(sound.sampleRate, sound.bitsPerSample, sound.samples))
+            && ok;
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr,
+            "usage: assetgen FONT-FOLDER OUTPUT-FOLDER\n"
+            "Draws every picture, the icon and the sounds of the game into OUTPUT-FOLDER.\n");
+        return 2;
+    }
+    const QString fontFolder = QFile::decodeName(argv[1]);
+    const QString outputFolder = QFile::decodeName(argv[2]);
+
+    QTemporaryDir work;
+    Lettering::useOnlyFontsIn(fontFolder, work.path());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(work.path()));
+    QGuiApplication app(argc, argv);
+    if (!Lettering::fontsAvailable()) {
+        std::fprintf(stderr, "assetgen: the Liberation Sans and Serif fonts are missing from %s\n", argv[1]);
+        return 1;
+    }
+
+    AssetFolder out(outputFolder);
+    const bool ok = writePictures(out) && writeSounds(out) && out.writeResourceList();
+    return ok ? 0 : 1;
+}

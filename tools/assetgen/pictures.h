@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/artwork.h"
+#include "game/catalogue.h"
+
+#include <QImage>
+
+// Every picture of the game, drawn in true colour (Format_RGB32). Transparent pictures come with their key colour
+// already around the shape; the icon comes as ARGB32 with fully opaque or fully clear pixels.
+namespace Pictures {
+
+QImage bookcase();
+QImage panel();
+QImage lyingBook(Testament testament, int tag);
+// The lying picture turned a quarter turn clockwise, so the name reads from top to bottom.
+QImage standingBook(const QImage &lying);
+QImage switchPicture(Artwork::Switch which, bool checked);
+QImage scoreBoard(Testament testament);
+QImage congratsBackdrop();
+QImage splash();
+QImage icon(int size);
+
+} // namespace Pictures

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+
+class QPainter;
+
+// The dark wooden plaque with a gilt border that the two high-score dialogs are built on.
+namespace Plaque {
+
+const QColor Key(255, 255, 255);
+const QColor Gold(232, 196, 112);
+const QColor GoldShadow(40, 22, 10);
+const QColor Cream(246, 234, 206);
+
+// The plaque's outline inside a picture of the given size, leaving `right` and `bottom` columns and rows of margin.
+QPainterPath outline(const QSize &size, int right = 1, int bottom = 1);
+// A picture filled with the key and the plaque drawn on it (wood, shading and the gilt border).
+QImage blank(const QSize &size, const QPainterPath &shape, quint32 seed);
+// A well sunk into the plaque, dark enough for red initials and a black display to sit on.
+void paintSlot(QPainter &painter, const QRect &slot);
+
+} // namespace Plaque

@@ -1,0 +1,449 @@
+#include "app/splashoutline.h"
+#include "keying.h"
+#include "lettering.h"
+#include "pictures.h"
+#include "texture.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace Pictures {
+
+namespace {
+
+constexpr QSize Size { 332, 305 };
+const QColor Key(240, 230, 241);
+const QColor Parchment(246, 234, 204);
+const QColor OlderParchment(234, 214, 168);
+const QColor Burn(150, 100, 54);
+const QColor TitleInk(104, 22, 30);
+const QColor Gilt(226, 188, 96);
+
+// The pieces of the art, in window coordinates (the picture is drawn offset by the splash's art origin).
+// The stack lies in an oblique view: each book's spine runs along Along, its end recedes along Depth.
+const QPointF Along(121, 54);
+const QPointF Depth(27, -18);
+
+struct StackBook
+{
+    double left;
+    double top; // the spine's upper edge at the left end
+    double thickness;
+    QColor cloth;
+    const char *title;
+};
+
+const std::array<StackBook, 5> Stack { {
+    { 9, 158, 22, QColor(30, 86, 54), "PSALMS" },
+    { 9, 180, 19, QColor(122, 30, 42), "GENESIS" },
+    { 8, 199, 13, QColor(160, 110, 36), nullptr },
+    { 9, 212, 16, QColor(32, 50, 104), "ISAIAH" },
+    { 8, 228, 13, QColor(92, 42, 92), nullptr },
+} };
+
+// The upright book, leaning a degree: its top-left corner, width and the height of what shows above the stack.
+const QPointF UprightCorner(53, 3);
+constexpr double UprightWidth = 78.5;
+constexpr double UprightHeight = 200;
+constexpr double UprightLean = 0.0150;
+const QColor Leather(108, 26, 34);
+
+// Where the main sheet's lower edge runs across the older page beneath it, at the lower left.
+double sheetEdge(double x)
+{
+    return 281 + (200 - x) * 0.025;
+}
+constexpr int UnderPageRight = 209;
+
+QPolygonF quad(QPointF a, QPointF b, QPointF c, QPointF d)
+{
+    return QPolygonF { a, b, c, d };
+}
+
+QPolygonF uprightShape()
+{
+    const QPointF across(UprightWidth, UprightWidth * UprightLean);
+    const QPointF down(-UprightHeight * UprightLean, UprightHeight);
+    return quad(UprightCorner, UprightCorner + across, UprightCorner + across + down, UprightCorner + down);
+}
+
+QPolygonF spineFace(const StackBook &book)
+{
+    const QPointF corner(book.left, book.top);
+    const QPointF down(0, book.thickness);
+    return quad(corner, corner + Along, corner + Along + down, corner + down);
+}
+
+QPolygonF endFace(const StackBook &book)
+{
+    const QPointF corner = QPointF(book.left, book.top) + Along;
+    const QPointF down(0, book.thickness);
+    return quad(corner, corner + Depth, corner + Depth + down, corner + down);
+}
+
+QPolygonF topFace()
+{
+    const QPointF corner(Stack[0].left, Stack[0].top);
+    return quad(corner, corner + Depth, corner + Depth + Along, corner + Along);
+}
+
+// The distance from each pixel of `inside` to the nearest pixel outside it, up to `reach`.
+std::vector<double> edgeDistance(const QImage &inside, int reach)
+{
+    std::vector<double> distance(size_t(inside.width() * inside.height()), reach);
+    for (int y = 0; y < inside.height(); ++y) {
+        for (int x = 0; x < inside.width(); ++x) {
+            if (!inside.constScanLine(y)[x])
+                continue;
+            double nearest = reach;
+            for (int dy = -reach; dy <= reach; ++dy) {
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    const int nx = x + dx;
+                    const int ny = y + dy;
+                    const bool outside = nx < 0 || ny < 0 || nx >= inside.width() || ny >= inside.height()
+                        || !inside.constScanLine(ny)[nx];
+                    if (outside)
+                        nearest = std::min(nearest, std::sqrt(double(dx * dx + dy * dy)));
+                }
+            }
+            distance[size_t(y * inside.width() + x)] = nearest;
+        }
+    }
+    return distance;
+}
+
+// Parchment: mottled, darker and browner towards a torn edge.
+void paintSheet(QImage &image, const QImage &area, const QColor &base, quint32 seed)
+{
+    const std::vector<double> distance = edgeDistance(area, 7);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!area.constScanLine(y)[x])
+                continue;
+            const double mottle = Texture::fractal(x * 0.035, y * 0.035, seed, 4);
+            const double fleck = Texture::hash(x, y, seed + 1);
+            QColor colour = Texture::scaled(base, 0.9 + 0.14 * mottle + 0.03 * fleck);
+            const double edge = distance[size_t(y * image.width() + x)];
+            if (edge < 7)
+                colour = Texture::mix(colour, Burn, std::pow(1 - edge / 7, 2.2) * 0.85);
+            if (edge <= 1)
+                colour = Texture::scaled(Burn, 0.8);
+            image.setPixelColor(x, y, colour);
+        }
+    }
+}
+
+QImage silhouette(const QPainterPath &shape, const QSize &size)
+{
+    QImage mask(size, QImage::Format_Grayscale8);
+    mask.fill(0);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillPath(shape, Qt::white);
+    return mask;
+}
+
+// A soft shadow of `caster` (a Grayscale8 mask), shifted down and to the right, darkening the pixels of `onto`.
+void castShadow(QImage &image, const QImage &caster, const QImage &onto, QPoint offset, double strength)
+{
+    QImage shadow(image.size(), QImage::Format_Grayscale8);
+    shadow.fill(0);
+    for (int y = 0; y < shadow.height(); ++y) {
+        for (int x = 0; x < shadow.width(); ++x) {
+            const QPoint from = QPoint(x, y) - offset;
+            if (caster.rect().contains(from))
+                shadow.scanLine(y)[x] = caster.constScanLine(from.y())[from.x()];
+        }
+    }
+    // Three box blurs come close to a Gaussian.
+    for (int pass = 0; pass < 3; ++pass) {
+        QImage blurred = shadow;
+        for (int y = 0; y < shadow.height(); ++y) {
+            for (int x = 0; x < shadow.width(); ++x) {
+                int sum = 0;
+                int count = 0;
+                for (int dy = -2; dy <= 2; ++dy) {
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        const int nx = x + dx;
+                        const int ny = y + dy;
+                        if (nx >= 0 && ny >= 0 && nx < shadow.width() && ny < shadow.height()) {
+                            sum += shadow.constScanLine(ny)[nx];
+                            ++count;
+                        }
+                    }
+                }
+                blurred.scanLine(y)[x] = uchar(sum / count);
+            }
+        }
+        shadow = blurred;
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!onto.constScanLine(y)[x])
+                continue;
+            const double amount = shadow.constScanLine(y)[x] / 255.0 * strength;
+            image.setPixelColor(x, y, Texture::scaled(image.pixelColor(x, y), 1 - amount));
+        }
+    }
+}
+
+// Pebbled leather with a faint sheen, over the pixels a shape covers.
+void paintLeather(QImage &image, const QPolygonF &shape, const QColor &base, quint32 seed)
+{
+    QPainterPath path;
+    path.addPolygon(shape);
+    const QImage area = Keying::coverage(path, image.size());
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!area.constScanLine(y)[x])
+                continue;
+            const double pebble = Texture::fractal(x * 0.45, y * 0.45, seed, 2);
+            const double sheen = Texture::noise(x * 0.04, y * 0.04, seed + 5);
+            image.setPixelColor(x, y, Texture::scaled(base, (0.86 + 0.16 * pebble + 0.12 * sheen)));
+        }
+    }
+}
+
+void paintUpright(QPainter &painter)
+{
+
+    // The spine's hinge, a groove near the left edge, and the lit left edge itself.
+    painter.save();
+    painter.translate(UprightCorner);
+    painter.rotate(std::atan(UprightLean) * 180 / M_PI);
+    painter.setPen(QPen(QColor(60, 10, 16), 1.5));
+    painter.drawLine(QPointF(7, 2), QPointF(7, UprightHeight));
+    painter.setPen(QPen(QColor(170, 70, 70), 1));
+    painter.drawLine(QPointF(8.5, 2), QPointF(8.5, UprightHeight));
+    painter.setPen(QPen(QColor(150, 56, 60), 1));
+    painter.drawLine(QPointF(0.5, 1), QPointF(0.5, UprightHeight));
+
+    // Gilt frame, corner pieces, the name and a cross.
+    const QRectF frame(13, 8, UprightWidth - 19, 180);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Gilt, 1.2));
+    painter.drawRect(frame);
+    painter.setPen(QPen(Texture::scaled(Gilt, 0.8), 0.8));
+    painter.drawRect(frame.adjusted(3, 3, -3, -3));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Gilt);
+    painter.drawEllipse(frame.topLeft(), 2.5, 2.5);
+    painter.drawEllipse(frame.topRight(), 2.5, 2.5);
+
+    painter.setFont(Lettering::serif(12));
+    Lettering::drawText(painter, QRectF(frame.left(), 18, frame.width(), 16), Qt::AlignCenter, QStringLiteral("HOLY"),
+        Gilt, QColor(50, 8, 12));
+    Lettering::drawText(painter, QRectF(frame.left(), 33, frame.width(), 16), Qt::AlignCenter, QStringLiteral("BIBLE"),
+        Gilt, QColor(50, 8, 12));
+    const double middle = frame.center().x();
+    painter.setBrush(QColor(50, 8, 12));
+    painter.drawRect(QRectF(middle - 2.5 + 1, 62 + 1, 5, 52));
+    painter.drawRect(QRectF(middle - 14 + 1, 76 + 1, 28, 5));
+    painter.setBrush(Gilt);
+    painter.drawRect(QRectF(middle - 2.5, 62, 5, 52));
+    painter.drawRect(QRectF(middle - 14, 76, 28, 5));
+    painter.restore();
+}
+
+void paintStack(QPainter &painter)
+{
+    // The ends of the books, pages between two boards, in the shade.
+    for (const StackBook &book : Stack) {
+        const QPolygonF end = endFace(book);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Texture::scaled(book.cloth, 0.55));
+        painter.drawPolygon(end);
+        const QPointF corner = QPointF(book.left, book.top) + Along;
+        const QPolygonF pages = quad(corner + QPointF(0, 2), corner + Depth + QPointF(-1, 2.5),
+            corner + Depth + QPointF(-1, book.thickness - 2), corner + QPointF(0, book.thickness - 2));
+        painter.setBrush(QColor(214, 196, 160));
+        painter.drawPolygon(pages);
+        painter.setPen(QPen(QColor(176, 156, 120), 0.6));
+        for (double d = 4; d < book.thickness - 2; d += 2.2)
+            painter.drawLine(corner + QPointF(0, d), corner + Depth + QPointF(-1, d + 0.5));
+    }
+
+    // The spines facing us, each with gilt bands near the ends and its name.
+    for (const StackBook &book : Stack) {
+        painter.save();
+        painter.translate(book.left, book.top);
+        painter.shear(0, Along.y() / Along.x());
+        const QRectF flat(0, 0, Along.x(), book.thickness);
+        QLinearGradient light(flat.topLeft(), flat.bottomLeft());
+        light.setColorAt(0, Texture::scaled(book.cloth, 1.35));
+        light.setColorAt(0.4, book.cloth);
+        light.setColorAt(1, Texture::scaled(book.cloth, 0.6));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(light);
+        painter.drawRect(flat);
+        painter.setBrush(Gilt);
+        for (const double x : { 6.0, 9.0, Along.x() - 11.0, Along.x() - 8.0 })
+            painter.drawRect(QRectF(x, 1, 1.3, book.thickness - 2));
+        painter.setPen(QPen(Texture::scaled(book.cloth, 0.45), 1));
+        painter.drawLine(flat.bottomLeft() + QPointF(0, -0.5), flat.bottomRight() + QPointF(0, -0.5));
+        painter.restore();
+        if (book.title) {
+            painter.save();
+            // Lettered along the slant of the spine, in the middle of its height.
+            const double angle = std::atan2(Along.y(), Along.x());
+            painter.translate(book.left, book.top);
+            painter.rotate(angle * 180 / M_PI);
+            painter.setFont(Lettering::serif(int(book.thickness * 0.5)));
+            const double length = std::hypot(Along.x(), Along.y());
+            const QRectF lettering(14, 0, length - 28, book.thickness * std::cos(angle));
+            Lettering::drawText(painter, lettering, Qt::AlignCenter, QString::fromLatin1(book.title), Gilt,
+                Texture::scaled(book.cloth, 0.4));
+            painter.restore();
+        }
+    }
+
+    // The top book's cover, lit from above, with a gilt rule round it.
+    const QPolygonF top = topFace();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Texture::scaled(Stack[0].cloth, 1.4));
+    painter.drawPolygon(top);
+    const QPointF centre = (top[0] + top[2]) / 2;
+    QPolygonF rule;
+    for (const QPointF &corner : top)
+        rule << centre + (corner - centre) * 0.82;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Gilt, 1));
+    painter.drawPolygon(rule);
+    painter.setPen(QPen(Texture::scaled(Stack[0].cloth, 1.8), 1));
+    painter.drawLine(top[0], top[3]);
+}
+
+// The opening verses of the first book, faded, as on an old page.
+void paintVerses(QPainter &painter, const QRectF &area)
+{
+    const QString verses = QStringLiteral(
+        "In the beginning God created the heaven and the earth. And the earth was without form, and void; and "
+        "darkness was upon the face of the deep. And the Spirit of God moved upon the face of the waters.");
+    const QColor ink(112, 78, 50);
+    // A drop capital two lines high, then the text flowing round it.
+    const QFont capital = Lettering::serif(30);
+    painter.setFont(capital);
+    const int capitalWidth = QFontMetrics(capital).horizontalAdvance(verses.left(1));
+    Lettering::drawText(painter, QRectF(area.left(), area.top() - 4, capitalWidth + 2, 32),
+        Qt::AlignLeft | Qt::AlignTop, verses.left(1), TitleInk);
+    QFont font = Lettering::serifItalic(12);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const int lineHeight = metrics.height();
+    QStringList words = verses.mid(1).split(QLatin1Char(' '));
+    double y = area.top();
+    int line = 0;
+    while (!words.isEmpty() && y + lineHeight <= area.bottom()) {
+        const double left = area.left() + (line < 2 ? capitalWidth + 3 : 0);
+        QString text;
+        while (!words.isEmpty()) {
+            const QString candidate = text.isEmpty() ? words.first() : text + QLatin1Char(' ') + words.first();
+            if (metrics.horizontalAdvance(candidate) > area.right() - left && !text.isEmpty())
+                break;
+            text = candidate;
+            words.removeFirst();
+        }
+        Lettering::drawText(painter, QRectF(left, y, area.right() - left, lineHeight), Qt::AlignLeft, text, ink);
+        y += lineHeight;
+        ++line;
+    }
+}
+
+void paintTitle(QPainter &painter)
+{
+    const QRectF band(140, 28, 176, 64);
+    QFont font = Lettering::serif(50);
+    while (QFontMetrics(font).horizontalAdvance(QStringLiteral("Tomelor!")) > band.width() - 10)
+        font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+    Lettering::drawText(
+        painter, band, Qt::AlignCenter, QStringLiteral("Tomelor!"), TitleInk, QColor(200, 160, 110), QPointF(1.5, 1.5));
+
+    // A flourish under the title: two tapering rules and a diamond.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const double y = band.bottom() + 8;
+    const double middle = band.center().x();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(150, 104, 54));
+    painter.drawPolygon(
+        QPolygonF { QPointF(middle - 70, y), QPointF(middle - 8, y - 1.5), QPointF(middle - 8, y + 1.5) });
+    painter.drawPolygon(
+        QPolygonF { QPointF(middle + 70, y), QPointF(middle + 8, y - 1.5), QPointF(middle + 8, y + 1.5) });
+    painter.setBrush(TitleInk);
+    painter.drawPolygon(
+        QPolygonF { QPointF(middle - 5, y), QPointF(middle, y - 5), QPointF(middle + 5, y), QPointF(middle, y + 5) });
+    painter.restore();
+
+    painter.setFont(Lettering::serifItalic(17));
+    Lettering::drawText(painter, QRectF(band.left(), y + 8, band.width(), 22), Qt::AlignCenter,
+        QStringLiteral("the books of the Bible"), QColor(90, 56, 32));
+    Lettering::drawText(painter, QRectF(band.left(), y + 28, band.width(), 22), Qt::AlignCenter,
+        QStringLiteral("in their order"), QColor(90, 56, 32));
+}
+
+} // namespace
+
+QImage splash()
+{
+    QImage image(Size, QImage::Format_RGB32);
+    image.fill(Key);
+    const QPoint origin = -SplashOutline::ArtOrigin;
+
+    // What the window shows: the outline, as the window cuts it, in the picture's own pixels.
+    const QRegion window(SplashOutline::polygon(), Qt::OddEvenFill);
+    QImage inside(Size, QImage::Format_Grayscale8);
+    QImage underPage(Size, QImage::Format_Grayscale8);
+    QImage sheet(Size, QImage::Format_Grayscale8);
+    for (int y = 0; y < Size.height(); ++y) {
+        for (int x = 0; x < Size.width(); ++x) {
+            const QPoint at = QPoint(x, y) - origin;
+            const bool in = window.contains(at);
+            const bool under = in && at.x() < UnderPageRight && at.y() > sheetEdge(at.x());
+            inside.setPixel(x, y, in ? 255 : 0);
+            underPage.setPixel(x, y, under ? 255 : 0);
+            sheet.setPixel(x, y, in && !under ? 255 : 0);
+        }
+    }
+
+    paintSheet(image, underPage, OlderParchment, 31);
+    paintSheet(image, sheet, Parchment, 37);
+    castShadow(image, sheet, underPage, QPoint(1, 2), 0.35);
+
+    QPainter painter(&image);
+    painter.translate(origin);
+    paintTitle(painter);
+    paintVerses(painter, QRectF(166, 160, 146, 112));
+    painter.end();
+
+    // The books throw their shadows onto the sheet before they are drawn over it.
+    QPainterPath books;
+    books.addPolygon(uprightShape());
+    books.addPolygon(topFace());
+    for (const StackBook &book : Stack) {
+        books.addPolygon(spineFace(book));
+        books.addPolygon(endFace(book));
+    }
+    books.setFillRule(Qt::WindingFill);
+    castShadow(image, silhouette(books.translated(origin), Size), inside, QPoint(4, 3), 0.45);
+
+    paintLeather(image, uprightShape().translated(origin), Leather, 401);
+    painter.begin(&image);
+    painter.translate(origin);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintUpright(painter);
+    paintStack(painter);
+    painter.end();
+
+    Keying::cut(image, inside, Key);
+    return image;
+}
+
+} // namespace Pictures
