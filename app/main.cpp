@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "app/soundcueplayer.h"
 
 #include <QApplication>
 
@@ -6,7 +7,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tomelor!"));
+    SoundCuePlayer cues;
     TfrmMain frmMain;
+    frmMain.setCuePlayer(&cues);
     frmMain.show();
     return app.exec();
 }
