@@ -327,7 +327,8 @@ private slots:
         while (running()) {
             const ProfileFile now(m_path);
             ++reads;
-            if (!holdsOneWholeTable(now) || now.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true))
+            const bool firstTime = now.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true);
+            if (!holdsOneWholeTable(now) || firstTime)
                 ++torn;
             for (QProcess *copy : copies)
                 copy->waitForFinished(1);

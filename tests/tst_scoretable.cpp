@@ -271,8 +271,8 @@ private slots:
         Player player { QStringLiteral("NEW"), {} };
         QVERIFY(playOneShowing(m_path, 450, 0, player));
         const QByteArray after = contents(m_path);
-        QVERIFY(after.startsWith("\xEF\xBB\xBF; high scores\r\n" + window + "\r\n[ot scores]\r\n 1 = 500 \r\n  2=450\r\n"
-                                                                             "3=400\r\n"));
+        QVERIFY(after.startsWith("\xEF\xBB\xBF; high scores\r\n" + window
+                                 + "\r\n[ot scores]\r\n 1 = 500 \r\n  2=450\r\n3=400\r\n"));
         QCOMPARE(after.count('\n'), after.count("\r\n"));
         const ScoreTable reread = loaded(m_path);
         QCOMPARE(asList(reread.OTScores), (QList<int> { 500, 450, 400, 0, 0 }));
