@@ -168,9 +168,11 @@ void ProfileText::setValue(std::string_view section, std::string_view key, std::
 {
     section = trimmed(section);
     key = trimmed(key);
+    // Blanks around a value are not read back, so they are not stored: a value written again stays the same.
     std::string stored(value);
     std::ranges::replace(stored, '\n', ' ');
     std::ranges::replace(stored, '\r', ' ');
+    stored = trimmed(stored);
 
     const Place place = locate(m_bytes, section, key);
     if (place.key) {

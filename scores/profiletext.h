@@ -26,7 +26,8 @@ public:
     // absent.
     std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
 
-    // Names must be valid. Line breaks in the value would split its line, so they are stored as blanks.
+    // Names must be valid. Line breaks in the value would split its line, so they are stored as blanks; blanks
+    // around the value are left out, as reading would drop them.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
     // Whether a name can be written so that it reads back as itself.
