@@ -57,6 +57,8 @@ QLabel *createUserLabel(QWidget *parent, const QString &name, QPoint at)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
+    // Initials are whatever the file holds; they are never markup.
+    label->setTextFormat(Qt::PlainText);
     label->move(at);
     label->setFont(gameFont(InitialsPixelSize, true));
     QPalette colors = label->palette();
@@ -148,7 +150,7 @@ void TfrmScores::FormShow()
     showRows(OTScores, OTUsers, OTScoreDisplays, OTUserLabels);
     showRows(NTScores, NTUsers, NTScoreDisplays, NTUserLabels);
     if (!SaveScores(file))
-        showError(QStringLiteral("Unable to write to %1").arg(file.path()));
+        showError(file.writeFailureMessage());
 }
 
 void TfrmScores::Button1Click()

@@ -130,6 +130,11 @@ QString ProfileFile::defaultPath()
     return QDir(folder).filePath(QString::fromLatin1(FileName));
 }
 
+QString ProfileFile::writeFailureMessage() const
+{
+    return QStringLiteral("Unable to write to %1").arg(m_path);
+}
+
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const std::optional<std::string_view> value = m_text.value(utf8(section), utf8(key));

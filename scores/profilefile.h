@@ -27,6 +27,8 @@ public:
     static QString defaultPath();
 
     const QString &path() const { return m_path; }
+    // The error to show the player when a write fails.
+    QString writeFailureMessage() const;
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     int readInteger(const QString &section, const QString &key, int defaultValue) const;

@@ -212,8 +212,10 @@ private slots:
     {
         const QString blocker = m_folder->filePath(QStringLiteral("not-a-folder"));
         store(blocker, "x");
-        ProfileFile file(blocker + QStringLiteral("/Tomelor.ini"));
+        const QString path = blocker + QStringLiteral("/Tomelor.ini");
+        ProfileFile file(path);
         QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("ABC")));
+        QCOMPARE(file.writeFailureMessage(), QStringLiteral("Unable to write to ") + path);
         QCOMPARE(contents(blocker), QByteArray("x"));
     }
 

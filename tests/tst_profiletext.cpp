@@ -142,6 +142,9 @@ private slots:
         QTest::newRow("new section after a blank line") << QByteArray("[A]\nx=1\n\n") << QByteArray("User")
                                                         << QByteArray("Last") << QByteArray("ABC")
                                                         << QByteArray("[A]\nx=1\n\n[User]\nLast=ABC\n");
+        QTest::newRow("blanks around a value are left out")
+            << QByteArray("[User]\nLast=A\n") << QByteArray("User") << QByteArray("Last") << QByteArray(" B \t")
+            << QByteArray("[User]\nLast=B\n");
         QTest::newRow("line breaks in a value become blanks")
             << QByteArray("[User]\nLast=A\n") << QByteArray("User") << QByteArray("Last")
             << QByteArray("X\r\n[OT Scores]\n1=99999") << QByteArray("[User]\nLast=X  [OT Scores] 1=99999\n");

@@ -200,6 +200,7 @@ private slots:
                 QVERIFY(label->font().bold());
                 QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
                 QVERIFY(!label->autoFillBackground());
+                QCOMPARE(label->textFormat(), Qt::PlainText);
             }
             for (TLCD99 *display : { scores.OTScoreDisplays[row], scores.NTScoreDisplays[row] }) {
                 QCOMPARE(display->DigitNum(), 5);
