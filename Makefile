@@ -5,7 +5,7 @@
 JOBS ?= $(shell nproc)
 ASSETGEN := build/tools/assetgen
 
-.PHONY: run test bench build deps configure clean assets assets-check assetgen
+.PHONY: run test bench build deps configure clean assets assets-check assetgen fuzz
 
 run: build
 	./build/tomelor
@@ -26,8 +26,23 @@ configure: deps
 deps:
 	@scripts/install-deps
 
+# The fuzz target of the settings file's reader and writer, in a build folder of its own, run for FUZZ_SECONDS.
+# It needs clang's libFuzzer and is no part of `make test`.
+FUZZ_SECONDS ?= 60
+
+fuzz: deps
+	@if ! command -v clang++ >/dev/null; then echo "make fuzz: clang++ is not installed, so there is no fuzzing."; \
+	else \
+		set -e; \
+		test -f build-fuzz/CMakeCache.txt || CXX=clang++ cmake -S fuzz -B build-fuzz; \
+		cmake --build build-fuzz -j $(JOBS); \
+		mkdir -p build-fuzz/corpus; \
+		./build-fuzz/fuzz_profiletext -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/profile.dict \
+			-artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/seeds; \
+	fi
+
 clean:
-	rm -rf build
+	rm -rf build build-fuzz
 
 assetgen: deps
 	@test -f build/tools/CMakeCache.txt || cmake -S tools -B build/tools

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "scores/modaldialog.h"
+
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+class TImage;
+
+// "New High Score": asks the player for initials. It has no way to refuse: OK, Enter and Esc all take the text
+// as it stands; closing the window any other way leaves the proposed initials in place.
+class TfrmCongrats : public TModalDialog
+{
+    Q_OBJECT
+
+public:
+    // How many characters the player may type; longer initials from the settings file are proposed in full.
+    static constexpr int TypedInitialsLimit = 3;
+
+    explicit TfrmCongrats(QWidget *parent = nullptr);
+
+    TImage *Image1;
+    QLineEdit *edtInitials;
+    QPushButton *btnOK;
+
+    // The initials the input opens with; after OK, the initials entered.
+    QString Initials;
+
+    // Puts the proposal into the input, fully selected, so that typing replaces it.
+    void FormShow() override;
+    void btnOKClick();
+
+private:
+    void limitTyping(int length);
+};

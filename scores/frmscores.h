@@ -1,0 +1,59 @@
+#pragma once
+
+#include "scores/modaldialog.h"
+#include "scores/scoretable.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class TImage;
+class TLCD99;
+class TfrmCongrats;
+
+// "High Scores": the five best scores of both testaments side by side. Showing it is what judges a pending score:
+// set NewOTScore or NewNTScore, then call ShowModal(). Before the dialog is drawn it reads the table from the
+// settings file, enters the pending score (asking TfrmCongrats for initials), fills the rows and saves the file.
+class TfrmScores : public TModalDialog, public ScoreTable
+{
+    Q_OBJECT
+
+public:
+    // Asks the given dialog for initials; the dialog is not owned.
+    explicit TfrmScores(TfrmCongrats *congrats, QWidget *parent = nullptr);
+
+    TImage *Image1; // the Old Testament board
+    TImage *Image2; // the New Testament board
+    std::array<QLabel *, ScoreRowCount> lblOTUser;
+    std::array<TLCD99 *, ScoreRowCount> lcdOTScore;
+    std::array<QLabel *, ScoreRowCount> lblNTUser;
+    std::array<TLCD99 *, ScoreRowCount> lcdNTScore;
+    QPushButton *Button1;
+
+    // Entry r is the control of row r + 1.
+    QList<TLCD99 *> OTScoreDisplays;
+    QList<TLCD99 *> NTScoreDisplays;
+    QList<QLabel *> OTUserLabels;
+    QList<QLabel *> NTUserLabels;
+
+    // The settings file every showing opens; the user's own unless set otherwise.
+    const QString &SettingsPath() const { return m_settingsPath; }
+    void setSettingsPath(const QString &path) { m_settingsPath = path; }
+
+    void FormCreate();
+    void FormShow() override;
+    void Button1Click();
+
+protected:
+    // Shows an error in the application's general error message box.
+    virtual void showError(const QString &message);
+
+private:
+    QString askInitials(const QString &proposed);
+
+    TfrmCongrats *m_congrats;
+    QString m_settingsPath;
+};

@@ -1,0 +1,247 @@
+#include "scores/profiletext.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr std::string_view Blanks = " \t\r\v\f";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+bool isBlank(char c)
+{
+    return Blanks.find(c) != std::string_view::npos;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
+
+std::size_t bodyStart(std::string_view text)
+{
+    return text.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
+}
+
+enum class LineKind { Blank, Comment, Header, Entry, Other };
+
+struct Line
+{
+    std::size_t end = 0; // the line's '\n', or the end of the text
+    LineKind kind = LineKind::Blank;
+    std::string_view name; // the section of a header, the key of an entry
+    std::size_t valueBegin = 0;
+    std::size_t valueEnd = 0;
+};
+
+Line readLine(std::string_view text, std::size_t begin)
+{
+    Line line;
+    const std::size_t newline = text.find('\n', begin);
+    line.end = newline == std::string_view::npos ? text.size() : newline;
+    std::size_t first = begin;
+    while (first < line.end && isBlank(text[first]))
+        ++first;
+    std::size_t last = line.end;
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    const std::string_view content = text.substr(first, last - first);
+
+    if (content.empty())
+        return line;
+    if (content.front() == ';') {
+        line.kind = LineKind::Comment;
+        return line;
+    }
+    if (content.front() == '[') {
+        const std::size_t close = content.rfind(']');
+        if (close != std::string_view::npos) {
+            line.kind = LineKind::Header;
+            line.name = trimmed(content.substr(1, close - 1));
+            return line;
+        }
+    }
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos) {
+        line.kind = LineKind::Other;
+        return line;
+    }
+    line.kind = LineKind::Entry;
+    line.name = trimmed(content.substr(0, equals));
+    line.valueBegin = first + equals + 1;
+    while (line.valueBegin < last && isBlank(text[line.valueBegin]))
+        ++line.valueBegin;
+    line.valueEnd = last;
+    return line;
+}
+
+// What the text holds of one key: its line, or else the last line of substance of its section (the header when
+// the section has nothing else), or else nothing.
+struct Place
+{
+    std::optional<Line> key;
+    std::optional<Line> sectionEnd;
+};
+
+Place locate(std::string_view text, std::string_view section, std::string_view key)
+{
+    Place place;
+    bool inSection = false;
+    for (std::size_t begin = bodyStart(text); begin < text.size();) {
+        const Line line = readLine(text, begin);
+        begin = line.end + 1;
+        if (line.kind == LineKind::Header) {
+            if (inSection)
+                break;
+            inSection = sameName(line.name, section);
+        } else if (!inSection || line.kind == LineKind::Blank || line.kind == LineKind::Comment) {
+            continue;
+        } else if (line.kind == LineKind::Entry && sameName(line.name, key)) {
+            place.key = line;
+            return place;
+        }
+        if (inSection)
+            place.sectionEnd = line;
+    }
+    return place;
+}
+
+// New lines end the way the text's first line does.
+std::string_view lineBreak(std::string_view text)
+{
+    const std::size_t newline = text.find('\n');
+    if (newline != std::string_view::npos && newline > 0 && text[newline - 1] == '\r')
+        return "\r\n";
+    return "\n";
+}
+
+bool endsWithBlankLine(std::string_view text)
+{
+    const std::size_t end = text.size() - 1;
+    const std::size_t previous = end == 0 ? std::string_view::npos : text.rfind('\n', end - 1);
+    const std::size_t begin = previous == std::string_view::npos ? bodyStart(text) : previous + 1;
+    return begin >= end || trimmed(text.substr(begin, end - begin)).empty();
+}
+
+int digitValue(char c, int base)
+{
+    int digit = -1;
+    if (c >= '0' && c <= '9')
+        digit = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        digit = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        digit = c - 'A' + 10;
+    return digit < base ? digit : -1;
+}
+
+} // namespace
+
+ProfileText::ProfileText(std::string bytes)
+    : m_bytes(std::move(bytes))
+{
+}
+
+std::optional<std::string_view> ProfileText::value(std::string_view section, std::string_view key) const
+{
+    const std::string_view text = m_bytes;
+    const Place place = locate(text, trimmed(section), trimmed(key));
+    if (!place.key)
+        return std::nullopt;
+    return text.substr(place.key->valueBegin, place.key->valueEnd - place.key->valueBegin);
+}
+
+void ProfileText::setValue(std::string_view section, std::string_view key, std::string_view value)
+{
+    section = trimmed(section);
+    key = trimmed(key);
+    // Blanks around a value are not read back, so they are not stored: a value written again stays the same.
+    std::string stored(value);
+    std::ranges::replace(stored, '\n', ' ');
+    std::ranges::replace(stored, '\r', ' ');
+    stored = trimmed(stored);
+
+    const Place place = locate(m_bytes, section, key);
+    if (place.key) {
+        m_bytes.replace(place.key->valueBegin, place.key->valueEnd - place.key->valueBegin, stored);
+        return;
+    }
+
+    const std::string eol(lineBreak(m_bytes));
+    const std::string entry = std::string(key) + '=' + stored;
+    if (place.sectionEnd) {
+        if (place.sectionEnd->end < m_bytes.size())
+            m_bytes.insert(place.sectionEnd->end + 1, entry + eol);
+        else
+            m_bytes += eol + entry;
+        return;
+    }
+
+    if (m_bytes.size() > bodyStart(m_bytes)) {
+        if (m_bytes.back() != '\n')
+            m_bytes += eol;
+        if (!endsWithBlankLine(m_bytes))
+            m_bytes += eol;
+    }
+    m_bytes += '[' + std::string(section) + ']' + eol + entry + eol;
+}
+
+bool ProfileText::isValidSection(std::string_view section)
+{
+    const std::string_view name = trimmed(section);
+    return !name.empty() && name.find_first_of("\r\n") == std::string_view::npos;
+}
+
+bool ProfileText::isValidKey(std::string_view key)
+{
+    const std::string_view name = trimmed(key);
+    return !name.empty() && name.find_first_of("\r\n=") == std::string_view::npos && name.front() != ';'
+        && name.front() != '[';
+}
+
+std::optional<std::int32_t> ProfileText::parseInteger(std::string_view text)
+{
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    int base = 10;
+    if (text.starts_with('$')) {
+        base = 16;
+        text.remove_prefix(1);
+    } else if (text.starts_with("0x") || text.starts_with("0X")) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty())
+        return std::nullopt;
+
+    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFu : (negative ? 0x80000000u : 0x7FFFFFFFu);
+    std::uint64_t magnitude = 0;
+    for (const char c : text) {
+        const int digit = digitValue(c, base);
+        if (digit < 0)
+            return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    auto bits = static_cast<std::uint32_t>(magnitude);
+    if (negative)
+        bits = 0u - bits;
+    return static_cast<std::int32_t>(bits);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "game/catalogue.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class ProfileFile;
+
+constexpr int ScoreRowCount = 5;
+
+// The five best scores of each testament with the initials of their players, row 1 the best, and the judging of a
+// new score against them. A row whose score is 0 or less is empty. The table is read afresh from the settings file
+// at every showing of the table dialog; nothing of it is relied on between showings.
+class ScoreTable
+{
+public:
+    // Given the proposed initials, asks the player and returns the initials entered. It blocks until it has them.
+    using InitialsExchange = std::function<QString(const QString &proposed)>;
+
+    std::array<int, ScoreRowCount> OTScores {};
+    std::array<int, ScoreRowCount> NTScores {};
+    std::array<QString, ScoreRowCount> OTUsers;
+    std::array<QString, ScoreRowCount> NTUsers;
+    // Pending scores to be judged, 0 = none. An entered score clears its field.
+    int NewOTScore = 0;
+    int NewNTScore = 0;
+    QString LastInitials;
+    bool TableChanged = false;
+
+    // Reads the initials entered last ("???" when there are none) and the rows; starts a showing unchanged.
+    void LoadScores(const ProfileFile &file);
+    // Enters the pending score of the testament below every row it does not beat, asking for initials, if it
+    // beats row 5; otherwise asks nothing.
+    void InsertScore(Testament testament, const InitialsExchange &askInitials);
+    // When the table changed, writes "Last" and the rows of both testaments in one replacement of the file.
+    // False when that failed; the file is then as it was.
+    bool SaveScores(ProfileFile &file) const;
+};

@@ -1,0 +1,358 @@
+#include "scores/profilefile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const SaveLoopArgument = "--save-loop";
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void store(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The 21 keys of one save of the high-score table, every one carrying its writer's mark.
+QList<ProfileFile::Entry> markedTable(const QString &mark)
+{
+    const QString score = QString::number(mark.at(0).unicode());
+    QList<ProfileFile::Entry> entries { { QStringLiteral("User"), QStringLiteral("Last"), mark } };
+    for (int row = 1; row <= 5; ++row) {
+        const QString key = QString::number(row);
+        entries.append({ QStringLiteral("OT Scores"), key, score });
+        entries.append({ QStringLiteral("OT Users"), key, mark });
+        entries.append({ QStringLiteral("NT Scores"), key, score });
+        entries.append({ QStringLiteral("NT Users"), key, mark });
+    }
+    return entries;
+}
+
+// Whether every key of a marked table is there, all from the same writer.
+bool holdsOneWholeTable(const ProfileFile &file)
+{
+    const QString mark = file.readString(QStringLiteral("User"), QStringLiteral("Last"), QString());
+    if (mark.isEmpty())
+        return false;
+    const QList<ProfileFile::Entry> expected = markedTable(mark);
+    return std::all_of(expected.begin(), expected.end(), [&](const ProfileFile::Entry &entry) {
+        return file.readString(entry.section, entry.key, QString()) == entry.value;
+    });
+}
+
+// A second copy of the program: saves its marked table again and again.
+int saveLoop(const QString &path, const QString &mark, int count)
+{
+    ProfileFile file(path);
+    for (int round = 0; round < count; ++round) {
+        if (!file.write(markedTable(mark)))
+            return 1;
+    }
+    return 0;
+}
+
+// Files this process writes may not grow beyond a few bytes, as on a full disk; the write fails instead of
+// ending the process.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedHandler);
+    }
+
+private:
+    rlimit m_saved {};
+    void (*m_savedHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestProfileFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_path;
+
+    QStringList folderEntries() const
+    {
+        return QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
+        m_path = m_folder->filePath(QStringLiteral("Tomelor.ini"));
+    }
+
+    void defaultPathIsInTheConfigurationFolder()
+    {
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        const QString home = QDir::homePath() + QStringLiteral("/.config/Tomelor.ini");
+        qputenv("XDG_CONFIG_HOME", "/some/where");
+        QCOMPARE(ProfileFile::defaultPath(), QStringLiteral("/some/where/Tomelor.ini"));
+        qputenv("XDG_CONFIG_HOME", "relative/folder");
+        QCOMPARE(ProfileFile::defaultPath(), home);
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(ProfileFile::defaultPath(), home);
+        qputenv("XDG_CONFIG_HOME", saved);
+    }
+
+    void missingFileReadsTheDefaults()
+    {
+        const ProfileFile file(m_path);
+        QCOMPARE(file.readString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("d")), "d");
+        QCOMPARE(file.readInteger(QStringLiteral("OT Scores"), QStringLiteral("1"), 7), 7);
+        QCOMPARE(file.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true), true);
+        QVERIFY(!QFile::exists(m_path));
+    }
+
+    void readsTheValueForms()
+    {
+        store(m_path, "[Settings]\nFirst Time=0\n[Values]\nhex=0x1F\nletters=abc\nbig=99999999999\nnegative=-49\n"
+                      "empty=\non=-1\nname=Ab\xC3\xA9\n");
+        const ProfileFile file(m_path);
+        const QString values = QStringLiteral("Values");
+        QCOMPARE(file.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true), false);
+        QCOMPARE(file.readInteger(values, QStringLiteral("hex"), 0), 31);
+        QCOMPARE(file.readInteger(values, QStringLiteral("letters"), 7), 7);
+        QCOMPARE(file.readInteger(values, QStringLiteral("big"), 7), 7);
+        QCOMPARE(file.readInteger(values, QStringLiteral("negative"), 0), -49);
+        QCOMPARE(file.readInteger(values, QStringLiteral("empty"), 7), 7);
+        QCOMPARE(file.readString(values, QStringLiteral("empty"), QStringLiteral("d")), QString());
+        QCOMPARE(file.readBool(values, QStringLiteral("on"), false), true);
+        QCOMPARE(file.readBool(values, QStringLiteral("letters"), true), true);
+        QCOMPARE(file.readBool(values, QStringLiteral("letters"), false), false);
+        QCOMPARE(file.readString(values, QStringLiteral("name"), QString()), QStringLiteral("Ab\u00E9"));
+    }
+
+    void writesTheValueFormsIntoANewFolder()
+    {
+        const QString path = m_folder->filePath(QStringLiteral("new/folder/Tomelor.ini"));
+        ProfileFile file(path);
+        QVERIFY(file.writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false));
+        QVERIFY(file.writeInteger(QStringLiteral("OT Scores"), QStringLiteral("1"), -49));
+        QVERIFY(file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("\u00C9T")));
+        QVERIFY(file.writeBool(QStringLiteral("Settings"), QStringLiteral("Sound"), true));
+        QCOMPARE(contents(path),
+                 QByteArray("[Settings]\nFirst Time=0\nSound=1\n\n[OT Scores]\n1=-49\n\n[User]\nLast=\xC3\x89T\n"));
+        QCOMPARE(file.readInteger(QStringLiteral("OT Scores"), QStringLiteral("1"), 0), -49);
+    }
+
+    void writeLeavesEveryOtherByteOfAFileFromAnotherSystem()
+    {
+        const QByteArray before = "\xEF\xBB\xBF; written elsewhere\r\n[Window]\r\nLeft=10\r\n\r\n[ot scores]\r\n"
+                                  " 1 = 500 \r\n;  2 = 1\r\n 2 = 400\r\n\r\n[Other]\r\nx=y\r\n";
+        store(m_path, before);
+        ProfileFile file(m_path);
+        QCOMPARE(file.readInteger(QStringLiteral("OT Scores"), QStringLiteral("1"), 0), 500);
+        QVERIFY(file.writeInteger(QStringLiteral("OT Scores"), QStringLiteral("1"), 600));
+        QVERIFY(file.writeInteger(QStringLiteral("OT Scores"), QStringLiteral("3"), 300));
+        QCOMPARE(contents(m_path),
+                 QByteArray("\xEF\xBB\xBF; written elsewhere\r\n[Window]\r\nLeft=10\r\n\r\n[ot scores]\r\n"
+                            " 1 = 600 \r\n;  2 = 1\r\n 2 = 400\r\n3=300\r\n\r\n[Other]\r\nx=y\r\n"));
+    }
+
+    void writeKeepsWhatAnotherCopyWroteMeanwhile()
+    {
+        ProfileFile mine(m_path);
+        ProfileFile theirs(m_path);
+        QVERIFY(theirs.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("XYZ")));
+        QCOMPARE(mine.readString(QStringLiteral("User"), QStringLiteral("Last"), QString()), QString());
+        QVERIFY(mine.writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false));
+        QCOMPARE(mine.readString(QStringLiteral("User"), QStringLiteral("Last"), QString()), QStringLiteral("XYZ"));
+    }
+
+    void aBatchIsStoredWholeOrNotAtAll()
+    {
+        store(m_path, "[Settings]\nFirst Time=0\n");
+        ProfileFile file(m_path);
+        QList<ProfileFile::Entry> entries = markedTable(QStringLiteral("A"));
+        entries.append({ QStringLiteral("User"), QStringLiteral("a=b"), QStringLiteral("1") });
+        QVERIFY(!file.write(entries));
+        QCOMPARE(contents(m_path), QByteArray("[Settings]\nFirst Time=0\n"));
+
+        entries.removeLast();
+        QVERIFY(file.write(entries));
+        QVERIFY(holdsOneWholeTable(ProfileFile(m_path)));
+        QVERIFY(contents(m_path).startsWith("[Settings]\nFirst Time=0\n"));
+    }
+
+    void writeIntoAPathUnderARegularFileFails()
+    {
+        const QString blocker = m_folder->filePath(QStringLiteral("not-a-folder"));
+        store(blocker, "x");
+        const QString path = blocker + QStringLiteral("/Tomelor.ini");
+        ProfileFile file(path);
+        QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("ABC")));
+        QCOMPARE(file.writeFailureMessage(), QStringLiteral("Unable to write to ") + path);
+        QCOMPARE(contents(blocker), QByteArray("x"));
+    }
+
+    void fullDiskLeavesTheOldFileIntact()
+    {
+        const QByteArray before = "[User]\nLast=OLD\n";
+        store(m_path, before);
+        ProfileFile file(m_path);
+        {
+            const FullDisk full(64);
+            QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QString(200, QLatin1Char('N'))));
+        }
+        QCOMPARE(contents(m_path), before);
+        QCOMPARE(file.readString(QStringLiteral("User"), QStringLiteral("Last"), QString()), QStringLiteral("OLD"));
+        QCOMPARE(folderEntries(), QStringList { QStringLiteral("Tomelor.ini") });
+    }
+
+    void readOnlyFolderLeavesTheOldFileIntact()
+    {
+        if (geteuid() == 0)
+            QSKIP("Permissions do not stop the superuser from writing.");
+        const QByteArray before = "[User]\nLast=OLD\n";
+        store(m_path, before);
+        QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::ExeOwner);
+        ProfileFile file(m_path);
+        const bool written = file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N"));
+        QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!written);
+        QCOMPARE(contents(m_path), before);
+    }
+
+    void somethingUnreadableInThePlaceOfTheFileIsNotReplaced()
+    {
+        QVERIFY(QDir().mkpath(m_path));
+        ProfileFile file(m_path);
+        QCOMPARE(file.readString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("d")), "d");
+        QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("ABC")));
+        QVERIFY(QFileInfo(m_path).isDir());
+    }
+
+    void replacementKeepsPermissionsAndLinks()
+    {
+        const QString target = m_folder->filePath(QStringLiteral("real.ini"));
+        store(target, "[User]\nLast=OLD\n");
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(target, m_path));
+        ProfileFile file(m_path);
+        QVERIFY(file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("NEW")));
+        QVERIFY(QFileInfo(m_path).isSymLink());
+        QCOMPARE(contents(target), QByteArray("[User]\nLast=NEW\n"));
+        struct stat mode;
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &mode), 0);
+        QCOMPARE(mode.st_mode & 07777, 0600u);
+    }
+
+    void fiftyMegabyteFileIsReadAndWrittenWhole()
+    {
+        QByteArray notes("[Notes]\n");
+        const QByteArray filler(88, 'n');
+        for (int line = 0; notes.size() < 50 * 1024 * 1024; ++line)
+            notes += "note" + QByteArray::number(line).rightJustified(7, '0') + '=' + filler + '\n';
+        store(m_path, notes + "[User]\nLast=OLD\n");
+
+        ProfileFile file(m_path);
+        QCOMPARE(file.readString(QStringLiteral("User"), QStringLiteral("Last"), QString()), QStringLiteral("OLD"));
+        QVERIFY(file.write(markedTable(QStringLiteral("B"))));
+
+        const QByteArray after = contents(m_path);
+        QVERIFY(after.startsWith(notes + "[User]\nLast=B\n"));
+        const ProfileFile reread(m_path);
+        QVERIFY(holdsOneWholeTable(reread));
+        QCOMPARE(reread.readString(QStringLiteral("Notes"), QStringLiteral("note0250000"), QString()),
+                 QString::fromLatin1(filler));
+    }
+
+    void megabyteLinesAreKept()
+    {
+        const QByteArray longValue(1024 * 1024, 'v');
+        const QByteArray longLine(1024 * 1024, 'w');
+        const QByteArray before = "[Notes]\nlong=" + longValue + '\n' + longLine + "\n[User]\nLast=OLD\n";
+        store(m_path, before);
+        ProfileFile file(m_path);
+        QCOMPARE(file.readString(QStringLiteral("Notes"), QStringLiteral("long"), QString()).size(), longValue.size());
+        QVERIFY(file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("NEW")));
+        QCOMPARE(contents(m_path), "[Notes]\nlong=" + longValue + '\n' + longLine + "\n[User]\nLast=NEW\n");
+    }
+
+    void twoCopiesSavingAtOnceEachLeaveAWholeFile()
+    {
+        ProfileFile first(m_path);
+        QVERIFY(first.writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false));
+        QVERIFY(first.write(markedTable(QStringLiteral("A"))));
+
+        const int rounds = 100;
+        QList<QProcess *> copies;
+        for (const char *mark : { "A", "B" }) {
+            auto *copy = new QProcess(this);
+            copy->start(QCoreApplication::applicationFilePath(),
+                        { QString::fromLatin1(SaveLoopArgument), m_path, QString::fromLatin1(mark),
+                          QString::number(rounds) });
+            QVERIFY(copy->waitForStarted());
+            copies.append(copy);
+        }
+
+        int reads = 0;
+        int torn = 0;
+        const auto running = [&] {
+            return std::any_of(copies.begin(), copies.end(),
+                               [](QProcess *copy) { return copy->state() != QProcess::NotRunning; });
+        };
+        while (running()) {
+            const ProfileFile now(m_path);
+            ++reads;
+            const bool firstTime = now.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true);
+            if (!holdsOneWholeTable(now) || firstTime)
+                ++torn;
+            for (QProcess *copy : copies)
+                copy->waitForFinished(1);
+        }
+        for (QProcess *copy : copies) {
+            QCOMPARE(copy->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(copy->exitCode(), 0);
+        }
+        QCOMPARE(torn, 0);
+        QVERIFY(reads > 0);
+        QVERIFY(holdsOneWholeTable(ProfileFile(m_path)));
+        QCOMPARE(folderEntries(), QStringList { QStringLiteral("Tomelor.ini") });
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc == 5 && qstrcmp(argv[1], SaveLoopArgument) == 0)
+        return saveLoop(QString::fromLocal8Bit(argv[2]), QString::fromLatin1(argv[3]), std::atoi(argv[4]));
+    QCoreApplication app(argc, argv);
+    TestProfileFile test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_profilefile.moc"
