@@ -1,8 +1,8 @@
 #include "app/frmmain.h"
 
 #include "app/artwork.h"
-#include "app/gamefont.h"
 #include "app/help.h"
+#include "app/windowlook.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
@@ -70,13 +70,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tomelor!"));
     setFixedSize(ClientSize);
-    setFont(gameFont());
-    setWindowIcon(Artwork::programIcon());
+    applyWindowLook(this);
     Help::attachTopic(this, Help::MainWindowTopic);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, background.color(QPalette::Button));
-    setPalette(background);
-    setAutoFillBackground(true);
 
     createPanel();
     createBooks();

@@ -1,15 +1,10 @@
-#include "app/frmmain.h"
-#include "app/soundcueplayer.h"
+#include "app/gameapplication.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tomelor!"));
-    SoundCuePlayer cues;
-    TfrmMain frmMain;
-    frmMain.setCuePlayer(&cues);
-    frmMain.show();
+    GameApplication game;
     return app.exec();
 }

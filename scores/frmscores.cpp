@@ -1,15 +1,14 @@
 #include "scores/frmscores.h"
 
 #include "app/artwork.h"
+#include "app/errorbox.h"
 #include "app/gamefont.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "scores/frmcongrats.h"
 #include "scores/profilefile.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -150,7 +149,7 @@ void TfrmScores::FormShow()
     showRows(OTScores, OTUsers, OTScoreDisplays, OTUserLabels);
     showRows(NTScores, NTUsers, NTScoreDisplays, NTUserLabels);
     if (!SaveScores(file))
-        showError(file.writeFailureMessage());
+        ErrorBox::show(parentWidget(), file.writeFailureMessage());
 }
 
 void TfrmScores::Button1Click()
@@ -166,7 +165,3 @@ QString TfrmScores::askInitials(const QString &proposed)
     return m_congrats->Initials;
 }
 
-void TfrmScores::showError(const QString &message)
-{
-    QMessageBox::critical(parentWidget(), QApplication::applicationName(), message);
-}

@@ -47,10 +47,6 @@ public:
     void FormShow() override;
     void Button1Click();
 
-protected:
-    // Shows an error in the application's general error message box.
-    virtual void showError(const QString &message);
-
 private:
     QString askInitials(const QString &proposed);
 

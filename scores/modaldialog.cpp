@@ -1,6 +1,7 @@
 #include "scores/modaldialog.h"
 
-#include "app/gamefont.h"
+#include "app/help.h"
+#include "app/windowlook.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -10,11 +11,13 @@ TModalDialog::TModalDialog(QSize clientSize, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setFixedSize(clientSize);
-    setFont(gameFont());
-    QPalette background = palette();
-    background.setColor(QPalette::Window, background.color(QPalette::Button));
-    setPalette(background);
-    setAutoFillBackground(true);
+    applyWindowLook(this);
+    Help::attachTopic(this, HelpContext());
+}
+
+int TModalDialog::HelpContext() const
+{
+    return Help::FirstStartTopic;
 }
 
 int TModalDialog::ShowModal()

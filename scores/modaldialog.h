@@ -12,13 +12,11 @@ class TModalDialog : public QDialog
     Q_OBJECT
 
 public:
-    // The help topic of the first start and of both dialogs.
-    static constexpr int HelpTopic = 4;
-
     // Runs the show steps, then shows the dialog until it is closed; returns its modal result.
     int ShowModal();
 
-    int HelpContext() const { return HelpTopic; }
+    // F1 opens the help topic of the first start, which explains both dialogs.
+    int HelpContext() const;
 
 protected:
     TModalDialog(QSize clientSize, QWidget *parent);

@@ -1,3 +1,4 @@
+#include "app/errorbox.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "scores/frmcongrats.h"
@@ -78,12 +79,14 @@ void closeBy(Closing closing, QWidget *focused, QPushButton *button)
 class WatchedScores : public TfrmScores
 {
 public:
-    using TfrmScores::TfrmScores;
+    explicit WatchedScores(TfrmCongrats *congrats)
+        : TfrmScores(congrats)
+    {
+        ErrorBox::setHandler([this](QWidget *, const QString &message) { errors.append(message); });
+    }
+    ~WatchedScores() override { ErrorBox::setHandler({}); }
 
     QStringList errors;
-
-protected:
-    void showError(const QString &message) override { errors.append(message); }
 };
 
 // What the player sees of one row.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+class CuePlayer;
+class TfrmCongrats;
+class TfrmMain;
+class TfrmScores;
+
+// The game from its first picture to the event loop: the splash while the windows come up, the main window and
+// the two high-score dialogs (hidden until a game ends), and the welcome on the very first start.
+class GameApplication
+{
+public:
+    // Runs the start sequence; the caller then runs the event loop. Needs the QApplication.
+    GameApplication();
+    ~GameApplication();
+
+    std::unique_ptr<TfrmMain> frmMain;
+    TfrmScores *frmScores;     // owned by the main window
+    TfrmCongrats *frmCongrats; // owned by the main window
+
+private:
+    // Hands the score of a finished game to the high-score table and shows it until the player closes it.
+    void showHighScores();
+
+    std::unique_ptr<CuePlayer> m_cues;
+};

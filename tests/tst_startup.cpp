@@ -1,0 +1,170 @@
+#include "app/errorbox.h"
+#include "app/frmmain.h"
+#include "app/gameapplication.h"
+#include "app/helpwindow.h"
+#include "app/splash.h"
+#include "controls/lcd99.h"
+#include "scores/frmcongrats.h"
+#include "scores/frmscores.h"
+#include "gamedriver.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+template<typename Window>
+Window *topLevel()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget))
+            return window;
+    }
+    return nullptr;
+}
+
+bool welcomeShown()
+{
+    const THelpWindow *help = topLevel<THelpWindow>();
+    return help && help->isVisible() && help->topicTitle() == QStringLiteral("Welcome and high scores");
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// Starts the whole game the way main() does, each time with a configuration folder of its own.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_config;
+    QStringList m_errors;
+
+    QString settingsPath() const { return m_config.filePath(QStringLiteral("Tomelor.ini")); }
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_config.isValid());
+        QFile::remove(settingsPath());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+        m_errors.clear();
+        ErrorBox::setHandler([this](QWidget *, const QString &message) { m_errors.append(message); });
+    }
+
+    void cleanup()
+    {
+        if (THelpWindow *help = topLevel<THelpWindow>())
+            help->hide();
+        ErrorBox::setHandler({});
+    }
+
+    void firstStartWelcomesThePlayerOnce()
+    {
+        {
+            GameApplication game;
+            QVERIFY(game.frmMain->isVisible());
+            QVERIFY(!game.frmScores->isVisible());
+            QVERIFY(!game.frmCongrats->isVisible());
+            QCOMPARE(game.frmMain->OTShelfList.size(), 39);
+            QVERIFY(welcomeShown());
+            QVERIFY(contents(settingsPath()).contains("[Settings]"));
+            QVERIFY(contents(settingsPath()).contains("First Time=0"));
+            QVERIFY(m_errors.isEmpty());
+            // The splash is gone once the event loop has run.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!topLevel<TSplash>());
+        }
+        topLevel<THelpWindow>()->hide();
+        GameApplication second;
+        QVERIFY(!welcomeShown());
+        QCOMPARE(contents(settingsPath()).count("First Time"), 1);
+    }
+
+    void unwritableSettingsAreReportedAndTheGameStarts()
+    {
+        // A configuration "folder" that is a plain file cannot hold the settings file, even for root.
+        QFile blocker(m_config.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
+        GameApplication game;
+        QCOMPARE(m_errors.size(), 1);
+        QVERIFY(m_errors.first().startsWith(QStringLiteral("Unable to write to ")));
+        QVERIFY(game.frmMain->isVisible());
+        QVERIFY(welcomeShown());
+    }
+
+    void aPositiveScoreReachesTheTableAndTheFile()
+    {
+        QFile seeded(settingsPath());
+        QVERIFY(seeded.open(QIODevice::WriteOnly));
+        seeded.write("[Settings]\nFirst Time=0\n");
+        seeded.close();
+        GameApplication game;
+        TfrmMain &form = *game.frmMain;
+        Play::go(form);
+        Play::clickBook(Play::wanted(form));
+
+        // The initials dialog comes first, then the table; answer both as a player would.
+        bool initialsAsked = false;
+        bool tableShown = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (game.frmCongrats->isVisible()) {
+                initialsAsked = true;
+                game.frmCongrats->edtInitials->selectAll();
+                QTest::keyClicks(game.frmCongrats->edtInitials, QStringLiteral("abc"));
+                QTest::keyClick(game.frmCongrats->edtInitials, Qt::Key_Return);
+            } else if (game.frmScores->isVisible()) {
+                tableShown = game.frmScores->OTScoreDisplays[0]->Value() == form.lcdScore->Value();
+                game.frmScores->Button1->click();
+            }
+        });
+        answer.start(20);
+        Play::stop(form);
+        QVERIFY(initialsAsked);
+        QVERIFY(tableShown);
+        const QByteArray saved = contents(settingsPath());
+        QVERIFY(saved.contains("[OT Scores]\n1=" + form.lcdScore->Value().toLatin1()));
+        QVERIFY(saved.contains("Last=ABC"));
+    }
+
+    void closingTheMainWindowMidGameEndsWithoutWriting()
+    {
+        QFile seeded(settingsPath());
+        QVERIFY(seeded.open(QIODevice::WriteOnly));
+        seeded.write("[Settings]\nFirst Time=0\n");
+        seeded.close();
+        const QByteArray before = contents(settingsPath());
+        GameApplication game;
+        TfrmMain &form = *game.frmMain;
+        QTimer::singleShot(0, &form, [&] {
+            Play::go(form);
+            Play::clickBook(Play::wanted(form));
+            form.close();
+        });
+        QTimer safety;
+        safety.setSingleShot(true);
+        connect(&safety, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        safety.start(10000);
+        QCoreApplication::exec();
+        QVERIFY(safety.isActive()); // the loop ended by the closing, not by the safety net
+        QVERIFY(!game.frmScores->isVisible());
+        QCOMPARE(contents(settingsPath()), before);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
