@@ -14,8 +14,10 @@ test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset default -j $(JOBS)
 
 bench: configure
-	cmake --build --preset default --target bench_lcd99 -j $(JOBS)
+	cmake --build --preset default --target bench_lcd99 bench_startup -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./build/bench/bench_lcd99
+	@platform=$${DISPLAY:+xcb}; for run in 1 2 3 4 5; do \
+		QT_QPA_PLATFORM=$${platform:-offscreen} ./build/bench/bench_startup 2>/dev/null; done
 
 build: configure
 	cmake --build --preset default -j $(JOBS)
