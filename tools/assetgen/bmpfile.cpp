@@ -4,8 +4,7 @@
 
 namespace BmpFile {
 
-using LittleEndian::put16;
-using LittleEndian::put32;
+using namespace LittleEndian;
 
 namespace {
 

@@ -7,8 +7,7 @@
 
 namespace IcoFile {
 
-using LittleEndian::put16;
-using LittleEndian::put32;
+using namespace LittleEndian;
 
 namespace {
 

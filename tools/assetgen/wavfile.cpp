@@ -7,8 +7,7 @@
 
 namespace WavFile {
 
-using LittleEndian::put16;
-using LittleEndian::put32;
+using namespace LittleEndian;
 
 QByteArray monoPcm(int sampleRate, int bitsPerSample, const std::vector<double> &samples)
 {
