@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdint>
 #include <vector>
 
 // Plays the main window as a player would: real clicks on the switches and the books.
@@ -21,6 +22,14 @@ public:
 };
 
 namespace Play {
+
+// A seed source for known deals: First for the first deal, then one more for each deal after it.
+template<std::uint32_t First>
+std::uint32_t countingSeed()
+{
+    static std::uint32_t seed = First;
+    return seed++;
+}
 
 inline void click(TMGCheckbox *toggle, QPoint at)
 {

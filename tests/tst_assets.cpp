@@ -2,6 +2,7 @@
 #include "app/assetpaths.h"
 #include "app/splashoutline.h"
 #include "controls/image.h"
+#include "transparency.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -225,14 +226,8 @@ private slots:
     {
         QWidget window;
         window.resize(640, 310);
-        QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, Qt::green);
-        window.setPalette(palette);
-        window.setAutoFillBackground(true);
-        auto *image = new TImage(&window);
-        image->setGeometry(0, 0, 632, 300);
-        image->setPicture(Artwork::bookcase());
-        image->setTransparent(true);
+        paintBackdrop(window, Qt::green);
+        transparentPicture(window, QRect(0, 0, 632, 300), Artwork::bookcase());
 
         const QImage shown = window.grab().toImage();
         QCOMPARE(shown.pixelColor(0, 150), QColor(Qt::green));

@@ -8,16 +8,6 @@
 
 using namespace Play;
 
-namespace {
-
-std::uint32_t nextSeed()
-{
-    static std::uint32_t seed = 1;
-    return seed++;
-}
-
-} // namespace
-
 class TestGamePlay : public QObject
 {
     Q_OBJECT
@@ -48,7 +38,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { Random::setSeedSource(nextSeed); }
+    void initTestCase() { Random::setSeedSource(countingSeed<1>); }
 
     void init()
     {

@@ -1,4 +1,5 @@
 #include "controls/image.h"
+#include "transparency.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -12,20 +13,14 @@ private slots:
     {
         QWidget parent;
         parent.resize(40, 40);
-        QPalette palette = parent.palette();
-        palette.setColor(QPalette::Window, Qt::green);
-        parent.setPalette(palette);
-        parent.setAutoFillBackground(true);
+        paintBackdrop(parent, Qt::green);
 
         // The key is the lower-left pixel; the frame cuts that row off, as the bookcase's frame does.
         QImage picture(20, 11, QImage::Format_RGB32);
         picture.fill(Qt::red);
         picture.setPixelColor(0, 10, Qt::white);
         picture.setPixelColor(5, 5, Qt::white);
-        auto *image = new TImage(&parent);
-        image->setGeometry(0, 0, 20, 10);
-        image->setPicture(picture);
-        image->setTransparent(true);
+        auto *image = transparentPicture(parent, QRect(0, 0, 20, 10), picture);
         QCOMPARE(TImage::keyColor(picture), QColor(Qt::white));
 
         const QImage shown = parent.grab().toImage();
@@ -41,10 +36,7 @@ private slots:
     {
         QWidget parent;
         parent.resize(40, 40);
-        QPalette palette = parent.palette();
-        palette.setColor(QPalette::Window, Qt::green);
-        parent.setPalette(palette);
-        parent.setAutoFillBackground(true);
+        paintBackdrop(parent, Qt::green);
 
         // 8 bits with a 256-entry palette, as the bookcase has; white appears under two entries, and the key's
         // pixel lies in the bottom row, which the frame cuts off.
@@ -59,10 +51,7 @@ private slots:
         picture.setPixel(0, 10, 0);
         picture.setPixel(5, 5, 200);
         picture.setPixel(6, 5, 2);
-        auto *image = new TImage(&parent);
-        image->setGeometry(0, 0, 20, 10);
-        image->setPicture(picture);
-        image->setTransparent(true);
+        transparentPicture(parent, QRect(0, 0, 20, 10), picture);
         QCOMPARE(TImage::keyColor(picture), QColor(Qt::white));
 
         const QImage shown = parent.grab().toImage();

@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 #include "controls/lcd99.h"
 #include "game/random.h"
+#include "paintcounter.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -226,22 +227,6 @@ Point insideDecimalPoint(const Lcd::Layout &layout, Coord position)
     const Lcd::Box point = Lcd::decimalPoint(layout, position);
     return { std::min(point.left, point.right), std::min(point.top, point.bottom) };
 }
-
-// Counts the paints a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // Lets the frame timer run until the running paint has drawn its last frame.
 bool paintFinishes(const TLCD99 &lcd)

@@ -1,4 +1,5 @@
 #include "controls/mgcheckbox.h"
+#include "paintcounter.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -11,22 +12,6 @@ QImage filled(int width, int height, const QColor &color)
     image.fill(color);
     return image;
 }
-
-// Counts the paints a widget receives, so that "at once" and "scheduled" can be told apart.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "filehelpers.h"
 #include "scores/profilefile.h"
 
 #include <QDir>
@@ -16,19 +17,6 @@
 namespace {
 
 const char *const SaveLoopArgument = "--save-loop";
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // The 21 keys of one save of the high-score table, every one carrying its writer's mark.
 QList<ProfileFile::Entry> markedTable(const QString &mark)

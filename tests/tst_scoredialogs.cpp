@@ -1,6 +1,7 @@
 #include "app/errorbox.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
+#include "filehelpers.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 
@@ -19,19 +20,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Runs the action from inside the dialog's modal loop, once the dialog is up. Should it never come up, every
 // dialog is closed after a while, so that the test fails instead of hanging.

@@ -1,3 +1,4 @@
+#include "filehelpers.h"
 #include "scores/profilefile.h"
 #include "scores/scoretable.h"
 
@@ -10,19 +11,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QList<int> asList(const std::array<int, ScoreRowCount> &scores)
 {

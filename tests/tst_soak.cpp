@@ -8,16 +8,6 @@
 
 using namespace Play;
 
-namespace {
-
-std::uint32_t nextSeed()
-{
-    static std::uint32_t seed = 1000;
-    return seed++;
-}
-
-} // namespace
-
 // Plays many games with random clicks, ticks, hint switches and STOPs, and checks after every step that the
 // board, the displays and the countdown agree with each other.
 class TestSoak : public QObject
@@ -117,7 +107,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { Random::setSeedSource(nextSeed); }
+    void initTestCase() { Random::setSeedSource(countingSeed<1000>); }
 
     void init()
     {

@@ -1,27 +1,15 @@
 #include "bmpfile.h"
 
-#include <QtEndian>
+#include "littleendian.h"
 
 namespace BmpFile {
+
+using namespace LittleEndian;
 
 namespace {
 
 constexpr int FileHeaderSize = 14;
 constexpr int InfoHeaderSize = 40;
-
-void put16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
 
 int rowBytes(int width, int bitsPerPixel)
 {

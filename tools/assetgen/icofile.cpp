@@ -1,30 +1,18 @@
 #include "icofile.h"
 
+#include "littleendian.h"
 #include "palette.h"
 
 #include <QImage>
-#include <QtEndian>
 
 namespace IcoFile {
+
+using namespace LittleEndian;
 
 namespace {
 
 constexpr int DirectoryEntrySize = 16;
 constexpr int InfoHeaderSize = 40;
-
-void put16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
 
 int stride(int bits)
 {

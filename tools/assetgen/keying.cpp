@@ -5,12 +5,12 @@
 
 namespace Keying {
 
-QImage coverage(const QPainterPath &shape, const QSize &size)
+QImage coverage(const QPainterPath &shape, const QSize &size, Edge edge)
 {
     QImage mask(size, QImage::Format_Grayscale8);
     mask.fill(0);
     QPainter painter(&mask);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, edge == Edge::Smooth);
     painter.fillPath(shape, Qt::white);
     return mask;
 }

@@ -140,16 +140,6 @@ void paintSheet(QImage &image, const QImage &area, const QColor &base, quint32 s
     }
 }
 
-QImage silhouette(const QPainterPath &shape, const QSize &size)
-{
-    QImage mask(size, QImage::Format_Grayscale8);
-    mask.fill(0);
-    QPainter painter(&mask);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.fillPath(shape, Qt::white);
-    return mask;
-}
-
 // A soft shadow of `caster` (a Grayscale8 mask), shifted down and to the right, darkening the pixels of `onto`.
 void castShadow(QImage &image, const QImage &caster, const QImage &onto, QPoint offset, double strength)
 {
@@ -432,7 +422,8 @@ QImage splash()
         books.addPolygon(endFace(book));
     }
     books.setFillRule(Qt::WindingFill);
-    castShadow(image, silhouette(books.translated(origin), Size), inside, QPoint(4, 3), 0.45);
+    const QImage caster = Keying::coverage(books.translated(origin), Size, Keying::Edge::Smooth);
+    castShadow(image, caster, inside, QPoint(4, 3), 0.45);
 
     paintLeather(image, uprightShape().translated(origin), Leather, 401);
     painter.begin(&image);

@@ -1,29 +1,13 @@
 #include "wavfile.h"
 
-#include <QtEndian>
+#include "littleendian.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace WavFile {
 
-namespace {
-
-void put16(QByteArray &out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-} // namespace
+using namespace LittleEndian;
 
 QByteArray monoPcm(int sampleRate, int bitsPerSample, const std::vector<double> &samples)
 {
