@@ -11,7 +11,6 @@
 #include "game/random.h"
 #include "game/rules.h"
 
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -27,10 +26,13 @@ struct SwitchLayout
     QRect checkedZone;
 };
 
-constexpr SwitchLayout TestamentLayout { { 401, 11 }, QRect(QPoint(37, 20), QPoint(78, 40)),
-                                         QRect(QPoint(5, 20), QPoint(37, 40)) };
-constexpr SwitchLayout HintsLayout { { 401, 57 }, QRect(QPoint(37, 20), QPoint(78, 40)),
-                                     QRect(QPoint(5, 20), QPoint(37, 40)) };
+// The two rockers answer on their second half while unchecked and on their first half while checked; both
+// halves include the line where they meet.
+constexpr QRect RockerSecondHalf(QPoint(37, 20), QPoint(78, 40));
+constexpr QRect RockerFirstHalf(QPoint(5, 20), QPoint(37, 40));
+
+constexpr SwitchLayout TestamentLayout { { 401, 11 }, RockerSecondHalf, RockerFirstHalf };
+constexpr SwitchLayout HintsLayout { { 401, 57 }, RockerSecondHalf, RockerFirstHalf };
 constexpr SwitchLayout GoLayout { { 490, 13 }, QRect(QPoint(10, 0), QPoint(120, 40)),
                                   QRect(QPoint(10, 40), QPoint(120, 80)) };
 
@@ -91,7 +93,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(timValue, &QTimer::timeout, this, &TfrmMain::timValueTimer);
 
     FormCreate();
-    centreOnScreen();
+    centreOnScreen(this);
 }
 
 void TfrmMain::createPanel()
@@ -151,12 +153,6 @@ void TfrmMain::createBooks()
     books(Testament::New, imgNTBook, "imgNTBook");
     for (TImage *shelf : imgNTShelf)
         shelf->hide();
-}
-
-void TfrmMain::centreOnScreen()
-{
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 Testament TfrmMain::chosenTestament() const

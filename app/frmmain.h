@@ -89,7 +89,6 @@ protected:
 private:
     void createPanel();
     void createBooks();
-    void centreOnScreen();
     const QList<TImage *> &bookList() const;
     const QList<TImage *> &shelfList() const;
     int score() const;

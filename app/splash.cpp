@@ -1,16 +1,14 @@
 #include "app/splash.h"
 
 #include "app/artwork.h"
-#include "app/gamefont.h"
 #include "app/paintnow.h"
 #include "app/splashoutline.h"
+#include "app/windowlook.h"
 #include "controls/image.h"
 
 #include <QCloseEvent>
 #include <QPolygon>
 #include <QRegion>
-#include <QScreen>
-#include <QStyle>
 
 #include <algorithm>
 #include <chrono>
@@ -19,8 +17,6 @@
 namespace {
 
 constexpr QSize ClientSize { 332, 305 };
-// The art stands one pixel left of and two above the window's corner.
-constexpr QPoint ArtAt { -1, -2 };
 constexpr std::chrono::milliseconds SleepStep { 10 };
 
 } // namespace
@@ -32,23 +28,17 @@ TSplash::TSplash(QWidget *parent)
 {
     setObjectName(QStringLiteral("Splash"));
     setWindowTitle(QStringLiteral("Splash"));
-    setWindowIcon(Artwork::programIcon());
     setFixedSize(ClientSize);
-    setFont(gameFont(11));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, background.color(QPalette::Button));
-    setPalette(background);
-    setAutoFillBackground(true);
+    applyWindowLook(this);
 
     Image1 = new TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPicture(Artwork::splash());
-    Image1->setGeometry(QRect(ArtAt, Image1->Picture().size()));
+    Image1->setGeometry(QRect(SplashOutline::ArtOrigin, Image1->Picture().size()));
     Image1->setTransparent(true);
 
     FormCreate();
-    if (const QScreen *screen = this->screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->geometry()));
+    centreOnScreen(this);
 }
 
 void TSplash::FormCreate()

@@ -3,6 +3,7 @@
 #include "app/artwork.h"
 #include "app/gamefont.h"
 
+#include <QScreen>
 #include <QWidget>
 
 void applyWindowLook(QWidget *window)
@@ -13,4 +14,10 @@ void applyWindowLook(QWidget *window)
     background.setColor(QPalette::Window, background.color(QPalette::Button));
     window->setPalette(background);
     window->setAutoFillBackground(true);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }

@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 
 TModalDialog::TModalDialog(QSize clientSize, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -24,8 +23,7 @@ int TModalDialog::ShowModal()
 {
     FormShow();
     if (!m_placed) {
-        if (const QScreen *screen = this->screen())
-            move(screen->availableGeometry().center() - rect().center());
+        centreOnScreen(this);
         m_placed = true;
     }
     return exec();
