@@ -82,6 +82,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     stbHints->setObjectName(QStringLiteral("stbHints"));
     stbHints->setSizeGripEnabled(false);
     stbHints->setGeometry(0, 434, 632, 19);
+    // The status bar's accessible name is the hint it shows.
+    stbHints->setAccessibleDescription(QStringLiteral("With hints on, a description of the book wanted next."));
 
     timValue = new QTimer(this);
     timValue->setObjectName(QStringLiteral("timValue"));
@@ -93,6 +95,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(timValue, &QTimer::timeout, this, &TfrmMain::timValueTimer);
 
     FormCreate();
+    nameSwitches();
     centreOnScreen(this);
 }
 
@@ -110,6 +113,9 @@ void TfrmMain::createPanel()
     lcdValue->setSegmentSize(1);
     lcdValue->setOnColor(Qt::cyan);
     lcdValue->setValue(QStringLiteral("500"));
+    lcdValue->setAccessibleName(QStringLiteral("Book value"));
+    lcdValue->setAccessibleDescription(
+        QStringLiteral("The points the wanted book earns if clicked now. It counts down while you search."));
 
     lcdScore = new TLCD99(this);
     lcdScore->setObjectName(QStringLiteral("lcdScore"));
@@ -117,11 +123,32 @@ void TfrmMain::createPanel()
     lcdScore->setDigitNum(5);
     lcdScore->setSegmentSize(3);
     lcdScore->setValue(QStringLiteral("0"));
+    lcdScore->setAccessibleName(QStringLiteral("Score"));
+    lcdScore->setAccessibleDescription(
+        QStringLiteral("The points of this game. A book clicked out of order costs 50."));
 
     chkTestament = createSwitch(this, "chkTestament", TestamentLayout, Artwork::Switch::Testament);
     chkHints = createSwitch(this, "chkHints", HintsLayout, Artwork::Switch::Hints);
     chkGO = createSwitch(this, "chkGO", GoLayout, Artwork::Switch::Go);
     chkGO->setCursor(Qt::PointingHandCursor);
+    chkTestament->setAccessibleDescription(
+        QStringLiteral("Chooses the books to put in order: the 39 of the Old Testament or the 27 of the New. "
+                       "It cannot be changed during a game."));
+    chkHints->setAccessibleDescription(QStringLiteral(
+        "While on, the status bar describes the book wanted next, and each book is worth half the points."));
+    chkGO->setAccessibleDescription(
+        QStringLiteral("GO! scatters the books of the chosen testament in a pile; STOP ends the game."));
+    Image1->setAccessibleName(QStringLiteral("Display panel"));
+    Image2->setAccessibleName(QStringLiteral("Bookcase"));
+}
+
+// The switches' names say their state, so a screen reader tells what pressing them would change.
+void TfrmMain::nameSwitches()
+{
+    chkTestament->setAccessibleName(chosenTestament() == Testament::New ? QStringLiteral("Testament: New Testament")
+                                                                        : QStringLiteral("Testament: Old Testament"));
+    chkHints->setAccessibleName(chkHints->Checked() ? QStringLiteral("Hints: on") : QStringLiteral("Hints: off"));
+    chkGO->setAccessibleName(chkGO->Checked() ? QStringLiteral("STOP") : QStringLiteral("GO!"));
 }
 
 void TfrmMain::createBooks()
@@ -133,6 +160,8 @@ void TfrmMain::createBooks()
             pictures[i] = createPicture(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
                                         QRect(Board::shelfSlot(i), Board::StandingBookSize),
                                         Artwork::standingBook(testament, i + 1));
+            pictures[i]->setAccessibleName(spokenBookName(testament, i + 1));
+            pictures[i]->setAccessibleDescription(QStringLiteral("In its place on the shelf."));
         }
     };
     const auto books = [this](Testament testament, auto &pictures, const char *prefix) {
@@ -142,6 +171,9 @@ void TfrmMain::createBooks()
                                          Artwork::lyingBook(testament, i + 1));
             book->setTag(i + 1);
             book->setCursor(Qt::PointingHandCursor);
+            book->setAccessibleName(spokenBookName(testament, i + 1));
+            book->setAccessibleDescription(
+                QStringLiteral("Lying in the pile. Press it when it is the next book in order."));
             book->hide();
             connect(book, &TImage::clicked, this, &TfrmMain::BookClick);
             pictures[i] = book;
@@ -203,6 +235,7 @@ void TfrmMain::chkTestamentClick()
 {
     if (chkTestament->ToggleEnabled())
         BooksInPlace();
+    nameSwitches();
 }
 
 bool TfrmMain::gameRunning() const
@@ -266,6 +299,7 @@ void TfrmMain::StartGame()
     BookSetup();
     ShowHints(false);
     timValue->start();
+    nameSwitches();
 }
 
 void TfrmMain::BookSetup()
@@ -344,6 +378,7 @@ void TfrmMain::EndGame()
     chkGO->Uncheck();
     ShowHints(true);
     chkTestament->setToggleEnabled(true);
+    nameSwitches();
     const int final = score();
     if (final < 1)
         return;
@@ -375,4 +410,5 @@ void TfrmMain::chkHintsClick()
     }
     if (gameRunning())
         ShowHints(false);
+    nameSwitches();
 }

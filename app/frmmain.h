@@ -89,6 +89,7 @@ protected:
 private:
     void createPanel();
     void createBooks();
+    void nameSwitches();
     const QList<TImage *> &bookList() const;
     const QList<TImage *> &shelfList() const;
     int score() const;

@@ -1,5 +1,6 @@
 #include "controls/image.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,6 +21,11 @@ void TImage::setTransparent(bool transparent)
         return;
     m_transparent = transparent;
     rebuildPixmap();
+}
+
+bool TImage::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TImage::clicked));
 }
 
 QColor TImage::keyColor(const QImage &picture)

@@ -22,6 +22,11 @@ public:
     int Tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
 
+    // Whether anything listens for clicks: such a picture is something the player presses, not decoration.
+    bool isClickable() const;
+    // Reports a left click, for keyboard and assistive tools.
+    void click() { emit clicked(this); }
+
     // The colour left out when drawing transparently, read from the whole picture (also where the frame cuts it).
     static QColor keyColor(const QImage &picture);
 

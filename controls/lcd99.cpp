@@ -3,6 +3,7 @@
 #include "controls/lcdcanvas.h"
 #include "game/random.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QTimer>
 
@@ -28,6 +29,8 @@ void TLCD99::setValue(const QString &value)
         return;
     const QString oldValue = std::exchange(m_value, Lcd::normalisedValue(value));
     emit OnChange(this, oldValue, m_value);
+    QAccessibleValueChangeEvent changed(this, m_value);
+    QAccessible::updateAccessibility(&changed);
     m_animate = true;
     update();
 }

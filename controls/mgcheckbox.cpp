@@ -1,7 +1,10 @@
 #include "controls/mgcheckbox.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 TMGCheckbox::TMGCheckbox(QWidget *parent)
     : QWidget(parent)
@@ -16,13 +19,34 @@ void TMGCheckbox::setChecked(bool checked)
     if (m_checked == checked)
         return;
     m_checked = checked;
+    reportStateChange();
     update();
 }
 
 void TMGCheckbox::Uncheck()
 {
-    m_checked = false;
+    const bool wasChecked = std::exchange(m_checked, false);
+    if (wasChecked)
+        reportStateChange();
     repaint();
+}
+
+void TMGCheckbox::toggle()
+{
+    if (!m_toggleEnabled)
+        return;
+    m_checked = !m_checked;
+    reportStateChange();
+    emit clicked();
+    repaint();
+}
+
+void TMGCheckbox::reportStateChange()
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TMGCheckbox::setBitmapUnchecked(const QImage &picture)
@@ -86,11 +110,8 @@ void TMGCheckbox::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton && !rect().contains(at))
         return;
     emit mouseUp(event->button(), event->modifiers(), at.x(), at.y());
-    if (!m_toggleEnabled || !inActiveZone(at.x(), at.y()))
-        return;
-    m_checked = !m_checked;
-    emit clicked();
-    repaint();
+    if (inActiveZone(at.x(), at.y()))
+        toggle();
 }
 
 void TMGCheckbox::leaveEvent(QEvent *event)

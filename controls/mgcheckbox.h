@@ -19,6 +19,9 @@ public:
     void setChecked(bool checked);
     // Sets the state unchecked and redraws at once, even when it already was unchecked.
     void Uncheck();
+    // Flips and reports clicked(), as a release in the active zone does, unless the switch refuses to flip.
+    // Assistive tools press the switch this way.
+    void toggle();
 
     // The switch's own acceptance flag. Unlike QWidget::setEnabled it keeps pointer events arriving, so the
     // pointer shape still follows the zone while the switch refuses to flip.
@@ -75,6 +78,7 @@ private:
     };
 
     void fitToPicture();
+    void reportStateChange();
 
     bool m_checked = false;
     bool m_toggleEnabled = true;

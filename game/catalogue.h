@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <string_view>
 
-// The books of both testaments in canonical order. A book's tag is its 1-based position; the names exist only
-// to be lettered onto the book pictures, the game itself never looks at them.
+// The books of both testaments in canonical order. A book's tag is its 1-based position; the names are lettered
+// onto the book pictures and read out by screen readers, the rules never look at them.
 enum class Testament { Old, New };
 
 constexpr int OTBookCount = 39;
@@ -32,3 +34,7 @@ constexpr int bookCount(Testament testament)
 
 // The name of the book with the given tag (1-based); empty for a tag outside the testament.
 std::string_view bookName(Testament testament, int tag);
+
+// The name as a screen reader should say it: a leading Roman number becomes digits ("I Samuel" is "1 Samuel",
+// not the pronoun).
+QString spokenBookName(Testament testament, int tag);

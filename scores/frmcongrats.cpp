@@ -44,6 +44,7 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     Image1->setGeometry(BackdropFrame);
     Image1->setPicture(Artwork::congratsBackdrop());
     Image1->setTransparent(true);
+    Image1->setAccessibleName(QStringLiteral("Congratulations: a new high score"));
 
     edtInitials = new QLineEdit(this);
     edtInitials->setObjectName(QStringLiteral("edtInitials"));
@@ -51,6 +52,9 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     edtInitials->setFrame(false);
     edtInitials->setFont(gameFont(InitialsPixelSize));
     edtInitials->setValidator(new UpperCaseValidator(edtInitials));
+    edtInitials->setAccessibleName(QStringLiteral("Your initials"));
+    edtInitials->setAccessibleDescription(
+        QStringLiteral("Up to three letters for the high-score table. Enter or Esc puts them there."));
     limitTyping(0);
     connect(edtInitials, &QLineEdit::textEdited, this, [this](const QString &text) { limitTyping(text.length()); });
 
@@ -59,6 +63,7 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     btnOK->setGeometry(OKFrame);
     btnOK->setDefault(true);
     setCancelButton(btnOK);
+    btnOK->setAccessibleDescription(QStringLiteral("Puts your initials on the high-score table."));
     connect(btnOK, &QPushButton::clicked, this, &TfrmCongrats::btnOKClick);
 }
 

@@ -41,9 +41,15 @@ constexpr int DisplayDigits = 5;
 constexpr int DisplayDigitSpacing = 3;
 constexpr int DisplaySegmentSize = 3;
 
+QString testamentName(Testament testament)
+{
+    return testament == Testament::New ? QStringLiteral("New Testament") : QStringLiteral("Old Testament");
+}
+
 TImage *createBoard(QWidget *parent, const QString &name, QPoint at, Testament testament)
 {
     auto *board = new TImage(parent);
+    board->setAccessibleName(QStringLiteral("%1 high scores").arg(testamentName(testament)));
     board->setObjectName(name);
     board->setGeometry(QRect(at, BoardSize));
     board->setPicture(Artwork::scoreBoard(testament));
@@ -80,16 +86,21 @@ TLCD99 *createScoreDisplay(QWidget *parent, const QString &name, QPoint at, int 
     return display;
 }
 
-void createColumn(QWidget *parent, const char *prefix, const Column &column,
+void createColumn(QWidget *parent, Testament testament, const Column &column,
                   std::array<QLabel *, ScoreRowCount> &labels, std::array<TLCD99 *, ScoreRowCount> &displays)
 {
+    const QLatin1String prefix(testament == Testament::New ? "NT" : "OT");
     for (int row = 0; row < ScoreRowCount; ++row) {
         const QPoint down(0, RowPitch * row);
         const QString number = QString::number(row + 1);
-        labels[row] = createUserLabel(parent, QStringLiteral("lbl%1User%2").arg(QLatin1String(prefix), number),
+        const QString place = QStringLiteral("%1, place %2").arg(testamentName(testament), number);
+        labels[row] = createUserLabel(parent, QStringLiteral("lbl%1User%2").arg(prefix, number),
                                       column.label + down);
+        // A label's accessible name is its text: the initials, described by their place.
+        labels[row]->setAccessibleDescription(place + QStringLiteral(", initials"));
         displays[row] = createScoreDisplay(
-            parent, QStringLiteral("lcd%1Score%2").arg(QLatin1String(prefix), number), column.display + down, row);
+            parent, QStringLiteral("lcd%1Score%2").arg(prefix, number), column.display + down, row);
+        displays[row]->setAccessibleName(place + QStringLiteral(", score"));
     }
 }
 
@@ -118,14 +129,15 @@ TfrmScores::TfrmScores(TfrmCongrats *congrats, QWidget *parent)
     // Painting order is creation order: the boards below their rows.
     Image1 = createBoard(this, QStringLiteral("Image1"), OTColumn.board, Testament::Old);
     Image2 = createBoard(this, QStringLiteral("Image2"), NTColumn.board, Testament::New);
-    createColumn(this, "OT", OTColumn, lblOTUser, lcdOTScore);
-    createColumn(this, "NT", NTColumn, lblNTUser, lcdNTScore);
+    createColumn(this, Testament::Old, OTColumn, lblOTUser, lcdOTScore);
+    createColumn(this, Testament::New, NTColumn, lblNTUser, lcdNTScore);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(Button1Frame);
     Button1->setDefault(true);
     setCancelButton(Button1);
+    Button1->setAccessibleDescription(QStringLiteral("Closes the high-score table."));
     connect(Button1, &QPushButton::clicked, this, &TfrmScores::Button1Click);
 
     FormCreate();

@@ -433,6 +433,18 @@ private slots:
         QVERIFY(!m_scores->isVisible());
     }
 
+    void tableOpensWithTheKeyboardOnOK()
+    {
+        bool focused = false;
+        whenShown(m_scores.get(), [&] {
+            focused = m_scores->Button1->hasFocus();
+            QTest::keyClick(m_scores->Button1, Qt::Key_Space);
+        });
+        m_scores->ShowModal();
+        QVERIFY(focused);
+        QVERIFY(!m_scores->isVisible());
+    }
+
     void tableIsCentredTheFirstTimeThenKeepsItsPlace()
     {
         QPoint first;

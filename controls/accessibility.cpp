@@ -1,0 +1,132 @@
+// How the picture controls present themselves to screen readers and other assistive tools. Qt describes its own
+// widgets; these are plain widgets that draw pictures, so without this a screen reader would meet nameless panes.
+// The factory is installed as the application object is created, before any control can be asked about.
+
+#include "controls/image.h"
+#include "controls/lcd99.h"
+#include "controls/mgcheckbox.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+
+namespace {
+
+// A two-picture switch is a toggle button: its name says what it does and the form keeps that name current.
+class MGCheckboxAccessible : public QAccessibleWidget
+{
+public:
+    explicit MGCheckboxAccessible(TMGCheckbox *checkbox)
+        : QAccessibleWidget(checkbox, QAccessible::Button)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = checkbox()->Checked();
+        state.disabled = state.disabled || !checkbox()->ToggleEnabled();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList { pressAction(), toggleAction() } + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() || actionName == toggleAction())
+            checkbox()->toggle();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    TMGCheckbox *checkbox() const { return static_cast<TMGCheckbox *>(widget()); }
+};
+
+// A seven-segment display reads as text whose value is what it shows; it cannot be changed from outside.
+class LCD99Accessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit LCD99Accessible(TLCD99 *display)
+        : QAccessibleWidget(display, QAccessible::StaticText)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Value)
+            return display()->Value();
+        return QAccessibleWidget::text(which);
+    }
+
+    QVariant currentValue() const override { return display()->Value(); }
+    void setCurrentValue(const QVariant &) override { }
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
+
+private:
+    TLCD99 *display() const { return static_cast<TLCD99 *>(widget()); }
+};
+
+// A picture is a graphic, or a button while something answers its clicks.
+class ImageAccessible : public QAccessibleWidget
+{
+public:
+    explicit ImageAccessible(TImage *image)
+        : QAccessibleWidget(image, QAccessible::Graphic)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return image()->isClickable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override
+    {
+        const QStringList own = QAccessibleWidget::actionNames();
+        return image()->isClickable() ? QStringList { pressAction() } + own : own;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && image()->isClickable())
+            image()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    TImage *image() const { return static_cast<TImage *>(widget()); }
+};
+
+QAccessibleInterface *describeControl(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TMGCheckbox"))
+        return new MGCheckboxAccessible(static_cast<TMGCheckbox *>(object));
+    if (className == QLatin1String("TLCD99"))
+        return new LCD99Accessible(static_cast<TLCD99 *>(object));
+    if (className == QLatin1String("TImage"))
+        return new ImageAccessible(static_cast<TImage *>(object));
+    return nullptr;
+}
+
+void installControlDescriptions()
+{
+    QAccessible::installFactory(describeControl);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installControlDescriptions)

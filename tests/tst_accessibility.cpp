@@ -1,0 +1,191 @@
+#include "gamedriver.h"
+
+#include "game/catalogue.h"
+#include "game/hints.h"
+#include "game/random.h"
+#include "scores/frmcongrats.h"
+#include "scores/frmscores.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+// What a screen reader learns of the game: names, descriptions, roles, states and values of every control a
+// player uses, and the actions that let it play without a mouse.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TfrmMain> m_form;
+    RecordingCuePlayer m_cues;
+
+    static QAccessibleInterface *describe(QObject *control)
+    {
+        return QAccessible::queryAccessibleInterface(control);
+    }
+
+    static QString name(QObject *control) { return describe(control)->text(QAccessible::Name); }
+
+    static void press(QObject *control)
+    {
+        QAccessibleActionInterface *actions = describe(control)->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    }
+
+private slots:
+    void initTestCase() { Random::setSeedSource(Play::countingSeed<3>); }
+
+    void init()
+    {
+        m_form = std::make_unique<TfrmMain>();
+        m_form->setCuePlayer(&m_cues);
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    }
+
+    void cleanup()
+    {
+        m_form.reset();
+    }
+
+    void everyControlOfTheMainWindowHasANameAndADescription()
+    {
+        const QList<QWidget *> controls { m_form->chkTestament, m_form->chkHints, m_form->chkGO,
+                                          m_form->lcdValue, m_form->lcdScore, m_form->stbHints,
+                                          m_form->OTBookList.first(), m_form->NTBookList.last() };
+        for (QWidget *control : controls) {
+            if (control != m_form->stbHints)
+                QVERIFY2(!name(control).isEmpty(), qPrintable(control->objectName()));
+            QVERIFY2(!describe(control)->text(QAccessible::Description).isEmpty(), qPrintable(control->objectName()));
+        }
+        QCOMPARE(describe(m_form->Image2)->role(), QAccessible::Graphic);
+        QCOMPARE(name(m_form->Image2), QStringLiteral("Bookcase"));
+    }
+
+    void switchesAreToggleButtonsNamedForTheirState()
+    {
+        QAccessibleInterface *testament = describe(m_form->chkTestament);
+        QCOMPARE(testament->role(), QAccessible::Button);
+        QVERIFY(testament->state().checkable);
+        QVERIFY(!testament->state().checked);
+        QCOMPARE(testament->text(QAccessible::Name), QStringLiteral("Testament: Old Testament"));
+        QCOMPARE(name(m_form->chkHints), QStringLiteral("Hints: off"));
+        QCOMPARE(name(m_form->chkGO), QStringLiteral("GO!"));
+
+        Play::newTestament(*m_form);
+        Play::hintsOn(*m_form);
+        QVERIFY(testament->state().checked);
+        QCOMPARE(testament->text(QAccessible::Name), QStringLiteral("Testament: New Testament"));
+        QCOMPARE(name(m_form->chkHints), QStringLiteral("Hints: on"));
+    }
+
+    void aGameCanBePlayedThroughAssistiveActions()
+    {
+        press(m_form->chkGO);
+        QVERIFY(m_form->gameRunning());
+        QCOMPARE(name(m_form->chkGO), QStringLiteral("STOP"));
+        QVERIFY(describe(m_form->chkGO)->state().checked);
+        // The testament cannot change during a game, and says so.
+        QVERIFY(describe(m_form->chkTestament)->state().disabled);
+        press(m_form->chkTestament);
+        QCOMPARE(m_form->chosenTestament(), Testament::Old);
+
+        TImage *genesis = Play::wanted(*m_form);
+        QCOMPARE(describe(genesis)->role(), QAccessible::Button);
+        QCOMPARE(name(genesis), QStringLiteral("Genesis"));
+        const int value = Play::value(*m_form);
+        press(genesis);
+        QCOMPARE(Play::score(*m_form), value);
+        QVERIFY(!genesis->isVisible());
+        QVERIFY(describe(genesis)->state().invisible);
+
+        press(Play::wrongBook(*m_form));
+        QCOMPARE(Play::score(*m_form), value - 50);
+
+        press(m_form->chkGO);
+        QVERIFY(!m_form->gameRunning());
+        QCOMPARE(name(m_form->chkGO), QStringLiteral("GO!"));
+        QVERIFY(!describe(m_form->chkTestament)->state().disabled);
+    }
+
+    void shelvedBooksAreGraphicsWithSpokenNames()
+    {
+        QAccessibleInterface *samuel = describe(m_form->OTShelfList[8]);
+        QCOMPARE(samuel->role(), QAccessible::Graphic);
+        QCOMPARE(samuel->text(QAccessible::Name), QStringLiteral("1 Samuel"));
+        QVERIFY(samuel->actionInterface()->actionNames().isEmpty()
+                || !samuel->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    }
+
+    void spokenNamesReadRomanNumbersAsDigits_data()
+    {
+        QTest::addColumn<Testament>("testament");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("I Samuel") << Testament::Old << 9 << QStringLiteral("1 Samuel");
+        QTest::newRow("II Chronicles") << Testament::Old << 14 << QStringLiteral("2 Chronicles");
+        QTest::newRow("Isaiah keeps its I") << Testament::Old << 23 << QStringLiteral("Isaiah");
+        QTest::newRow("III John") << Testament::New << 25 << QStringLiteral("3 John");
+        QTest::newRow("II John") << Testament::New << 24 << QStringLiteral("2 John");
+        QTest::newRow("Revelation") << Testament::New << 27 << QStringLiteral("Revelation");
+        QTest::newRow("no such book") << Testament::New << 28 << QString();
+    }
+
+    void spokenNamesReadRomanNumbersAsDigits()
+    {
+        QFETCH(Testament, testament);
+        QFETCH(int, tag);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenBookName(testament, tag), spoken);
+    }
+
+    void displaysReadTheirValue()
+    {
+        QAccessibleInterface *score = describe(m_form->lcdScore);
+        QCOMPARE(score->role(), QAccessible::StaticText);
+        QCOMPARE(score->text(QAccessible::Name), QStringLiteral("Score"));
+        QCOMPARE(score->text(QAccessible::Value), QStringLiteral("0"));
+        QCOMPARE(describe(m_form->lcdValue)->valueInterface()->currentValue().toString(), QStringLiteral("500"));
+
+        Play::go(*m_form);
+        m_form->timValueTimer();
+        QCOMPARE(describe(m_form->lcdValue)->text(QAccessible::Value), QStringLiteral("495"));
+    }
+
+    void statusBarReadsTheHint()
+    {
+        Play::hintsOn(*m_form);
+        Play::go(*m_form);
+        QAccessibleInterface *status = describe(m_form->stbHints);
+        QCOMPARE(status->role(), QAccessible::StatusBar);
+        QCOMPARE(status->text(QAccessible::Name), Hints::text(Testament::Old, 1));
+        Play::clickBook(Play::wanted(*m_form));
+        QCOMPARE(status->text(QAccessible::Name), Hints::text(Testament::Old, 2));
+    }
+
+    void highScoreDialogsNameTheirFields()
+    {
+        TfrmCongrats congrats;
+        QCOMPARE(name(congrats.edtInitials), QStringLiteral("Your initials"));
+        QVERIFY(!describe(congrats.edtInitials)->text(QAccessible::Description).isEmpty());
+        QCOMPARE(name(congrats.btnOK), QStringLiteral("OK"));
+
+        TfrmScores scores(&congrats);
+        QCOMPARE(name(scores.lcdNTScore[2]), QStringLiteral("New Testament, place 3, score"));
+        QCOMPARE(describe(scores.lblOTUser[0])->text(QAccessible::Description),
+                 QStringLiteral("Old Testament, place 1, initials"));
+        scores.lblOTUser[0]->setText(QStringLiteral("ABC"));
+        QCOMPARE(name(scores.lblOTUser[0]), QStringLiteral("ABC"));
+        QCOMPARE(name(scores.Image1), QStringLiteral("Old Testament high scores"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
