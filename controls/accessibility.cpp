@@ -46,8 +46,9 @@ private:
     TMGCheckbox *checkbox() const { return static_cast<TMGCheckbox *>(widget()); }
 };
 
-// A seven-segment display reads as text whose value is what it shows; it cannot be changed from outside.
-class LCD99Accessible : public QAccessibleWidget, public QAccessibleValueInterface
+// A seven-segment display reads as text: its name followed by what it shows, as in "Score: 1200". The value
+// rides in the name because screen readers read a text's name; the display cannot be changed from outside.
+class LCD99Accessible : public QAccessibleWidget
 {
 public:
     explicit LCD99Accessible(TLCD99 *display)
@@ -55,25 +56,16 @@ public:
     {
     }
 
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
     QString text(QAccessible::Text which) const override
     {
+        const QString shown = display()->Value();
         if (which == QAccessible::Value)
-            return display()->Value();
-        return QAccessibleWidget::text(which);
+            return shown;
+        const QString own = QAccessibleWidget::text(which);
+        if (which != QAccessible::Name || shown.isEmpty())
+            return own;
+        return own.isEmpty() ? shown : QStringLiteral("%1: %2").arg(own, shown);
     }
-
-    QVariant currentValue() const override { return display()->Value(); }
-    void setCurrentValue(const QVariant &) override { }
-    QVariant maximumValue() const override { return {}; }
-    QVariant minimumValue() const override { return {}; }
-    QVariant minimumStepSize() const override { return {}; }
 
 private:
     TLCD99 *display() const { return static_cast<TLCD99 *>(widget()); }

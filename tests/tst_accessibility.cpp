@@ -150,12 +150,13 @@ private slots:
     {
         QAccessibleInterface *score = describe(m_form->lcdScore);
         QCOMPARE(score->role(), QAccessible::StaticText);
-        QCOMPARE(score->text(QAccessible::Name), QStringLiteral("Score"));
+        QCOMPARE(score->text(QAccessible::Name), QStringLiteral("Score: 0"));
         QCOMPARE(score->text(QAccessible::Value), QStringLiteral("0"));
-        QCOMPARE(describe(m_form->lcdValue)->valueInterface()->currentValue().toString(), QStringLiteral("500"));
+        QCOMPARE(name(m_form->lcdValue), QStringLiteral("Book value: 500"));
 
         Play::go(*m_form);
         m_form->timValueTimer();
+        QCOMPARE(name(m_form->lcdValue), QStringLiteral("Book value: 495"));
         QCOMPARE(describe(m_form->lcdValue)->text(QAccessible::Value), QStringLiteral("495"));
     }
 
@@ -178,7 +179,10 @@ private slots:
         QCOMPARE(name(congrats.btnOK), QStringLiteral("OK"));
 
         TfrmScores scores(&congrats);
+        // An empty row says only its place.
         QCOMPARE(name(scores.lcdNTScore[2]), QStringLiteral("New Testament, place 3, score"));
+        scores.lcdNTScore[2]->setValue(QStringLiteral("1234"));
+        QCOMPARE(name(scores.lcdNTScore[2]), QStringLiteral("New Testament, place 3, score: 1234"));
         QCOMPARE(describe(scores.lblOTUser[0])->text(QAccessible::Description),
                  QStringLiteral("Old Testament, place 1, initials"));
         scores.lblOTUser[0]->setText(QStringLiteral("ABC"));
