@@ -27,13 +27,14 @@ struct Spine
     int bandInset;
 };
 
-// The shelf at 32 px, row by row and pixel by pixel; the larger sizes are drawn from this layout, one of its
-// pixels becoming a square of `unit` pixels.
+// The shelf at 32 px, in its own pixels. The larger sizes are drawn from this layout, each of its pixels becoming a
+// square of `unit` pixels.
 const Spine Spines32[] { { 2, 2, 8, Burgundy, 3 }, { 10, 6, 7, Navy, 2 }, { 17, 3, 7, Forest, 3 },
     { 24, 9, 6, Ochre, 2 } };
 constexpr int ShelfTop32 = 26;
 constexpr int ShelfHeight32 = 4;
 
+// The shelf at 16 px, laid out anew: halving the larger one would leave its bands no room.
 const Spine Spines16[] { { 1, 2, 4, Burgundy, 1 }, { 5, 4, 3, Navy, 1 }, { 8, 3, 4, Forest, 1 },
     { 12, 5, 3, Ochre, 1 } };
 constexpr int ShelfTop16 = 13;
@@ -79,8 +80,9 @@ QImage smallIcon(int size, const Spine (&spines)[4], int shelfTop, int shelfHeig
     return image;
 }
 
-// The larger sizes: the same shelf with round cloth, worn ends, double gilt rules, a title label and an ornament on
-// each spine, a grained board and its shadow, all at the size's own resolution.
+// The larger sizes: the same shelf with round cloth, worn ends and double gilt rules on the spines, a grained board
+// and its shadow, all at the size's own resolution; from 96 px up each spine also carries a title label and an
+// ornament.
 class LargeIcon
 {
 public:
