@@ -1,11 +1,12 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
 # `make bench` builds and runs the speed measurements, which `make test` leaves alone.
+# `make package` builds the Debian package of the game, to install with dpkg.
 # `make assets` redraws every picture and sound into assets/; `make assets-check` redraws them elsewhere and
 # compares the bytes with those in assets/.
 JOBS ?= $(shell nproc)
 ASSETGEN := build/tools/assetgen
 
-.PHONY: run test bench build deps configure clean assets assets-check assetgen fuzz
+.PHONY: run test bench build deps configure clean assets assets-check assetgen fuzz package
 
 run: build
 	./build/tomelor
@@ -18,6 +19,10 @@ bench: configure
 	QT_QPA_PLATFORM=offscreen ./build/bench/bench_lcd99
 	@platform=$${DISPLAY:+xcb}; for run in 1 2 3 4 5; do \
 		QT_QPA_PLATFORM=$${platform:-offscreen} ./build/bench/bench_startup 2>/dev/null; done
+
+# A Debian package of what `cmake --install` puts in place, written to build/.
+package: build
+	cmake --build --preset default --target package
 
 build: configure
 	cmake --build --preset default -j $(JOBS)

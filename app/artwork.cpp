@@ -66,6 +66,11 @@ QIcon programIcon()
         if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));
     } while (reader.jumpToNextImage());
+    // The icon theme's larger sizes, for docks and task switchers that show the icon big.
+    for (const int size : AssetPaths::ThemeIconSizes) {
+        if (!icon.availableSizes().contains(QSize(size, size)))
+            icon.addFile(QStringLiteral(":/") + AssetPaths::themeIcon(size), QSize(size, size));
+    }
     return icon;
 }
 

@@ -22,7 +22,7 @@ QImage scoreBoard(Testament testament);
 QImage congratsBackdrop();
 // The splash window's title art, 332 x 305.
 QImage splash();
-// The program icon in its 32 x 32 and 16 x 16 sizes.
+// The program icon: its 32 x 32 and 16 x 16 sizes from the icon file, and the icon theme's larger ones.
 QIcon programIcon();
 
 } // namespace Artwork

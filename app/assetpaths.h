@@ -58,6 +58,14 @@ inline QString programIcon()
     return QStringLiteral("icons/tomelor.ico");
 }
 
+// The sizes of the icon in the desktop's icon theme, each drawn at that size into a PNG file of its own.
+inline constexpr int ThemeIconSizes[] { 16, 32, 48, 128, 256 };
+
+inline QString themeIcon(int size)
+{
+    return QStringLiteral("icons/tomelor-%1.png").arg(size);
+}
+
 inline QString cue(Cue cue)
 {
     switch (cue) {

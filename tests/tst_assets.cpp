@@ -10,6 +10,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -356,6 +358,48 @@ private slots:
         const QImage large = icon.pixmap(32, 32).toImage();
         QCOMPARE(qAlpha(large.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(large.pixel(16, 20)), 255);
+    }
+
+    void theThemeIconsArePngsOfTheSameShelf_data()
+    {
+        QTest::addColumn<int>("size");
+        for (const int size : AssetPaths::ThemeIconSizes)
+            QTest::addRow("%dx%d", size, size) << size;
+    }
+
+    void theThemeIconsArePngsOfTheSameShelf()
+    {
+        QFETCH(int, size);
+
+        QImageReader reader(QStringLiteral(":/") + AssetPaths::themeIcon(size));
+        QCOMPARE(reader.format(), QByteArray("png"));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.size(), QSize(size, size));
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(size - 1, 0)), 0);
+
+        // Burgundy, navy, forest and ochre from left to right, sampled below each spine's middle, where the 32 px
+        // layout has plain cloth at every size.
+        const struct
+        {
+            double x;
+            int hue;
+        } spines[] = { { 4.4, 354 }, { 12.1, 226 }, { 19.1, 142 }, { 25.8, 37 } };
+        for (const auto &spine : spines) {
+            const QColor colour = QColor::fromRgba(image.pixel(int(spine.x * size / 32), 19 * size / 32));
+            QCOMPARE(colour.alpha(), 255);
+            const int off = std::abs(colour.hsvHue() - spine.hue);
+            QVERIFY2(std::min(off, 360 - off) <= 20, qPrintable(colour.name()));
+        }
+
+        // The sizes the icon file holds are the very same pixels.
+        QImageReader icoReader(QStringLiteral(":/") + AssetPaths::programIcon());
+        do {
+            const QImage frame = icoReader.read().convertToFormat(QImage::Format_ARGB32);
+            if (frame.size() == image.size())
+                QCOMPARE(frame, image);
+        } while (icoReader.jumpToNextImage());
+        QVERIFY(Artwork::programIcon().availableSizes().contains(QSize(size, size)));
     }
 
     void cuesArePlainMonoPcm_data()

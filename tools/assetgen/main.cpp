@@ -1,5 +1,6 @@
-// Writes every asset of the game into one folder: the pictures, the program icon, the three sound cues and the
-// resource list that compiles them into the program. The same program always writes the same bytes.
+// Writes every asset of the game into one folder: the pictures, the program icon and its theme sizes, the three
+// sound cues and the resource list that compiles them into the program. The same program always writes the same
+// bytes.
 
 #include "app/assetpaths.h"
 #include "bmpfile.h"
@@ -8,6 +9,7 @@
 #include "lettering.h"
 #include "palette.h"
 #include "pictures.h"
+#include "pngfile.h"
 #include "wavfile.h"
 
 #include <QDir>
@@ -86,6 +88,8 @@ bool writePictures(AssetFolder &out)
     ok = out.write(AssetPaths::congratsBackdrop(), BmpFile::trueColour(Pictures::congratsBackdrop())) && ok;
     ok = out.write(AssetPaths::splash(), BmpFile::trueColour(Pictures::splash())) && ok;
     ok = out.write(AssetPaths::programIcon(), IcoFile::paletted({ Pictures::icon(32), Pictures::icon(16) })) && ok;
+    for (const int size : AssetPaths::ThemeIconSizes)
+        ok = out.write(AssetPaths::themeIcon(size), PngFile::encoded(Pictures::icon(size))) && ok;
     return ok;
 }
 

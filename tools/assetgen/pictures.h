@@ -6,7 +6,8 @@
 #include <QImage>
 
 // Every picture of the game, drawn in true colour (Format_RGB32). Transparent pictures come with their key colour
-// already around the shape; the icon comes as ARGB32 with fully opaque or fully clear pixels.
+// already around the shape; the icon comes as ARGB32, at 16 and 32 px with fully opaque or fully clear pixels only
+// (the icon file's one-bit mask), larger with smooth edges and a soft shadow.
 namespace Pictures {
 
 QImage bookcase();
