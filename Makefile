@@ -6,13 +6,20 @@
 JOBS ?= $(shell nproc)
 ASSETGEN := build/tools/assetgen
 
-.PHONY: run test bench build deps configure clean assets assets-check assetgen fuzz package
+.PHONY: run test test-asan bench build deps configure clean assets assets-check assetgen fuzz package
 
 run: build
 	./build/tomelor
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset default -j $(JOBS)
+
+# Every test once more, built in build-asan with AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer;
+# the first finding fails its test. Suppressions of what lies in Qt and the system libraries: tests/sanitizers/.
+test-asan: deps
+	@test -f build-asan/CMakeCache.txt || cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 bench: configure
 	cmake --build --preset default --target bench_lcd99 bench_startup -j $(JOBS)
@@ -49,7 +56,7 @@ fuzz: deps
 	fi
 
 clean:
-	rm -rf build build-fuzz
+	rm -rf build build-asan build-fuzz
 
 assetgen: deps
 	@test -f build/tools/CMakeCache.txt || cmake -S tools -B build/tools

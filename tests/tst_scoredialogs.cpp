@@ -21,15 +21,17 @@
 
 namespace {
 
-// Runs the action from inside the dialog's modal loop, once the dialog is up. Should it never come up, every
-// dialog is closed after a while, so that the test fails instead of hanging.
+// Runs the action from inside the dialog's modal loop, once the dialog is up and active: keyboard focus arrives
+// with the activation, which the window system may deliver a little after the showing. Should the dialog never
+// come up, every dialog is closed after a while, so that the test fails instead of hanging.
 void whenShown(QDialog *dialog, std::function<void()> action)
 {
     auto *poll = new QTimer(dialog);
     poll->setInterval(1);
     auto polls = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, dialog, [=] {
-        if (QApplication::activeModalWidget() == dialog && dialog->isVisible()) {
+        if (QApplication::activeModalWidget() == dialog && dialog->isVisible()
+            && QApplication::activeWindow() == dialog) {
             poll->deleteLater();
             poll->stop();
             action();
