@@ -46,6 +46,9 @@ FUZZ_SECONDS ?= 60
 
 fuzz: deps
 	@if ! command -v clang++ >/dev/null; then echo "make fuzz: clang++ is not installed, so there is no fuzzing."; \
+	elif ! printf 'extern "C" int LLVMFuzzerTestOneInput(const char *, unsigned long) { return 0; }' \
+		| clang++ -x c++ -fsanitize=fuzzer,address,undefined -o /dev/null - 2>/dev/null; then \
+		echo "make fuzz: clang++ has no libFuzzer runtime (Debian's libclang-rt-dev), so there is no fuzzing."; \
 	else \
 		set -e; \
 		test -f build-fuzz/CMakeCache.txt || CXX=clang++ cmake -S fuzz -B build-fuzz; \
