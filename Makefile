@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-# `make bench` builds and runs the speed measurements, which `make test` leaves alone.
+# `make bench` builds and runs the speed and memory measurements, which `make test` leaves alone.
 # `make assets` redraws every picture and sound into assets/; `make assets-check` redraws them elsewhere and
 # compares the bytes with those in assets/.
 JOBS ?= $(shell nproc)
