@@ -5,13 +5,13 @@
 //     bench_process [--startups N] [--full-games N] [--seconds N]
 
 #include "childprocess.h"
+#include "firstpaint.h"
 #include "gamedriver.h"
 #include "platform.h"
 #include "playedsettings.h"
 #include "processclock.h"
 
 #include "app/gameapplication.h"
-#include "app/splash.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 
@@ -52,39 +52,16 @@ std::int64_t processorNanoseconds()
     return nanoseconds(usage.ru_utime) + nanoseconds(usage.ru_stime);
 }
 
-// Child: start-up. When start-up moves on to close the splash, the main window has been painted at once and the
-// settings have been read; the child then writes the moment and ends on the spot, leaving out the splash's
-// one-second hold that would follow.
-class StartupEnd : public QObject
-{
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && qobject_cast<TfrmMain *>(watched)) {
-            m_mainWindowPainted = true;
-        } else if (event->type() == QEvent::Close && qobject_cast<TSplash *>(watched)) {
-            const std::int64_t now = monotonicNanoseconds();
-            if (m_mainWindowPainted)
-                std::printf("%lld\n", static_cast<long long>(now));
-            else
-                std::fprintf(stderr, "The splash closed before the main window was painted.\n");
-            std::fflush(stdout);
-            std::_Exit(m_mainWindowPainted ? EXIT_SUCCESS : EXIT_FAILURE);
-        }
-        return false;
-    }
-
-private:
-    bool m_mainWindowPainted = false;
-};
-
+// Child: start-up, up to the moment the main window's first paint is complete; the process ends there, before
+// the splash's one-second hold.
 int startupChild(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    StartupEnd end;
-    app.installEventFilter(&end);
+    FirstPaintApplication app(argc, argv, [](QObject *receiver) {
+        auto *widget = qobject_cast<QWidget *>(receiver);
+        return widget && qobject_cast<TfrmMain *>(widget->window());
+    });
     GameApplication game;
-    std::fprintf(stderr, "Start-up never closed the splash.\n");
+    std::fprintf(stderr, "Start-up ended without painting the main window.\n");
     return EXIT_FAILURE;
 }
 
