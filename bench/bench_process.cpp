@@ -42,6 +42,9 @@ constexpr double ProcessorShareTarget = 2.0; // percent of one core
 // How often the player of the game in progress shelves the wanted book.
 constexpr int ClickInterval = 2000;
 
+// How long the bare window stays up after its first paint when its memory is measured.
+const QByteArray BareLinger = "500";
+
 std::int64_t processorNanoseconds()
 {
     rusage usage {};
@@ -189,7 +192,11 @@ public:
     {
     }
 
-    std::optional<ChildRun> bareWindow() const { return run(m_bare, {}); }
+    // Ends at its first paint, or stays up for the milliseconds given.
+    std::optional<ChildRun> bareWindow(const QByteArray &linger = {}) const
+    {
+        return run(m_bare, linger.isEmpty() ? QList<QByteArray>() : QList<QByteArray> { "--linger", linger });
+    }
     std::optional<ChildRun> game(const QByteArray &mode, const QList<QByteArray> &arguments = {}) const
     {
         return run(m_self, QList<QByteArray> { mode } + arguments);
@@ -271,13 +278,14 @@ int measure(const Options &options)
         if (!bare || !game)
             return EXIT_FAILURE;
         bareStartup.append(startupMilliseconds(*bare));
-        bareMemory.append(bare->peakMemoryKb / 1024.0);
         gameStartup.append(startupMilliseconds(*game));
     }
     for (int i = 0; i < options.fullGames; ++i) {
+        const std::optional<ChildRun> bare = children.bareWindow(BareLinger);
         const std::optional<ChildRun> game = children.game(FullGameMode);
-        if (!game)
+        if (!bare || !game)
             return EXIT_FAILURE;
+        bareMemory.append(bare->peakMemoryKb / 1024.0);
         gameMemory.append(game->peakMemoryKb / 1024.0);
     }
     const std::optional<ChildRun> inProgress
@@ -290,9 +298,9 @@ int measure(const Options &options)
                 options.startups);
     printComparison("Tomelor", "ms", bareStartup, gameStartup, StartupRatioTarget);
 
-    std::printf("\nPeak memory, ru_maxrss (the bare windows above; %d fresh processes of a full game played to the\n"
-                "end, the new high score entered and the table closed):\n",
-                options.fullGames);
+    std::printf("\nPeak memory, ru_maxrss (%d fresh processes each: the bare window shown, painted and left up for\n"
+                "%s ms; a full game played to the end, the new high score entered and the table closed):\n",
+                options.fullGames, BareLinger.constData());
     printComparison("Tomelor, a full game", "MB", bareMemory, gameMemory, MemoryRatioTarget);
 
     long long processor = 0;
