@@ -18,9 +18,10 @@ namespace {
 
 constexpr double FrameBudgetMilliseconds = 1;
 
-// Carries out the repaints the last step asked for, as the event loop would next: the events posted by the
-// step (a picture shown or hidden posts some before its region is due) and then the update request, which paints
-// the changed regions and hands them to the window system. Timers are left alone, so no tick comes in between.
+// Carries out the repaints the last step asked for, as the event loop would next: every event the step posted,
+// among them the update request that paints the changed regions and hands them to the window system (the update
+// request alone is not enough, a picture shown posts events of its own first). Timers are left alone, so no tick
+// comes in between.
 void repaintNow()
 {
     QCoreApplication::sendPostedEvents();

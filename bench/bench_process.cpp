@@ -7,6 +7,7 @@
 #include "childprocess.h"
 #include "firstpaint.h"
 #include "gamedriver.h"
+#include "median.h"
 #include "platform.h"
 #include "playedsettings.h"
 #include "processclock.h"
@@ -233,12 +234,10 @@ struct Spread
     double highest = 0;
 };
 
-Spread spreadOf(QList<double> values)
+Spread spreadOf(const QList<double> &values)
 {
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    const double median = values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-    return { median, values.first(), values.last() };
+    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+    return { median(std::vector<double>(values.begin(), values.end())), *lowest, *highest };
 }
 
 // The figures of the bare window and the game, and the game's ratio against the target.

@@ -1,6 +1,7 @@
 #include "summaryreporter.h"
 
-#include <algorithm>
+#include "median.h"
+
 #include <cstdio>
 #include <ostream>
 
@@ -9,13 +10,6 @@ namespace {
 double toMilliseconds(double time, benchmark::TimeUnit unit)
 {
     return time / benchmark::GetTimeUnitMultiplier(unit) * 1e3;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 std::string format(const char *pattern, double value)
