@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-# `make bench` builds and runs the speed measurements, which `make test` leaves alone.
+# `make bench` builds and runs the speed and memory measurements, which `make test` leaves alone.
 # `make package` builds the Debian package of the game, to install with dpkg.
 # `make assets` redraws every picture and sound into assets/; `make assets-check` redraws them elsewhere and
 # compares the bytes with those in assets/.
@@ -21,11 +21,16 @@ test-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+# The Google Benchmark programs take their median of five runs; bench_process starts fresh processes. With DISPLAY
+# set they measure on that X server, otherwise on Qt's offscreen platform.
+BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_display_aggregates_only=true
+
 bench: configure
-	cmake --build --preset default --target bench_lcd99 bench_startup -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen ./build/bench/bench_lcd99
-	@platform=$${DISPLAY:+xcb}; for run in 1 2 3 4 5; do \
-		QT_QPA_PLATFORM=$${platform:-offscreen} ./build/bench/bench_startup 2>/dev/null; done
+	cmake --build --preset default --target bench_lcd99 bench_game bench_scores bench_process -j $(JOBS)
+	./build/bench/bench_lcd99 $(BENCH_FLAGS)
+	./build/bench/bench_game $(BENCH_FLAGS)
+	./build/bench/bench_scores $(BENCH_FLAGS)
+	./build/bench/bench_process
 
 # A Debian package of what `cmake --install` puts in place, written to build/.
 package: build

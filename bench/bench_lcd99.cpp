@@ -1,9 +1,8 @@
+#include "benchmain.h"
+
 #include "controls/lcd99.h"
 
-#include <QApplication>
 #include <QImage>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -75,13 +74,5 @@ BENCHMARK(unchangedPaint);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, {});
 }
