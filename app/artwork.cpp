@@ -66,9 +66,10 @@ QIcon programIcon()
         if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));
     } while (reader.jumpToNextImage());
-    // The icon theme's larger sizes, for docks and task switchers that show the icon big.
+    // The theme's 48 px too, which task bars show. The larger sizes are left to the installed icon theme: decoding
+    // them would cost every start several milliseconds for docks that read the theme anyway.
     for (const int size : AssetPaths::ThemeIconSizes) {
-        if (!icon.availableSizes().contains(QSize(size, size)))
+        if (size <= WindowIconLargest && !icon.availableSizes().contains(QSize(size, size)))
             icon.addFile(QStringLiteral(":/") + AssetPaths::themeIcon(size), QSize(size, size));
     }
     return icon;

@@ -22,7 +22,11 @@ QImage scoreBoard(Testament testament);
 QImage congratsBackdrop();
 // The splash window's title art, 332 x 305.
 QImage splash();
-// The program icon: its 32 x 32 and 16 x 16 sizes from the icon file, and the icon theme's larger ones.
+// The largest size of the icon that the program's windows carry.
+constexpr int WindowIconLargest = 48;
+
+// The program icon for the windows: its 32 x 32 and 16 x 16 sizes from the icon file, and the icon theme's
+// sizes up to WindowIconLargest.
 QIcon programIcon();
 
 } // namespace Artwork

@@ -54,12 +54,12 @@ TMGCheckbox *createSwitch(QWidget *parent, const char *name, const SwitchLayout 
     return toggle;
 }
 
-TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame, const QImage &picture)
+TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame, std::function<QImage()> picture)
 {
     auto *image = new TImage(parent);
     image->setObjectName(name);
     image->setGeometry(frame);
-    image->setPicture(picture);
+    image->setPictureSource(std::move(picture));
     return image;
 }
 
@@ -101,9 +101,9 @@ TfrmMain::TfrmMain(QWidget *parent)
 
 void TfrmMain::createPanel()
 {
-    Image1 = createPicture(this, QStringLiteral("Image1"), QRect(0, 5, 630, 100), Artwork::panel());
+    Image1 = createPicture(this, QStringLiteral("Image1"), QRect(0, 5, 630, 100), Artwork::panel);
     Image1->setTransparent(true);
-    Image2 = createPicture(this, QStringLiteral("Image2"), QRect(0, 112, 632, 300), Artwork::bookcase());
+    Image2 = createPicture(this, QStringLiteral("Image2"), QRect(0, 112, 632, 300), Artwork::bookcase);
     Image2->setTransparent(true);
 
     lcdValue = new TLCD99(this);
@@ -159,7 +159,7 @@ void TfrmMain::createBooks()
         for (int i = 0; i < int(pictures.size()); ++i) {
             pictures[i] = createPicture(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
                                         QRect(Board::shelfSlot(i), Board::StandingBookSize),
-                                        Artwork::standingBook(testament, i + 1));
+                                        [testament, i] { return Artwork::standingBook(testament, i + 1); });
             pictures[i]->setAccessibleName(spokenBookName(testament, i + 1));
             pictures[i]->setAccessibleDescription(QStringLiteral("In its place on the shelf."));
         }
@@ -168,7 +168,7 @@ void TfrmMain::createBooks()
         for (int i = 0; i < int(pictures.size()); ++i) {
             TImage *book = createPicture(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
                                          QRect(QPoint(0, 0), Board::LyingBookSize),
-                                         Artwork::lyingBook(testament, i + 1));
+                                         [testament, i] { return Artwork::lyingBook(testament, i + 1); });
             book->setTag(i + 1);
             book->setCursor(Qt::PointingHandCursor);
             book->setAccessibleName(spokenBookName(testament, i + 1));

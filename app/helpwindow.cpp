@@ -1,6 +1,6 @@
 #include "app/helpwindow.h"
 
-#include "app/artwork.h"
+#include "app/windowlook.h"
 #include "app/gamefont.h"
 
 #include <QTextBrowser>
@@ -24,7 +24,7 @@ THelpWindow::THelpWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Tomelor! Help"));
-    setWindowIcon(Artwork::programIcon());
+    shareProgramIcon();
     // Help left open must not keep the game running once its main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(WindowSize);

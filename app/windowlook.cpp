@@ -3,17 +3,24 @@
 #include "app/artwork.h"
 #include "app/gamefont.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 
 void applyWindowLook(QWidget *window)
 {
     window->setFont(gameFont());
-    window->setWindowIcon(Artwork::programIcon());
+    shareProgramIcon();
     QPalette background = window->palette();
     background.setColor(QPalette::Window, background.color(QPalette::Button));
     window->setPalette(background);
     window->setAutoFillBackground(true);
+}
+
+void shareProgramIcon()
+{
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(Artwork::programIcon());
 }
 
 void centreOnScreen(QWidget *window)

@@ -4,15 +4,35 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 TImage::TImage(QWidget *parent)
     : QWidget(parent)
 {
 }
 
+const QImage &TImage::Picture() const
+{
+    if (m_source) {
+        m_picture = std::exchange(m_source, nullptr)();
+        makeShown();
+    }
+    return m_picture;
+}
+
 void TImage::setPicture(const QImage &picture)
 {
+    m_source = nullptr;
     m_picture = picture;
-    rebuildPixmap();
+    refreshShown();
+}
+
+void TImage::setPictureSource(std::function<QImage()> source)
+{
+    m_source = std::move(source);
+    m_picture = QImage();
+    m_shown = QImage();
+    update();
 }
 
 void TImage::setTransparent(bool transparent)
@@ -20,7 +40,8 @@ void TImage::setTransparent(bool transparent)
     if (m_transparent == transparent)
         return;
     m_transparent = transparent;
-    rebuildPixmap();
+    if (!m_source)
+        refreshShown();
 }
 
 bool TImage::isClickable() const
@@ -35,14 +56,21 @@ QColor TImage::keyColor(const QImage &picture)
     return picture.pixelColor(0, picture.height() - 1);
 }
 
-void TImage::rebuildPixmap()
+void TImage::refreshShown()
+{
+    makeShown();
+    update();
+}
+
+void TImage::makeShown() const
 {
     if (!m_transparent || m_picture.isNull()) {
-        m_pixmap = QPixmap::fromImage(m_picture);
-        update();
+        m_shown = m_picture;
         return;
     }
-    QImage keyed = m_picture.convertToFormat(QImage::Format_ARGB32);
+    // Premultiplied is the form the screen takes, so painting needs no conversion; an opaque pixel reads the
+    // same either way.
+    QImage keyed = m_picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRgb key = keyColor(m_picture).rgb();
     for (int y = 0; y < keyed.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
@@ -51,16 +79,16 @@ void TImage::rebuildPixmap()
                 line[x] = qRgba(0, 0, 0, 0);
         }
     }
-    m_pixmap = QPixmap::fromImage(keyed);
-    update();
+    m_shown = std::move(keyed);
 }
 
 void TImage::paintEvent(QPaintEvent *)
 {
-    if (m_pixmap.isNull())
+    Picture();
+    if (m_shown.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_pixmap);
+    painter.drawImage(0, 0, m_shown);
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent *event)

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QWidget>
+
+#include <functional>
 
 // A picture control: draws its picture at natural size from its top-left corner, never scaled. A transparent
 // picture leaves out every pixel of the colour of its lower-left pixel, so whatever lies beneath shows through.
@@ -13,8 +14,12 @@ class TImage : public QWidget
 public:
     explicit TImage(QWidget *parent = nullptr);
 
-    const QImage &Picture() const { return m_picture; }
+    // A picture given by its source is made the first time it is painted or asked for.
+    const QImage &Picture() const;
     void setPicture(const QImage &picture);
+    // Decoding a picture costs more than anything else in building a window, and many pictures wait hidden
+    // (the books in the pile, the other testament's shelf), so they need not cost anything before they are seen.
+    void setPictureSource(std::function<QImage()> source);
 
     bool Transparent() const { return m_transparent; }
     void setTransparent(bool transparent);
@@ -39,10 +44,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void rebuildPixmap();
+    void refreshShown();
+    void makeShown() const;
 
-    QImage m_picture;
-    QPixmap m_pixmap;
+    // Filled from the source on first use, which may come through the const Picture().
+    mutable std::function<QImage()> m_source;
+    mutable QImage m_picture;
+    // The picture as painted: the picture itself, or a copy with the key colour left out.
+    mutable QImage m_shown;
     bool m_transparent = false;
     int m_tag = 0;
 };

@@ -52,7 +52,7 @@ TImage *createBoard(QWidget *parent, const QString &name, QPoint at, Testament t
     board->setAccessibleName(QStringLiteral("%1 high scores").arg(testamentName(testament)));
     board->setObjectName(name);
     board->setGeometry(QRect(at, BoardSize));
-    board->setPicture(Artwork::scoreBoard(testament));
+    board->setPictureSource([testament] { return Artwork::scoreBoard(testament); });
     board->setTransparent(true);
     return board;
 }

@@ -74,6 +74,53 @@ private slots:
         QVERIFY(shown.pixelColor(10, 10) != QColor(Qt::blue));
     }
 
+    void pictureFromASourceIsMadeOnceWhenFirstSeenOrAskedFor()
+    {
+        QWidget parent;
+        parent.resize(40, 40);
+        paintBackdrop(parent, Qt::green);
+        int made = 0;
+        const auto source = [&made] {
+            ++made;
+            QImage picture(10, 10, QImage::Format_RGB32);
+            picture.fill(Qt::red);
+            picture.setPixelColor(0, 9, Qt::white);
+            picture.setPixelColor(5, 5, Qt::white);
+            return picture;
+        };
+
+        auto *hidden = new TImage(&parent);
+        hidden->setGeometry(0, 0, 10, 10);
+        hidden->setPictureSource(source);
+        hidden->setTransparent(true);
+        hidden->hide();
+        parent.grab();
+        QCOMPARE(made, 0);
+        QCOMPARE(hidden->Picture().size(), QSize(10, 10));
+        QCOMPARE(made, 1);
+
+        // Made at its first paint, and keyed as a transparent picture given outright would be.
+        auto *shown = new TImage(&parent);
+        shown->setGeometry(20, 20, 10, 10);
+        shown->setPictureSource(source);
+        shown->setTransparent(true);
+        const QImage painted = parent.grab().toImage();
+        QCOMPARE(made, 2);
+        QCOMPARE(painted.pixelColor(25, 25), QColor(Qt::green));
+        QCOMPARE(painted.pixelColor(26, 25), QColor(Qt::red));
+        parent.grab();
+        QCOMPARE(made, 2);
+
+        // A picture given outright replaces a source not yet used.
+        shown->setPictureSource(source);
+        QImage blue(10, 10, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        shown->setPicture(blue);
+        shown->setTransparent(false);
+        QCOMPARE(parent.grab().toImage().pixelColor(25, 25), QColor(Qt::blue));
+        QCOMPARE(made, 2);
+    }
+
     void leftClickReportsTheSender()
     {
         TImage image;
