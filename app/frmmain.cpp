@@ -54,12 +54,22 @@ TMGCheckbox *createSwitch(QWidget *parent, const char *name, const SwitchLayout 
     return toggle;
 }
 
-TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame, std::function<QImage()> picture)
+enum class Start { Shown, Hidden };
+
+// A picture hidden at the start is decoded when it is first shown; the others are decoded at once, so that the
+// window's first paint does nothing but paint.
+TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame, std::function<QImage()> picture,
+                      Start start = Start::Shown)
 {
     auto *image = new TImage(parent);
     image->setObjectName(name);
     image->setGeometry(frame);
-    image->setPictureSource(std::move(picture));
+    if (start == Start::Hidden) {
+        image->setPictureSource(std::move(picture));
+        image->hide();
+    } else {
+        image->setPicture(picture());
+    }
     return image;
 }
 
@@ -155,11 +165,11 @@ void TfrmMain::createBooks()
 {
     // The old form data spelled two of these names irregularly (imgOTSHelf26, imgNTshelf17); here every
     // picture carries the regular name.
-    const auto shelves = [this](Testament testament, auto &pictures, const char *prefix) {
+    const auto shelves = [this](Testament testament, auto &pictures, const char *prefix, Start start) {
         for (int i = 0; i < int(pictures.size()); ++i) {
             pictures[i] = createPicture(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
                                         QRect(Board::shelfSlot(i), Board::StandingBookSize),
-                                        [testament, i] { return Artwork::standingBook(testament, i + 1); });
+                                        [testament, i] { return Artwork::standingBook(testament, i + 1); }, start);
             pictures[i]->setAccessibleName(spokenBookName(testament, i + 1));
             pictures[i]->setAccessibleDescription(QStringLiteral("In its place on the shelf."));
         }
@@ -168,23 +178,21 @@ void TfrmMain::createBooks()
         for (int i = 0; i < int(pictures.size()); ++i) {
             TImage *book = createPicture(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
                                          QRect(QPoint(0, 0), Board::LyingBookSize),
-                                         [testament, i] { return Artwork::lyingBook(testament, i + 1); });
+                                         [testament, i] { return Artwork::lyingBook(testament, i + 1); },
+                                         Start::Hidden);
             book->setTag(i + 1);
             book->setCursor(Qt::PointingHandCursor);
             book->setAccessibleName(spokenBookName(testament, i + 1));
             book->setAccessibleDescription(
                 QStringLiteral("Lying in the pile. Press it when it is the next book in order."));
-            book->hide();
             connect(book, &TImage::clicked, this, &TfrmMain::BookClick);
             pictures[i] = book;
         }
     };
-    shelves(Testament::Old, imgOTShelf, "imgOTShelf");
-    shelves(Testament::New, imgNTShelf, "imgNTShelf");
+    shelves(Testament::Old, imgOTShelf, "imgOTShelf", Start::Shown);
+    shelves(Testament::New, imgNTShelf, "imgNTShelf", Start::Hidden);
     books(Testament::Old, imgOTBook, "imgOTBook");
     books(Testament::New, imgNTBook, "imgNTBook");
-    for (TImage *shelf : imgNTShelf)
-        shelf->hide();
 }
 
 Testament TfrmMain::chosenTestament() const
