@@ -60,18 +60,19 @@ void startGame(TfrmMain &form)
     repaintNow();
 }
 
-// A tick as most of them are: the value falls by 5. Every hundred and first tick the countdown has run out and
-// the game shelves the wanted book itself; a game ended that way is started again outside the timing.
-void countdownTick(benchmark::State &state)
+// Times one step of a game in progress with the repaint it causes; a game that ends on the way is started again
+// outside the timing. The display given must have been repainted at every step.
+template<typename Step>
+void timeGameStep(benchmark::State &state, Step step, TLCD99 *TfrmMain::*display, const char *unpainted)
 {
     ShownWindow window;
     TfrmMain &form = window.form;
     if (window.failure())
         return state.SkipWithError(window.failure());
     startGame(form);
-    PaintCounter paints(form.lcdValue);
+    PaintCounter paints(form.*display);
     for (auto _ : state) {
-        form.timValueTimer();
+        step(form);
         repaintNow();
         if (!form.gameRunning()) {
             state.PauseTiming();
@@ -80,31 +81,24 @@ void countdownTick(benchmark::State &state)
         }
     }
     if (paints.paints < state.iterations())
-        state.SkipWithError("A tick went without repainting the value display.");
+        state.SkipWithError(unpainted);
+}
+
+// A tick as most of them are: the value falls by 5. Every hundred and first tick the countdown has run out and
+// the game shelves the wanted book itself.
+void countdownTick(benchmark::State &state)
+{
+    timeGameStep(state, [](TfrmMain &form) { form.timValueTimer(); }, &TfrmMain::lcdValue,
+                 "A tick went without repainting the value display.");
 }
 BENCHMARK(countdownTick)->UseRealTime();
 
 // The player clicks the wanted book: the score grows, the book goes to its shelf slot, the books above it drop
-// and the countdown starts afresh. After the last book a new game is dealt outside the timing.
+// and the countdown starts afresh; after the last book a new game is dealt.
 void rightClick(benchmark::State &state)
 {
-    ShownWindow window;
-    TfrmMain &form = window.form;
-    if (window.failure())
-        return state.SkipWithError(window.failure());
-    startGame(form);
-    PaintCounter paints(form.lcdScore);
-    for (auto _ : state) {
-        form.BookClick(Play::wanted(form));
-        repaintNow();
-        if (!form.gameRunning()) {
-            state.PauseTiming();
-            startGame(form);
-            state.ResumeTiming();
-        }
-    }
-    if (paints.paints < state.iterations())
-        state.SkipWithError("A click went without repainting the score display.");
+    timeGameStep(state, [](TfrmMain &form) { form.BookClick(Play::wanted(form)); }, &TfrmMain::lcdScore,
+                 "A click went without repainting the score display.");
 }
 BENCHMARK(rightClick)->UseRealTime();
 

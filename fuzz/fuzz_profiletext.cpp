@@ -106,8 +106,10 @@ void checkInteger(std::string_view value)
         return;
     long long expected = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), expected);
+    // One sign at most: "+-49" is no integer.
+    const bool signedTwice = value.starts_with('+') && digits.starts_with('-');
     const bool fits = error == std::errc() && end == digits.data() + digits.size() && expected >= INT32_MIN
-        && expected <= INT32_MAX && !(digits.size() == 1 && digits[0] == '-');
+        && expected <= INT32_MAX && !(digits.size() == 1 && digits[0] == '-') && !signedTwice;
     require(parsed.has_value() == fits, "decimal integer accepted exactly when it fits 32 bits");
     if (fits)
         require(*parsed == expected, "decimal integer read as its value");

@@ -128,7 +128,7 @@ private slots:
     void readsTheValueForms()
     {
         store(m_path, "[Settings]\nFirst Time=0\n[Values]\nhex=0x1F\nletters=abc\nbig=99999999999\nnegative=-49\n"
-                      "empty=\non=-1\nname=Ab\xC3\xA9\n");
+                      "empty=\non=-1\nname=Ab\xC3\xA9\ntwoSigns=+-49\n");
         const ProfileFile file(m_path);
         const QString values = QStringLiteral("Values");
         QCOMPARE(file.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true), false);
@@ -136,6 +136,7 @@ private slots:
         QCOMPARE(file.readInteger(values, QStringLiteral("letters"), 7), 7);
         QCOMPARE(file.readInteger(values, QStringLiteral("big"), 7), 7);
         QCOMPARE(file.readInteger(values, QStringLiteral("negative"), 0), -49);
+        QCOMPARE(file.readInteger(values, QStringLiteral("twoSigns"), 7), 7);
         QCOMPARE(file.readInteger(values, QStringLiteral("empty"), 7), 7);
         QCOMPARE(file.readString(values, QStringLiteral("empty"), QStringLiteral("d")), QString());
         QCOMPARE(file.readBool(values, QStringLiteral("on"), false), true);
