@@ -3,6 +3,7 @@
 #include "processclock.h"
 
 #include <QApplication>
+#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +31,10 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override
     {
+        // Other threads (the sound system's loader, for one) deliver events too; only the main thread's nesting
+        // tells when the paint's event has been handled.
+        if (QThread::currentThread() != thread())
+            return QApplication::notify(receiver, event);
         if (m_state == State::Waiting && event->type() == QEvent::Paint && m_watched(receiver))
             m_state = State::Painting;
         ++m_depth;
