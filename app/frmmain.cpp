@@ -155,8 +155,7 @@ void TfrmMain::createPanel()
 // The switches' names say their state, so a screen reader tells what pressing them would change.
 void TfrmMain::nameSwitches()
 {
-    chkTestament->setAccessibleName(chosenTestament() == Testament::New ? QStringLiteral("Testament: New Testament")
-                                                                        : QStringLiteral("Testament: Old Testament"));
+    chkTestament->setAccessibleName(QStringLiteral("Testament: ") + testamentName(chosenTestament()));
     chkHints->setAccessibleName(chkHints->Checked() ? QStringLiteral("Hints: on") : QStringLiteral("Hints: off"));
     chkGO->setAccessibleName(chkGO->Checked() ? QStringLiteral("STOP") : QStringLiteral("GO!"));
 }

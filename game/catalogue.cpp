@@ -7,6 +7,11 @@ std::string_view bookName(Testament testament, int tag)
     return testament == Testament::New ? NTBookNames[tag - 1] : OTBookNames[tag - 1];
 }
 
+QString testamentName(Testament testament)
+{
+    return testament == Testament::New ? QStringLiteral("New Testament") : QStringLiteral("Old Testament");
+}
+
 QString spokenBookName(Testament testament, int tag)
 {
     const QString name = QString::fromUtf8(bookName(testament, tag));

@@ -35,6 +35,9 @@ constexpr int bookCount(Testament testament)
 // The name of the book with the given tag (1-based); empty for a tag outside the testament.
 std::string_view bookName(Testament testament, int tag);
 
+// "Old Testament" or "New Testament", as the windows name it to screen readers.
+QString testamentName(Testament testament);
+
 // The name as a screen reader should say it: a leading Roman number becomes digits ("I Samuel" is "1 Samuel",
 // not the pronoun).
 QString spokenBookName(Testament testament, int tag);

@@ -41,11 +41,6 @@ constexpr int DisplayDigits = 5;
 constexpr int DisplayDigitSpacing = 3;
 constexpr int DisplaySegmentSize = 3;
 
-QString testamentName(Testament testament)
-{
-    return testament == Testament::New ? QStringLiteral("New Testament") : QStringLiteral("Old Testament");
-}
-
 TImage *createBoard(QWidget *parent, const QString &name, QPoint at, Testament testament)
 {
     auto *board = new TImage(parent);
