@@ -59,7 +59,7 @@ fuzz: deps
 		test -f build-fuzz/CMakeCache.txt || CXX=clang++ cmake -S fuzz -B build-fuzz; \
 		cmake --build build-fuzz -j $(JOBS); \
 		mkdir -p build-fuzz/corpus; \
-		./build-fuzz/fuzz_profiletext -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/profile.dict \
+		./build-fuzz/fuzz_profiletext -max_total_time=$(FUZZ_SECONDS) -dict=build-fuzz/profile.dict \
 			-artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/seeds; \
 	fi
 

@@ -1,22 +1,19 @@
 #include "app/frmmain.h"
 
-#include "app/artwork.h"
-#include "app/help.h"
-#include "app/windowlook.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
 #include "game/board.h"
-#include "game/hints.h"
-#include "game/random.h"
-#include "game/rules.h"
+#include "look/artwork.h"
+#include "look/help.h"
+#include "look/windowlook.h"
 
 #include <QStatusBar>
 #include <QTimer>
 
 namespace {
 
-constexpr QSize ClientSize { 632, 453 };
+constexpr QSize ClientSize {632, 453};
 
 // A switch's place on the panel and the zone that answers in each state, both bounds inclusive.
 struct SwitchLayout
@@ -31,10 +28,10 @@ struct SwitchLayout
 constexpr QRect RockerSecondHalf(QPoint(37, 20), QPoint(78, 40));
 constexpr QRect RockerFirstHalf(QPoint(5, 20), QPoint(37, 40));
 
-constexpr SwitchLayout TestamentLayout { { 401, 11 }, RockerSecondHalf, RockerFirstHalf };
-constexpr SwitchLayout HintsLayout { { 401, 57 }, RockerSecondHalf, RockerFirstHalf };
-constexpr SwitchLayout GoLayout { { 490, 13 }, QRect(QPoint(10, 0), QPoint(120, 40)),
-                                  QRect(QPoint(10, 40), QPoint(120, 80)) };
+constexpr SwitchLayout TestamentLayout {{401, 11}, RockerSecondHalf, RockerFirstHalf};
+constexpr SwitchLayout HintsLayout {{401, 57}, RockerSecondHalf, RockerFirstHalf};
+constexpr SwitchLayout GoLayout {
+    {490, 13}, QRect(QPoint(10, 0), QPoint(120, 40)), QRect(QPoint(10, 40), QPoint(120, 80))};
 
 TMGCheckbox *createSwitch(QWidget *parent, const char *name, const SwitchLayout &layout, Artwork::Switch which)
 {
@@ -59,7 +56,7 @@ enum class Start { Shown, Hidden };
 // A picture hidden at the start is decoded when it is first shown; the others are decoded at once, so that the
 // window's first paint does nothing but paint.
 TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame, std::function<QImage()> picture,
-                      Start start = Start::Shown)
+    Start start = Start::Shown)
 {
     auto *image = new TImage(parent);
     image->setObjectName(name);
@@ -76,8 +73,9 @@ TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame, 
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tomelor!"));
@@ -97,7 +95,7 @@ TfrmMain::TfrmMain(QWidget *parent)
 
     timValue = new QTimer(this);
     timValue->setObjectName(QStringLiteral("timValue"));
-    timValue->setInterval(Rules::CountdownInterval);
+    timValue->setInterval(m_round.countdownInterval());
 
     connect(chkTestament, &TMGCheckbox::clicked, this, &TfrmMain::chkTestamentClick);
     connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
@@ -105,7 +103,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(timValue, &QTimer::timeout, this, &TfrmMain::timValueTimer);
 
     FormCreate();
-    nameSwitches();
+    showRound();
     centreOnScreen(this);
 }
 
@@ -122,7 +120,6 @@ void TfrmMain::createPanel()
     lcdValue->setDigitNum(3);
     lcdValue->setSegmentSize(1);
     lcdValue->setOnColor(Qt::cyan);
-    lcdValue->setValue(QStringLiteral("500"));
     lcdValue->setAccessibleName(QStringLiteral("Book value"));
     lcdValue->setAccessibleDescription(
         QStringLiteral("The points the wanted book earns if clicked now. It counts down while you search."));
@@ -132,7 +129,6 @@ void TfrmMain::createPanel()
     lcdScore->setGeometry(206, 32, 163, 45);
     lcdScore->setDigitNum(5);
     lcdScore->setSegmentSize(3);
-    lcdScore->setValue(QStringLiteral("0"));
     lcdScore->setAccessibleName(QStringLiteral("Score"));
     lcdScore->setAccessibleDescription(
         QStringLiteral("The points of this game. A book clicked out of order costs 50."));
@@ -166,19 +162,20 @@ void TfrmMain::createBooks()
     // picture carries the regular name.
     const auto shelves = [this](Testament testament, auto &pictures, const char *prefix, Start start) {
         for (int i = 0; i < int(pictures.size()); ++i) {
-            pictures[i] = createPicture(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
-                                        QRect(Board::shelfSlot(i), Board::StandingBookSize),
-                                        [testament, i] { return Artwork::standingBook(testament, i + 1); }, start);
+            pictures[i] = createPicture(
+                this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
+                QRect(Board::shelfSlot(i), Board::StandingBookSize),
+                [testament, i] { return Artwork::standingBook(testament, i + 1); }, start);
             pictures[i]->setAccessibleName(spokenBookName(testament, i + 1));
             pictures[i]->setAccessibleDescription(QStringLiteral("In its place on the shelf."));
         }
     };
     const auto books = [this](Testament testament, auto &pictures, const char *prefix) {
         for (int i = 0; i < int(pictures.size()); ++i) {
-            TImage *book = createPicture(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
-                                         QRect(QPoint(0, 0), Board::LyingBookSize),
-                                         [testament, i] { return Artwork::lyingBook(testament, i + 1); },
-                                         Start::Hidden);
+            TImage *book = createPicture(
+                this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
+                QRect(QPoint(0, 0), Board::LyingBookSize),
+                [testament, i] { return Artwork::lyingBook(testament, i + 1); }, Start::Hidden);
             book->setTag(i + 1);
             book->setCursor(Qt::PointingHandCursor);
             book->setAccessibleName(spokenBookName(testament, i + 1));
@@ -252,33 +249,28 @@ bool TfrmMain::gameRunning() const
 
 const QList<TImage *> &TfrmMain::bookList() const
 {
-    return chosenTestament() == Testament::New ? NTBookList : OTBookList;
+    return m_round.testament() == Testament::New ? NTBookList : OTBookList;
 }
 
 const QList<TImage *> &TfrmMain::shelfList() const
 {
-    return chosenTestament() == Testament::New ? NTShelfList : OTShelfList;
+    return m_round.testament() == Testament::New ? NTShelfList : OTShelfList;
 }
 
-// Score and value live only as the text of their displays.
-int TfrmMain::score() const
+void TfrmMain::play(const Round::Step &step)
 {
-    return lcdScore->Value().toInt();
+    if (const std::optional<Cue> cue = step.cue())
+        m_cues->play(*cue);
 }
 
-void TfrmMain::setScore(int score)
+// The displays, the hint, the countdown's speed and the switches follow the round; nothing is read back.
+void TfrmMain::showRound()
 {
-    lcdScore->setValue(QString::number(score));
-}
-
-int TfrmMain::value() const
-{
-    return lcdValue->Value().toInt();
-}
-
-void TfrmMain::setValue(int value)
-{
-    lcdValue->setValue(QString::number(value));
+    lcdScore->setValue(QString::number(m_round.score()));
+    lcdValue->setValue(QString::number(m_round.value()));
+    ShowHints(!m_round.running());
+    chkTestament->setToggleEnabled(!m_round.running());
+    nameSwitches();
 }
 
 void TfrmMain::setCountdownInterval(int milliseconds)
@@ -298,124 +290,87 @@ void TfrmMain::chkGoClick()
 
 void TfrmMain::StartGame()
 {
-    chkTestament->setToggleEnabled(false);
-    WantedIndex = 0;
-    LastIndex = bookCount(chosenTestament()) - 1;
-    InitValue();
-    setScore(0);
+    m_round.start(chosenTestament());
     BookSetup();
-    ShowHints(false);
+    showRound();
     timValue->start();
-    nameSwitches();
 }
 
 void TfrmMain::BookSetup()
 {
-    Random::reseedFromTimeOfDay();
     const QList<TImage *> &books = bookList();
     const QList<TImage *> &shelves = shelfList();
-    const std::vector<Pile::DealtBook> dealt = Pile::deal(LastIndex + 1, Random::generator());
-    for (int index = 0; index <= LastIndex; ++index) {
+    const std::vector<Pile::DealtBook> dealt = m_round.BookSetup(m_seedSource());
+    for (int index = 0; index <= m_round.LastIndex(); ++index) {
         const Pile::DealtBook &book = dealt[index];
         shelves[index]->hide();
         books[index]->move(Board::pileLeft(book.cell.Column, book.jitter), Board::pileTop(book.cell.Row));
         books[index]->show();
-        PileCells[index] = book.cell;
     }
 }
 
 void TfrmMain::BookClick(TImage *sender)
 {
-    // The books left lying after STOP belong to no game: judging them would run a countdown for lists that
-    // no longer match the board.
-    if (!gameRunning())
-        return;
-    if (sender->Tag() != WantedIndex + 1) {
-        m_cues->play(Cue::CueWrong);
-        setScore(Rules::afterWrongClick(score()));
+    const Round::Step step = m_round.click(sender->Tag());
+    play(step);
+    if (step.outcome != Round::Outcome::Shelved) {
+        showRound();
         return;
     }
-    m_cues->play(Cue::CueCorrect);
+    // The next book gets a full interval from the click.
     timValue->stop();
-    setScore(score() + value());
-    if (MoveBook()) {
-        InitValue();
-        ShowHints(false);
+    if (MoveBook(step))
         timValue->start();
-    }
 }
 
-bool TfrmMain::MoveBook()
+bool TfrmMain::MoveBook(const Round::Step &step)
 {
     const QList<TImage *> &books = bookList();
-    books[WantedIndex]->hide();
-    shelfList()[WantedIndex]->show();
-    for (const int above : Pile::booksAbove(PileCells, LastIndex, WantedIndex))
+    books[step.shelved]->hide();
+    shelfList()[step.shelved]->show();
+    for (const int above : step.dropped)
         books[above]->move(books[above]->pos() + QPoint(0, Board::LyingBookSize.height()));
-    if (WantedIndex == LastIndex) {
+    if (step.ended) {
         EndGame();
         return false;
     }
-    ++WantedIndex;
+    showRound();
     return true;
-}
-
-void TfrmMain::InitValue()
-{
-    setValue(Rules::initialValue(chkHints->Checked()));
 }
 
 void TfrmMain::timValueTimer()
 {
-    const int current = value();
-    if (current != 0) {
-        setValue(current - Rules::ValueStep);
-        return;
-    }
-    m_cues->play(Cue::CueTimeOut);
-    if (MoveBook()) {
-        InitValue();
-        ShowHints(false);
-    }
+    const Round::Step step = m_round.tick();
+    play(step);
+    if (step.outcome == Round::Outcome::TimedOut)
+        MoveBook(step);
+    else
+        showRound();
 }
 
 void TfrmMain::EndGame()
 {
+    m_round.stop();
     timValue->stop();
     chkGO->Uncheck();
-    ShowHints(true);
-    chkTestament->setToggleEnabled(true);
-    nameSwitches();
-    const int final = score();
+    showRound();
+    const int final = m_round.score();
     if (final < 1)
         return;
     NewOTScore = 0;
     NewNTScore = 0;
-    (chosenTestament() == Testament::New ? NewNTScore : NewOTScore) = final;
+    (m_round.testament() == Testament::New ? NewNTScore : NewOTScore) = final;
     emit highScoresDue();
 }
 
 void TfrmMain::ShowHints(bool clear)
 {
-    QString text;
-    if (clear || !chkHints->Checked())
-        setCountdownInterval(Rules::CountdownInterval);
-    else
-        text = Hints::text(chosenTestament(), WantedIndex + 1);
-    stbHints->showMessage(text);
+    stbHints->showMessage(clear ? QString() : m_round.hint());
+    setCountdownInterval(m_round.countdownInterval());
 }
 
 void TfrmMain::chkHintsClick()
 {
-    if (chkHints->Checked()) {
-        setValue(Rules::halvedValue(value()));
-        setCountdownInterval(Rules::HintedCountdownInterval);
-    } else {
-        setCountdownInterval(Rules::CountdownInterval);
-        if (!gameRunning())
-            InitValue();
-    }
-    if (gameRunning())
-        ShowHints(false);
-    nameSwitches();
+    m_round.setHints(chkHints->Checked());
+    showRound();
 }

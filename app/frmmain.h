@@ -2,7 +2,8 @@
 
 #include "game/catalogue.h"
 #include "game/cueplayer.h"
-#include "game/pile.h"
+#include "game/random.h"
+#include "game/round.h"
 
 #include <QList>
 #include <QWidget>
@@ -45,25 +46,27 @@ public:
     QList<TImage *> NTShelfList;
     QList<TImage *> NTBookList;
 
-    // The state of a game besides the controls: the list index of the book wanted next and of the last book.
-    int WantedIndex = 0;
-    int LastIndex = OTBookCount - 1;
-    PileRecord PileCells;
+    // The game being played, or the last one played: the window shows it and never keeps a copy of its own.
+    const Round &round() const { return m_round; }
+    // The list index of the book wanted next and of the last book, and where each book was dealt.
+    int WantedIndex() const { return m_round.WantedIndex(); }
+    int LastIndex() const { return m_round.LastIndex(); }
+    const PileRecord &PileCells() const { return m_round.PileCells(); }
     // The final score of the last game, in the field of its testament, for the high-score table.
     int NewOTScore = 0;
     int NewNTScore = 0;
 
+    // The form's handlers and operations. Each asks the round for the step and shows what it did; the rules
+    // themselves (the value's reset, the shelving's order) are the round's.
     void FormCreate();
     void FormShow();
     void BooksInPlace();
     void chkTestamentClick();
-
     void chkGoClick();
     void StartGame();
     void BookSetup();
     void BookClick(TImage *sender);
-    bool MoveBook();
-    void InitValue();
+    bool MoveBook(const Round::Step &step);
     void timValueTimer();
     void EndGame();
     void ShowHints(bool clear);
@@ -74,6 +77,8 @@ public:
 
     // Where the cues of the game are heard; silent until a player is given. The window does not own it.
     void setCuePlayer(CuePlayer *player) { m_cues = player ? player : &m_silence; }
+    // Where every deal takes its seed: the time of day unless set otherwise.
+    void setSeedSource(Random::SeedSource source) { m_seedSource = std::move(source); }
 
     // The testament the switch shows now; every operation reads it afresh.
     Testament chosenTestament() const;
@@ -92,13 +97,13 @@ private:
     void nameSwitches();
     const QList<TImage *> &bookList() const;
     const QList<TImage *> &shelfList() const;
-    int score() const;
-    void setScore(int score);
-    int value() const;
-    void setValue(int value);
+    void play(const Round::Step &step);
+    void showRound();
     void setCountdownInterval(int milliseconds);
 
     bool m_shown = false;
+    Round m_round;
+    Random::SeedSource m_seedSource = Random::timeOfDaySeed;
     SilentCuePlayer m_silence;
     CuePlayer *m_cues = &m_silence;
 };

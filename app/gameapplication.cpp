@@ -1,14 +1,14 @@
 #include "app/gameapplication.h"
 
-#include "app/errorbox.h"
 #include "app/frmmain.h"
-#include "app/help.h"
 #include "app/paintnow.h"
 #include "app/soundcueplayer.h"
 #include "app/splash.h"
+#include "look/help.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 #include "scores/profilefile.h"
+#include "scores/settingskeys.h"
 
 #include <QApplication>
 
@@ -18,7 +18,7 @@ const char *const ApplicationTitle = "Tomelor!";
 
 } // namespace
 
-GameApplication::GameApplication()
+GameApplication::GameApplication(ErrorBox::Reporter reportError)
 {
     // The splash deletes itself once the event loop runs.
     auto *splash = new TSplash;
@@ -32,17 +32,20 @@ GameApplication::GameApplication()
     frmMain->show();
     frmCongrats = new TfrmCongrats(frmMain.get());
     frmScores = new TfrmScores(frmCongrats, frmMain.get());
+    frmScores->setErrorReporter(reportError);
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
     paintNow(frmMain.get());
 
     ProfileFile settings(ProfileFile::defaultPath());
-    const bool firstTime = settings.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true);
+    const QString section = QString::fromLatin1(SettingsKeys::SettingsSection);
+    const QString key = QString::fromLatin1(SettingsKeys::FirstTimeKey);
+    const bool firstTime = settings.readBool(section, key, true);
 
     splash->close();
 
     if (firstTime) {
-        if (!settings.writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false))
-            ErrorBox::show(frmMain.get(), settings.writeFailureMessage());
+        if (!settings.writeBool(section, key, false))
+            reportError(frmMain.get(), settings.writeFailureMessage());
         Help::showTopic(Help::FirstStartTopic);
     }
 }

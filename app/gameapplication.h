@@ -1,5 +1,7 @@
 #pragma once
 
+#include "look/errorbox.h"
+
 #include <memory>
 
 class CuePlayer;
@@ -12,8 +14,9 @@ class TfrmScores;
 class GameApplication
 {
 public:
-    // Runs the start sequence; the caller then runs the event loop. Needs the QApplication.
-    GameApplication();
+    // Runs the start sequence; the caller then runs the event loop. Needs the QApplication. Errors go to the
+    // message box unless another reporter is given.
+    explicit GameApplication(ErrorBox::Reporter reportError = ErrorBox::show);
     ~GameApplication();
 
     std::unique_ptr<TfrmMain> frmMain;

@@ -1,6 +1,6 @@
 #include "app/soundcueplayer.h"
 
-#include "app/assetpaths.h"
+#include "look/assetpaths.h"
 
 #include <QApplication>
 #include <QFile>

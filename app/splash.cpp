@@ -1,10 +1,10 @@
 #include "app/splash.h"
 
-#include "app/artwork.h"
 #include "app/paintnow.h"
 #include "app/splashoutline.h"
-#include "app/windowlook.h"
 #include "controls/image.h"
+#include "look/artwork.h"
+#include "look/windowlook.h"
 
 #include <QCloseEvent>
 #include <QPolygon>

@@ -1,13 +1,13 @@
 // How the picture controls present themselves to screen readers and other assistive tools. Qt describes its own
 // widgets; these are plain widgets that draw pictures, so without this a screen reader would meet nameless panes.
-// The factory is installed as the application object is created, before any control can be asked about.
+
+#include "controls/accessibility.h"
 
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 
 namespace {
 
@@ -114,11 +114,10 @@ QAccessibleInterface *describeControl(const QString &className, QObject *object)
     return nullptr;
 }
 
-void installControlDescriptions()
-{
-    QAccessible::installFactory(describeControl);
-}
-
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installControlDescriptions)
+void describeControlsToAssistiveTools()
+{
+    static const bool installed = (QAccessible::installFactory(describeControl), true);
+    Q_UNUSED(installed);
+}

@@ -1,5 +1,7 @@
 #include "controls/image.h"
 
+#include "controls/accessibility.h"
+
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +11,7 @@
 TImage::TImage(QWidget *parent)
     : QWidget(parent)
 {
+    describeControlsToAssistiveTools();
 }
 
 const QImage &TImage::Picture() const

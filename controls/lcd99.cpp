@@ -1,7 +1,8 @@
 #include "controls/lcd99.h"
 
+#include "controls/accessibility.h"
+
 #include "controls/lcdcanvas.h"
-#include "game/random.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -14,6 +15,7 @@ TLCD99::TLCD99(QWidget *parent)
     : QWidget(parent)
     , m_frameTimer(new QTimer(this))
 {
+    describeControlsToAssistiveTools();
     // Every paint covers the whole control, so there is no background for Qt to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(92, 34);
@@ -90,7 +92,7 @@ int TLCD99::animationKind()
     case anRight:
         return int(m_animation);
     case anRandom:
-        return Random::between(1, Lcd::AnimationKinds);
+        return int(m_random->bounded(1, Lcd::AnimationKinds + 1));
     case anNone:
         break;
     }

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QString>
 #include <QWidget>
 
@@ -53,6 +54,8 @@ public:
     void setAnimation(TLCDAnimation animation) { m_animation = animation; }
     int AnimationDelay() const { return m_animationDelay; }
     void setAnimationDelay(int milliseconds) { m_animationDelay = milliseconds; }
+    // Where anRandom draws its kind, one draw per paint: Qt's global generator unless set otherwise.
+    void setRandomSource(QRandomGenerator *generator) { m_random = generator; }
 
     QColor Color() const { return m_color; }
     void setColor(const QColor &color) { setDrawingProperty(m_color, color); }
@@ -121,6 +124,7 @@ private:
     QString m_value;
     TLCDAnimation m_animation = anNone;
     int m_animationDelay = 0;
+    QRandomGenerator *m_random = QRandomGenerator::global();
     int m_digitNum = 4;
     int m_digitSpacing = 5;
     bool m_dotDisplay = false;

@@ -1,5 +1,7 @@
 #include "controls/mgcheckbox.h"
 
+#include "controls/accessibility.h"
+
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +11,7 @@
 TMGCheckbox::TMGCheckbox(QWidget *parent)
     : QWidget(parent)
 {
+    describeControlsToAssistiveTools();
     setGeometry(0, 0, 50, 50);
     // The pointer shape follows the zone on every move, pressed button or not.
     setMouseTracking(true);

@@ -8,6 +8,7 @@
 // Integers read from the text are checked against the standard library's decimal conversion.
 
 #include "scores/profiletext.h"
+#include "scores/settingskeys.h"
 
 #include <charconv>
 #include <cstdint>
@@ -61,8 +62,10 @@ bool sameName(std::string_view a, std::string_view b)
 std::vector<Name> namesIn(std::string_view text)
 {
     std::vector<Name> names;
-    for (const char *section : { "Settings", "User", "OT Scores", "OT Users", "NT Scores", "NT Users" }) {
-        for (const char *key : { "First Time", "Last", "1" })
+    using namespace SettingsKeys;
+    for (const char *section :
+        {SettingsSection, UserSection, OTScoresSection, OTUsersSection, NTScoresSection, NTUsersSection}) {
+        for (const char *key : {FirstTimeKey, LastKey, "1"})
             names.emplace_back(section, key);
     }
     std::string section;
@@ -78,7 +81,7 @@ std::vector<Name> namesIn(std::string_view text)
             names.emplace_back(section, "1");
         } else if (const std::size_t equals = line.find('='); equals != std::string_view::npos) {
             names.emplace_back(section, std::string(line.substr(0, equals)));
-            names.emplace_back("User", std::string(line.substr(0, equals)));
+            names.emplace_back(SettingsKeys::UserSection, std::string(line.substr(0, equals)));
         }
         begin = end + 1;
     }

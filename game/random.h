@@ -1,21 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
+#include <functional>
 
-// The one pseudo-random generator of the program: it deals the pile and picks the display's animation.
+// Seeds for the deal: every deal re-seeds its generator, so that every game deals differently.
 namespace Random {
 
-std::mt19937 &generator();
+using SeedSource = std::function<std::uint32_t()>;
 
-// Re-seeds from the time of day in milliseconds, so that every deal differs.
-void reseedFromTimeOfDay();
-
-// A uniform integer in low .. high, both included.
-int between(int low, int high);
-
-// Tests replace the time of day to get known deals; nullptr restores the clock.
-using SeedSource = std::uint32_t (*)();
-void setSeedSource(SeedSource source);
+// The time of day in milliseconds.
+std::uint32_t timeOfDaySeed();
 
 } // namespace Random

@@ -1,8 +1,8 @@
 #include "scores/frmcongrats.h"
 
-#include "app/artwork.h"
-#include "app/gamefont.h"
 #include "controls/image.h"
+#include "look/artwork.h"
+#include "look/gamefont.h"
 
 #include <QLineEdit>
 #include <QPushButton>

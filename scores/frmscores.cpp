@@ -1,10 +1,9 @@
 #include "scores/frmscores.h"
 
-#include "app/artwork.h"
-#include "app/errorbox.h"
-#include "app/gamefont.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
+#include "look/artwork.h"
+#include "look/gamefont.h"
 #include "scores/frmcongrats.h"
 #include "scores/profilefile.h"
 
@@ -149,14 +148,19 @@ void TfrmScores::FormCreate()
 void TfrmScores::FormShow()
 {
     ProfileFile file(m_settingsPath);
-    LoadScores(file);
-    const InitialsExchange ask = [this](const QString &proposed) { return askInitials(proposed); };
-    InsertScore(Testament::Old, ask);
-    InsertScore(Testament::New, ask);
-    showRows(OTScores, OTUsers, OTScoreDisplays, OTUserLabels);
-    showRows(NTScores, NTUsers, NTScoreDisplays, NTUserLabels);
-    if (!SaveScores(file))
-        ErrorBox::show(parentWidget(), file.writeFailureMessage());
+    Table.LoadScores(file);
+    Table.NewOTScore = NewOTScore;
+    Table.NewNTScore = NewNTScore;
+    const ScoreTable::InitialsExchange ask = [this](const QString &proposed) { return askInitials(proposed); };
+    Table.InsertScore(Testament::Old, ask);
+    Table.InsertScore(Testament::New, ask);
+    // An entered score clears its field.
+    NewOTScore = Table.NewOTScore;
+    NewNTScore = Table.NewNTScore;
+    showRows(Table.OTScores, Table.OTUsers, OTScoreDisplays, OTUserLabels);
+    showRows(Table.NTScores, Table.NTUsers, NTScoreDisplays, NTUserLabels);
+    if (!Table.SaveScores(file))
+        m_reportError(parentWidget(), file.writeFailureMessage());
 }
 
 void TfrmScores::Button1Click()

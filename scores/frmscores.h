@@ -1,5 +1,6 @@
 #pragma once
 
+#include "look/errorbox.h"
 #include "scores/modaldialog.h"
 #include "scores/scoretable.h"
 
@@ -17,7 +18,7 @@ class TfrmCongrats;
 // "High Scores": the five best scores of both testaments side by side. Showing it is what judges a pending score:
 // set NewOTScore or NewNTScore, then call ShowModal(). Before the dialog is drawn it reads the table from the
 // settings file, enters the pending score (asking TfrmCongrats for initials), fills the rows and saves the file.
-class TfrmScores : public TModalDialog, public ScoreTable
+class TfrmScores : public TModalDialog
 {
     Q_OBJECT
 
@@ -33,6 +34,12 @@ public:
     std::array<TLCD99 *, ScoreRowCount> lcdNTScore;
     QPushButton *Button1;
 
+    // The table as last shown, read afresh at every showing.
+    ScoreTable Table;
+    // The pending scores of the game just ended, 0 = none; handed to the table at the next showing.
+    int NewOTScore = 0;
+    int NewNTScore = 0;
+
     // Entry r is the control of row r + 1.
     QList<TLCD99 *> OTScoreDisplays;
     QList<TLCD99 *> NTScoreDisplays;
@@ -42,6 +49,8 @@ public:
     // The settings file every showing opens; the user's own unless set otherwise.
     const QString &SettingsPath() const { return m_settingsPath; }
     void setSettingsPath(const QString &path) { m_settingsPath = path; }
+    // Who tells the player that the file could not be written: the error message box unless set otherwise.
+    void setErrorReporter(ErrorBox::Reporter report) { m_reportError = std::move(report); }
 
     void FormCreate();
     void FormShow() override;
@@ -52,4 +61,5 @@ private:
 
     TfrmCongrats *m_congrats;
     QString m_settingsPath;
+    ErrorBox::Reporter m_reportError = ErrorBox::show;
 };

@@ -1,7 +1,7 @@
 #include "scores/modaldialog.h"
 
-#include "app/help.h"
-#include "app/windowlook.h"
+#include "look/help.h"
+#include "look/windowlook.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,17 +1,18 @@
 #include "scores/scoretable.h"
 
 #include "scores/profilefile.h"
+#include "scores/settingskeys.h"
 
 #include <QList>
 
 namespace {
 
-const QString UserSection = QStringLiteral("User");
-const QString LastKey = QStringLiteral("Last");
-const QString OTScoresSection = QStringLiteral("OT Scores");
-const QString OTUsersSection = QStringLiteral("OT Users");
-const QString NTScoresSection = QStringLiteral("NT Scores");
-const QString NTUsersSection = QStringLiteral("NT Users");
+const QString UserSection = QString::fromLatin1(SettingsKeys::UserSection);
+const QString LastKey = QString::fromLatin1(SettingsKeys::LastKey);
+const QString OTScoresSection = QString::fromLatin1(SettingsKeys::OTScoresSection);
+const QString OTUsersSection = QString::fromLatin1(SettingsKeys::OTUsersSection);
+const QString NTScoresSection = QString::fromLatin1(SettingsKeys::NTScoresSection);
+const QString NTUsersSection = QString::fromLatin1(SettingsKeys::NTUsersSection);
 const QString UnknownInitials = QStringLiteral("???");
 
 QString rowKey(int row)

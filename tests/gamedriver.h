@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstdint>
 #include <vector>
 
 // Plays the main window as a player would: real clicks on the switches and the books.
@@ -23,25 +22,35 @@ public:
 
 namespace Play {
 
-// A seed source for known deals: First for the first deal, then one more for each deal after it.
-template<std::uint32_t First>
-std::uint32_t countingSeed()
-{
-    static std::uint32_t seed = First;
-    return seed++;
-}
-
 inline void click(TMGCheckbox *toggle, QPoint at)
 {
     QTest::mouseClick(toggle, Qt::LeftButton, {}, at);
 }
 
-inline void go(TfrmMain &form) { click(form.chkGO, QPoint(60, 20)); }
-inline void stop(TfrmMain &form) { click(form.chkGO, QPoint(60, 60)); }
-inline void hintsOn(TfrmMain &form) { click(form.chkHints, QPoint(55, 30)); }
-inline void hintsOff(TfrmMain &form) { click(form.chkHints, QPoint(20, 30)); }
-inline void newTestament(TfrmMain &form) { click(form.chkTestament, QPoint(55, 30)); }
-inline void oldTestament(TfrmMain &form) { click(form.chkTestament, QPoint(20, 30)); }
+inline void go(TfrmMain &form)
+{
+    click(form.chkGO, QPoint(60, 20));
+}
+inline void stop(TfrmMain &form)
+{
+    click(form.chkGO, QPoint(60, 60));
+}
+inline void hintsOn(TfrmMain &form)
+{
+    click(form.chkHints, QPoint(55, 30));
+}
+inline void hintsOff(TfrmMain &form)
+{
+    click(form.chkHints, QPoint(20, 30));
+}
+inline void newTestament(TfrmMain &form)
+{
+    click(form.chkTestament, QPoint(55, 30));
+}
+inline void oldTestament(TfrmMain &form)
+{
+    click(form.chkTestament, QPoint(20, 30));
+}
 
 inline void clickBook(TImage *book)
 {
@@ -58,7 +67,10 @@ inline const QList<TImage *> &shelves(const TfrmMain &form)
     return form.chosenTestament() == Testament::New ? form.NTShelfList : form.OTShelfList;
 }
 
-inline TImage *wanted(const TfrmMain &form) { return books(form)[form.WantedIndex]; }
+inline TImage *wanted(const TfrmMain &form)
+{
+    return books(form)[form.WantedIndex()];
+}
 
 // Any book in the pile but the wanted one.
 inline TImage *wrongBook(const TfrmMain &form)
@@ -70,9 +82,18 @@ inline TImage *wrongBook(const TfrmMain &form)
     return nullptr;
 }
 
-inline int score(const TfrmMain &form) { return form.lcdScore->Value().toInt(); }
-inline int value(const TfrmMain &form) { return form.lcdValue->Value().toInt(); }
-inline QString hint(const TfrmMain &form) { return form.stbHints->currentMessage(); }
+inline int score(const TfrmMain &form)
+{
+    return form.lcdScore->Value().toInt();
+}
+inline int value(const TfrmMain &form)
+{
+    return form.lcdValue->Value().toInt();
+}
+inline QString hint(const TfrmMain &form)
+{
+    return form.stbHints->currentMessage();
+}
 
 inline int visibleCount(const QList<TImage *> &pictures)
 {

@@ -2,7 +2,6 @@
 
 #include "game/catalogue.h"
 #include "game/hints.h"
-#include "game/random.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 
@@ -40,8 +39,6 @@ class TestAccessibility : public QObject
     }
 
 private slots:
-    void initTestCase() { Random::setSeedSource(Play::countingSeed<3>); }
-
     void init()
     {
         m_form = std::make_unique<TfrmMain>();
@@ -122,28 +119,6 @@ private slots:
         QCOMPARE(samuel->text(QAccessible::Name), QStringLiteral("1 Samuel"));
         QVERIFY(samuel->actionInterface()->actionNames().isEmpty()
                 || !samuel->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    }
-
-    void spokenNamesReadRomanNumbersAsDigits_data()
-    {
-        QTest::addColumn<Testament>("testament");
-        QTest::addColumn<int>("tag");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("I Samuel") << Testament::Old << 9 << QStringLiteral("1 Samuel");
-        QTest::newRow("II Chronicles") << Testament::Old << 14 << QStringLiteral("2 Chronicles");
-        QTest::newRow("Isaiah keeps its I") << Testament::Old << 23 << QStringLiteral("Isaiah");
-        QTest::newRow("III John") << Testament::New << 25 << QStringLiteral("3 John");
-        QTest::newRow("II John") << Testament::New << 24 << QStringLiteral("2 John");
-        QTest::newRow("Revelation") << Testament::New << 27 << QStringLiteral("Revelation");
-        QTest::newRow("no such book") << Testament::New << 28 << QString();
-    }
-
-    void spokenNamesReadRomanNumbersAsDigits()
-    {
-        QFETCH(Testament, testament);
-        QFETCH(int, tag);
-        QFETCH(QString, spoken);
-        QCOMPARE(spokenBookName(testament, tag), spoken);
     }
 
     void displaysReadTheirValue()

@@ -1,7 +1,7 @@
-#include "app/artwork.h"
-#include "app/assetpaths.h"
 #include "app/splashoutline.h"
 #include "controls/image.h"
+#include "look/artwork.h"
+#include "look/assetpaths.h"
 #include "transparency.h"
 
 #include <QFile>

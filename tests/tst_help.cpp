@@ -1,6 +1,6 @@
 #include "app/frmmain.h"
-#include "app/help.h"
-#include "app/helpwindow.h"
+#include "look/help.h"
+#include "look/helpwindow.h"
 
 #include <QApplication>
 #include <QDialog>

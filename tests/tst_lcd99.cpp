@@ -1,6 +1,4 @@
-#include "app/frmmain.h"
 #include "controls/lcd99.h"
-#include "game/random.h"
 #include "paintcounter.h"
 
 #include <QElapsedTimer>
@@ -277,26 +275,6 @@ private slots:
         QCOMPARE(lcd.IsPainting(), false);
         QCOMPARE(lcd.PaintDuration(), 0u);
         QVERIFY(lcd.testAttribute(Qt::WA_OpaquePaintEvent));
-    }
-
-    void theMainWindowsDisplays()
-    {
-        TfrmMain form;
-        QCOMPARE(form.lcdValue->DigitNum(), 3);
-        QCOMPARE(form.lcdValue->SegmentSize(), 1);
-        QCOMPARE(form.lcdValue->OnColor(), QColor(0, 255, 255));
-        QCOMPARE(form.lcdValue->Color(), QColor(0, 0, 0));
-        QCOMPARE(form.lcdValue->Value(), QStringLiteral("500"));
-        QCOMPARE(form.lcdScore->DigitNum(), 5);
-        QCOMPARE(form.lcdScore->SegmentSize(), 3);
-        QCOMPARE(form.lcdScore->OnColor(), QColor(0, 255, 0));
-        QCOMPARE(form.lcdScore->Color(), QColor(0, 0, 0));
-        QCOMPARE(form.lcdScore->Value(), QStringLiteral("0"));
-        for (TLCD99 *lcd : { form.lcdValue, form.lcdScore }) {
-            QCOMPARE(lcd->DigitSpacing(), 5);
-            QCOMPARE(lcd->OffColor(), QColor(0, 0, 0));
-            QCOMPARE(lcd->Animation(), TLCD99::anNone);
-        }
     }
 
     // A setter given the stored value does nothing; a new value of a drawing property asks for a paint, and the
@@ -655,13 +633,13 @@ private slots:
         lcd.setValue("12");
         lcd.setAnimation(TLCD99::anRandom);
 
-        Random::generator().seed(42);
-        Random::between(1, 5);
-        const std::mt19937 afterOneDraw = Random::generator();
-        Random::generator().seed(42);
+        QRandomGenerator random(42);
+        lcd.setRandomSource(&random);
+        QRandomGenerator afterOneDraw(42);
+        afterOneDraw.bounded(1, 6);
         // A paint without a change draws a kind all the same.
         picture(lcd);
-        QCOMPARE(Random::generator(), afterOneDraw);
+        QVERIFY(random == afterOneDraw);
     }
 
     void paintDurationCoversTheAnimation()

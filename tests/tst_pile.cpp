@@ -1,6 +1,5 @@
 #include "game/board.h"
 #include "game/pile.h"
-#include "game/rules.h"
 
 #include <QtTest>
 
@@ -100,18 +99,7 @@ private slots:
         QCOMPARE(Board::pileLeft(4, 0), 505);
         QCOMPARE(Board::pileLeft(4, 2), 507);
     }
-
-    void rulesOfScoring()
-    {
-        QCOMPARE(Rules::afterWrongClick(30), -20);
-        QCOMPARE(Rules::afterWrongClick(-20), -20);
-        QCOMPARE(Rules::afterWrongClick(0), 0);
-        QCOMPARE(Rules::initialValue(true), 250);
-        QCOMPARE(Rules::initialValue(false), 500);
-        QCOMPARE(Rules::halvedValue(11), 5);
-        QCOMPARE(Rules::halvedValue(20), 10);
-    }
 };
 
-QTEST_MAIN(TestPile)
+QTEST_GUILESS_MAIN(TestPile)
 #include "tst_pile.moc"

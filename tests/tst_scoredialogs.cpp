@@ -1,7 +1,7 @@
-#include "app/errorbox.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "filehelpers.h"
+#include "look/errorbox.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 
@@ -72,9 +72,8 @@ public:
     explicit WatchedScores(TfrmCongrats *congrats)
         : TfrmScores(congrats)
     {
-        ErrorBox::setHandler([this](QWidget *, const QString &message) { errors.append(message); });
+        setErrorReporter([this](QWidget *, const QString &message) { errors.append(message); });
     }
-    ~WatchedScores() override { ErrorBox::setHandler({}); }
 
     QStringList errors;
 };

@@ -1,12 +1,12 @@
-#include "app/errorbox.h"
 #include "app/frmmain.h"
 #include "app/gameapplication.h"
-#include "app/helpwindow.h"
 #include "app/splash.h"
 #include "controls/lcd99.h"
+#include "gamedriver.h"
+#include "look/errorbox.h"
+#include "look/helpwindow.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
-#include "gamedriver.h"
 
 #include <QApplication>
 #include <QFile>
@@ -52,6 +52,11 @@ private:
     QStringList m_errors;
 
     QString settingsPath() const { return m_config.filePath(QStringLiteral("Tomelor.ini")); }
+    // Errors are collected, not shown in a message box that waits for a click.
+    ErrorBox::Reporter reporter()
+    {
+        return [this](QWidget *, const QString &message) { m_errors.append(message); };
+    }
 
 private slots:
     void init()
@@ -60,20 +65,18 @@ private slots:
         QFile::remove(settingsPath());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         m_errors.clear();
-        ErrorBox::setHandler([this](QWidget *, const QString &message) { m_errors.append(message); });
     }
 
     void cleanup()
     {
         if (THelpWindow *help = topLevel<THelpWindow>())
             help->hide();
-        ErrorBox::setHandler({});
     }
 
     void firstStartWelcomesThePlayerOnce()
     {
         {
-            GameApplication game;
+            GameApplication game(reporter());
             QVERIFY(game.frmMain->isVisible());
             QVERIFY(!game.frmScores->isVisible());
             QVERIFY(!game.frmCongrats->isVisible());
@@ -87,7 +90,7 @@ private slots:
             QVERIFY(!topLevel<TSplash>());
         }
         topLevel<THelpWindow>()->hide();
-        GameApplication second;
+        GameApplication second(reporter());
         QVERIFY(!welcomeShown());
         QCOMPARE(contents(settingsPath()).count("First Time"), 1);
     }
@@ -99,7 +102,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
-        GameApplication game;
+        GameApplication game(reporter());
         QCOMPARE(m_errors.size(), 1);
         QVERIFY(m_errors.first().startsWith(QStringLiteral("Unable to write to ")));
         QVERIFY(game.frmMain->isVisible());
@@ -112,7 +115,7 @@ private slots:
         QVERIFY(seeded.open(QIODevice::WriteOnly));
         seeded.write("[Settings]\nFirst Time=0\n");
         seeded.close();
-        GameApplication game;
+        GameApplication game(reporter());
         TfrmMain &form = *game.frmMain;
         Play::go(form);
         Play::clickBook(Play::wanted(form));
@@ -148,7 +151,7 @@ private slots:
         seeded.write("[Settings]\nFirst Time=0\n");
         seeded.close();
         const QByteArray before = contents(settingsPath());
-        GameApplication game;
+        GameApplication game(reporter());
         TfrmMain &form = *game.frmMain;
         QTimer::singleShot(0, &form, [&] {
             Play::go(form);

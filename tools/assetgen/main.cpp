@@ -2,11 +2,11 @@
 // sound cues and the resource list that compiles them into the program. The same program always writes the same
 // bytes.
 
-#include "app/assetpaths.h"
 #include "bmpfile.h"
 #include "cues.h"
 #include "icofile.h"
 #include "lettering.h"
+#include "look/assetpaths.h"
 #include "palette.h"
 #include "pictures.h"
 #include "pngfile.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/artwork.h"
 #include "game/catalogue.h"
+#include "look/artwork.h"
 
 #include <QImage>
 

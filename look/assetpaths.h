@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/artwork.h"
 #include "game/catalogue.h"
 #include "game/cueplayer.h"
+#include "look/artwork.h"
 
 #include <QString>
 
@@ -32,7 +32,7 @@ inline QString book(Testament testament, int tag, Pose pose)
 
 inline QString switchPicture(Artwork::Switch which, bool checked)
 {
-    static const char *const names[] = { "go", "testament", "hints" };
+    static const char *const names[] = {"go", "testament", "hints"};
     return QStringLiteral("pictures/switches/%1-%2.bmp")
         .arg(QLatin1String(names[int(which)]), checked ? QStringLiteral("checked") : QStringLiteral("unchecked"));
 }
@@ -59,7 +59,7 @@ inline QString programIcon()
 }
 
 // The sizes of the icon in the desktop's icon theme, each drawn at that size into a PNG file of its own.
-inline constexpr int ThemeIconSizes[] { 16, 32, 48, 128, 256 };
+inline constexpr int ThemeIconSizes[] {16, 32, 48, 128, 256};
 
 inline QString themeIcon(int size)
 {

@@ -1,6 +1,6 @@
-#include "app/artwork.h"
+#include "look/artwork.h"
 
-#include "app/assetpaths.h"
+#include "look/assetpaths.h"
 
 #include <QImageReader>
 

@@ -1,7 +1,7 @@
-#include "app/windowlook.h"
+#include "look/windowlook.h"
 
-#include "app/artwork.h"
-#include "app/gamefont.h"
+#include "look/artwork.h"
+#include "look/gamefont.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -6,14 +6,13 @@ class QString;
 class QWidget;
 
 // The application's general error message box, the one place where the game tells the player that something
-// went wrong. Tests put a handler of their own in its place, so that nothing waits for a click.
+// went wrong.
 namespace ErrorBox {
-
-using Handler = std::function<void(QWidget *parent, const QString &message)>;
 
 void show(QWidget *parent, const QString &message);
 
-// Replaces the message box; an empty handler brings it back.
-void setHandler(Handler handler);
+// Whoever tells the player: the windows that report errors take one, so that tests can read the message instead
+// of waiting for a click.
+using Reporter = std::function<void(QWidget *parent, const QString &message)>;
 
 } // namespace ErrorBox

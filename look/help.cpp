@@ -1,6 +1,6 @@
-#include "app/help.h"
+#include "look/help.h"
 
-#include "app/helpwindow.h"
+#include "look/helpwindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "app/helpwindow.h"
+#include "look/helpwindow.h"
 
-#include "app/windowlook.h"
-#include "app/gamefont.h"
+#include "look/gamefont.h"
+#include "look/windowlook.h"
 
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr QSize WindowSize { 480, 520 };
+constexpr QSize WindowSize {480, 520};
 constexpr int PageMargin = 12;
 
 // One look for every page, so the pages themselves hold nothing but their text.

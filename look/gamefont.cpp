@@ -1,4 +1,4 @@
-#include "app/gamefont.h"
+#include "look/gamefont.h"
 
 #include <QFontDatabase>
 #include <QStringList>

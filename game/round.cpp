@@ -1,0 +1,120 @@
+#include "game/round.h"
+
+#include "game/hints.h"
+#include "game/rules.h"
+
+std::optional<Cue> Round::Step::cue() const
+{
+    switch (outcome) {
+    case Outcome::Penalised:
+        return Cue::CueWrong;
+    case Outcome::Shelved:
+        return Cue::CueCorrect;
+    case Outcome::TimedOut:
+        return Cue::CueTimeOut;
+    case Outcome::Ignored:
+    case Outcome::CountedDown:
+        break;
+    }
+    return std::nullopt;
+}
+
+Round::Round()
+    : m_value(Rules::initialValue(false))
+    , m_countdownInterval(Rules::CountdownInterval)
+{
+}
+
+void Round::start(Testament testament)
+{
+    m_testament = testament;
+    m_running = true;
+    m_wantedIndex = 0;
+    m_lastIndex = bookCount(testament) - 1;
+    InitValue();
+    m_score = 0;
+}
+
+std::vector<Pile::DealtBook> Round::BookSetup(std::uint32_t seed)
+{
+    m_generator.seed(seed);
+    std::vector<Pile::DealtBook> dealt = Pile::deal(m_lastIndex + 1, m_generator);
+    for (int index = 0; index <= m_lastIndex; ++index)
+        m_pileCells[index] = dealt[index].cell;
+    return dealt;
+}
+
+Round::Step Round::click(int tag)
+{
+    Step step;
+    // The books left lying after STOP belong to no game.
+    if (!m_running)
+        return step;
+    if (tag != m_wantedIndex + 1) {
+        step.outcome = Outcome::Penalised;
+        m_score = Rules::afterWrongClick(m_score);
+        return step;
+    }
+    step.outcome = Outcome::Shelved;
+    m_score += m_value;
+    MoveBook(step);
+    return step;
+}
+
+Round::Step Round::tick()
+{
+    Step step;
+    if (!m_running)
+        return step;
+    if (m_value != 0) {
+        step.outcome = Outcome::CountedDown;
+        m_value -= Rules::ValueStep;
+        return step;
+    }
+    step.outcome = Outcome::TimedOut;
+    MoveBook(step);
+    return step;
+}
+
+void Round::MoveBook(Step &step)
+{
+    step.shelved = m_wantedIndex;
+    step.dropped = Pile::booksAbove(m_pileCells, m_lastIndex, m_wantedIndex);
+    if (m_wantedIndex == m_lastIndex) {
+        // The last book keeps the value it was shelved at on the display.
+        step.ended = true;
+        stop();
+        return;
+    }
+    ++m_wantedIndex;
+    InitValue();
+}
+
+void Round::InitValue()
+{
+    m_value = Rules::initialValue(m_hints);
+}
+
+void Round::setHints(bool on)
+{
+    m_hints = on;
+    if (on) {
+        m_value = Rules::halvedValue(m_value);
+        m_countdownInterval = Rules::HintedCountdownInterval;
+        return;
+    }
+    m_countdownInterval = Rules::CountdownInterval;
+    if (!m_running)
+        InitValue();
+}
+
+void Round::stop()
+{
+    m_running = false;
+    m_countdownInterval = Rules::CountdownInterval;
+}
+
+QString Round::hint() const
+{
+    return m_running && m_hints ? Hints::text(m_testament, m_wantedIndex + 1) : QString();
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "game/catalogue.h"
+#include "game/cueplayer.h"
+#include "game/pile.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <vector>
+
+// One game, from GO! to its end, without a window: the deal, the judging of clicks, the countdown, the hints'
+// price and the final score. Every step returns what happened, so that whoever shows the game can play the cue
+// and move the pictures; the state it leaves is read through the accessors.
+class Round
+{
+public:
+    Round();
+
+    enum class Outcome {
+        Ignored, // nothing happened: no game runs
+        CountedDown, // the value fell by one step
+        Penalised, // a book other than the wanted one was clicked
+        Shelved, // the wanted book was clicked and went to its slot
+        TimedOut, // the countdown ran out and the game shelved the wanted book for nothing
+    };
+
+    struct Step
+    {
+        Outcome outcome = Outcome::Ignored;
+        int shelved = -1; // list index of the book that went to its slot
+        std::vector<int> dropped; // list indexes of the lying books that dropped one row
+        bool ended = false; // that was the last book: the game is over
+
+        // The cue that goes with the step, if any.
+        std::optional<Cue> cue() const;
+    };
+
+    // Starts a game of the testament: nothing shelved, score 0, the value reset. The pile is dealt by BookSetup.
+    void start(Testament testament);
+    // Deals the books into the pile from a generator seeded with `seed`; entry i is where list index i lies.
+    std::vector<Pile::DealtBook> BookSetup(std::uint32_t seed);
+    Step click(int tag);
+    Step tick();
+    // The player's hints switch, in a game or not. See countdownInterval() for what it does to the speed.
+    void setHints(bool on);
+    // Ends the game, whether the last book was shelved or the player stopped it; the score stays as it is.
+    void stop();
+
+    bool running() const { return m_running; }
+    Testament testament() const { return m_testament; }
+    int WantedIndex() const { return m_wantedIndex; }
+    int LastIndex() const { return m_lastIndex; }
+    const PileRecord &PileCells() const { return m_pileCells; }
+    int score() const { return m_score; }
+    int value() const { return m_value; }
+    bool hints() const { return m_hints; }
+    // The text for the status bar: the wanted book's hint while a game runs with hints on, else nothing.
+    QString hint() const;
+
+    // The hint slowdown: switching hints on slows the countdown to a step every 200 ms, in a game or before one,
+    // until the game ends. A game started with hints left on from the last one runs at full speed from 250.
+    int countdownInterval() const { return m_countdownInterval; }
+
+private:
+    // Puts the wanted book on its shelf and advances to the next one, or ends the game after the last.
+    void MoveBook(Step &step);
+    void InitValue();
+
+    Testament m_testament = Testament::Old;
+    bool m_running = false;
+    bool m_hints = false;
+    int m_wantedIndex = 0;
+    int m_lastIndex = OTBookCount - 1;
+    int m_score = 0;
+    int m_value;
+    int m_countdownInterval;
+    PileRecord m_pileCells {};
+    std::mt19937 m_generator;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+// The sections and keys of the settings file, spelled once for the start-up, the high-score table and the fuzz
+// target's dictionary (which is made from the quoted names of this file).
+namespace SettingsKeys {
+
+inline constexpr char SettingsSection[] = "Settings";
+inline constexpr char FirstTimeKey[] = "First Time";
+
+inline constexpr char UserSection[] = "User";
+inline constexpr char LastKey[] = "Last";
+
+inline constexpr char OTScoresSection[] = "OT Scores";
+inline constexpr char OTUsersSection[] = "OT Users";
+inline constexpr char NTScoresSection[] = "NT Scores";
+inline constexpr char NTUsersSection[] = "NT Users";
+
+} // namespace SettingsKeys

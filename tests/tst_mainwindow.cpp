@@ -1,0 +1,306 @@
+#include "gamedriver.h"
+
+#include "game/board.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace Play;
+
+// The main window as the player sees it: its controls in their places, the bookcase, and a game shown on the
+// pictures, the displays, the status bar and the countdown.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    TfrmMain *m_form = nullptr;
+    RecordingCuePlayer m_cues;
+    QSignalSpy *m_highScores = nullptr;
+    std::uint32_t m_seed = 1;
+
+    TfrmMain &form() { return *m_form; }
+
+    void checkCompletedBoard()
+    {
+        QCOMPARE(visibleCount(form().OTBookList) + visibleCount(form().NTBookList), 0);
+        QCOMPARE(visibleCount(shelves(form())), int(shelves(form()).size()));
+        QVERIFY(!form().chkGO->Checked());
+        QVERIFY(form().chkTestament->ToggleEnabled());
+        QVERIFY(!form().timValue->isActive());
+        QVERIFY(hint(form()).isEmpty());
+    }
+
+private slots:
+    void init()
+    {
+        m_form = new TfrmMain;
+        m_form->setCuePlayer(&m_cues);
+        m_form->setSeedSource([this] { return m_seed++; });
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form));
+        m_highScores = new QSignalSpy(m_form, &TfrmMain::highScoresDue);
+    }
+
+    void cleanup()
+    {
+        delete m_highScores;
+        delete m_form;
+        m_cues.cues.clear();
+    }
+
+    void windowHasItsFixedSizeAndTitle()
+    {
+        QCOMPARE(form().windowTitle(), QStringLiteral("Tomelor!"));
+        QCOMPARE(form().size(), QSize(632, 453));
+        QCOMPARE(form().minimumSize(), QSize(632, 453));
+        QCOMPARE(form().maximumSize(), QSize(632, 453));
+        QVERIFY(!(form().windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(form().windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(form().windowFlags() & Qt::WindowCloseButtonHint);
+        form().resize(800, 600);
+        QCOMPARE(form().size(), QSize(632, 453));
+    }
+
+    void controlsStandAtTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<Qt::CursorShape>("cursor");
+        QTest::newRow("Image1") << "Image1" << QRect(0, 5, 630, 100) << Qt::ArrowCursor;
+        QTest::newRow("Image2") << "Image2" << QRect(0, 112, 632, 300) << Qt::ArrowCursor;
+        QTest::newRow("lcdValue") << "lcdValue" << QRect(29, 27, 66, 21) << Qt::ArrowCursor;
+        QTest::newRow("lcdScore") << "lcdScore" << QRect(206, 32, 163, 45) << Qt::ArrowCursor;
+        QTest::newRow("chkTestament") << "chkTestament" << QRect(401, 11, 78, 42) << Qt::ArrowCursor;
+        QTest::newRow("chkHints") << "chkHints" << QRect(401, 57, 78, 42) << Qt::ArrowCursor;
+        QTest::newRow("chkGO") << "chkGO" << QRect(490, 13, 128, 82) << Qt::PointingHandCursor;
+        QTest::newRow("stbHints") << "stbHints" << QRect(0, 434, 632, 19) << Qt::ArrowCursor;
+        QTest::newRow("a lying book") << "imgOTBook1" << QRect(0, 0, 120, 20) << Qt::PointingHandCursor;
+    }
+
+    void controlsStandAtTheirPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, frame);
+        QFETCH(Qt::CursorShape, cursor);
+        auto *control = form().findChild<QWidget *>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), frame);
+        QCOMPARE(control->cursor().shape(), cursor);
+        QVERIFY(form().Image1->Transparent() && form().Image2->Transparent());
+    }
+
+    void displaysAreShapedAndColoured()
+    {
+        QCOMPARE(form().lcdValue->DigitNum(), 3);
+        QCOMPARE(form().lcdValue->SegmentSize(), 1);
+        QCOMPARE(form().lcdValue->OnColor(), QColor(0, 255, 255));
+        QCOMPARE(form().lcdScore->DigitNum(), 5);
+        QCOMPARE(form().lcdScore->SegmentSize(), 3);
+        QCOMPARE(form().lcdScore->OnColor(), QColor(0, 255, 0));
+        for (TLCD99 *lcd : {form().lcdValue, form().lcdScore}) {
+            QCOMPARE(lcd->Color(), QColor(0, 0, 0));
+            QCOMPARE(lcd->DigitSpacing(), 5);
+            QCOMPARE(lcd->OffColor(), QColor(0, 0, 0));
+            QCOMPARE(lcd->Animation(), TLCD99::anNone);
+        }
+    }
+
+    void picturesAreReachableByNameAndListedByTag()
+    {
+        const auto check = [this](const QList<TImage *> &list, const char *prefix, int count, bool lying) {
+            QCOMPARE(list.size(), count);
+            for (int i = 0; i < count; ++i) {
+                const QString name = QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1);
+                QCOMPARE(form().findChild<TImage *>(name), list[i]);
+                if (lying)
+                    QCOMPARE(list[i]->Tag(), i + 1);
+                else
+                    QCOMPARE(list[i]->geometry(), QRect(Board::shelfSlot(i), QSize(20, 120)));
+            }
+        };
+        check(form().OTBookList, "imgOTBook", 39, true);
+        check(form().NTBookList, "imgNTBook", 27, true);
+        check(form().OTShelfList, "imgOTShelf", 39, false);
+        check(form().NTShelfList, "imgNTShelf", 27, false);
+        QCOMPARE(form().OTShelfList[28]->geometry(), QRect(582, 133, 20, 120));
+        QCOMPARE(form().OTShelfList[29]->geometry(), QRect(22, 268, 20, 120));
+        // Showing again, as from the task bar, does not grow the lists.
+        form().hide();
+        form().show();
+        QCOMPARE(form().OTBookList.size(), 39);
+        QCOMPARE(form().NTShelfList.size(), 27);
+    }
+
+    void startsWithTheOldBookcaseFull()
+    {
+        QCOMPARE(form().lcdValue->Value(), QStringLiteral("500"));
+        QCOMPARE(form().lcdScore->Value(), QStringLiteral("0"));
+        QVERIFY(hint(form()).isEmpty());
+        QVERIFY(!form().chkTestament->Checked() && !form().chkHints->Checked() && !form().chkGO->Checked());
+        QVERIFY(!form().timValue->isActive());
+        QCOMPARE(form().timValue->interval(), 100);
+        QCOMPARE(visibleCount(form().OTBookList) + visibleCount(form().NTBookList), 0);
+        QCOMPARE(visibleCount(form().NTShelfList), 0);
+        QCOMPARE(visibleCount(form().OTShelfList), 39);
+    }
+
+    void testamentSwitchSwapsTheBookcaseOnlyWhileUnlocked()
+    {
+        newTestament(form());
+        QCOMPARE(form().chosenTestament(), Testament::New);
+        QCOMPARE(visibleCount(form().NTShelfList), 27);
+        QCOMPARE(visibleCount(form().OTShelfList), 0);
+        oldTestament(form());
+        QCOMPARE(visibleCount(form().OTShelfList), 39);
+        QCOMPARE(visibleCount(form().NTShelfList), 0);
+
+        form().chkTestament->setToggleEnabled(false);
+        newTestament(form());
+        QVERIFY(!form().chkTestament->Checked());
+        QCOMPARE(visibleCount(form().OTShelfList), 39);
+    }
+
+    void booksLieAboveTheShelves()
+    {
+        // Creation order is painting order: a lying book covers a spine of the lower shelf.
+        const QObjectList &children = form().children();
+        QVERIFY(children.indexOf(form().Image2) < children.indexOf(form().OTShelfList.first()));
+        QVERIFY(children.indexOf(form().NTShelfList.last()) < children.indexOf(form().OTBookList.first()));
+        form().OTBookList[0]->move(Board::pileLeft(0, 0), Board::pileTop(7));
+        form().OTBookList[0]->show();
+        QCOMPARE(form().childAt(30, 280), form().OTBookList[0]);
+        form().BooksInPlace();
+        QCOMPARE(visibleCount(form().OTBookList), 0);
+    }
+
+    void goDealsTheBooksWhereTheRoundPutThem()
+    {
+        go(form());
+        QVERIFY(form().chkGO->Checked());
+        QVERIFY(!form().chkTestament->ToggleEnabled());
+        QVERIFY(form().timValue->isActive());
+        QCOMPARE(form().LastIndex(), 38);
+        QCOMPARE(visibleCount(form().OTBookList), 39);
+        QCOMPARE(visibleCount(form().OTShelfList), 0);
+        for (int i = 0; i <= form().LastIndex(); ++i) {
+            const PileCell cell = form().PileCells()[i];
+            const QPoint at = form().OTBookList[i]->pos();
+            QCOMPARE(at.y(), Board::pileTop(cell.Row));
+            QVERIFY(at.x() >= Board::pileLeft(cell.Column, 0) && at.x() <= Board::pileLeft(cell.Column, 2));
+        }
+        const QList<QPoint> first = [this] {
+            QList<QPoint> at;
+            for (TImage *book : form().OTBookList)
+                at.append(book->pos());
+            return at;
+        }();
+        stop(form());
+        go(form());
+        QVERIFY(form().OTBookList[0]->pos() != first[0] || form().OTBookList[1]->pos() != first[1]);
+    }
+
+    void clicksShowOnTheBoardAndTheDisplays()
+    {
+        go(form());
+        for (int tick = 0; tick < 31; ++tick)
+            form().timValueTimer();
+        QCOMPARE(form().lcdValue->Value(), QStringLiteral("345"));
+        const PileCell cell = form().PileCells()[0];
+        QList<QPair<TImage *, int>> above;
+        for (int i = 1; i <= form().LastIndex(); ++i) {
+            if (form().PileCells()[i].Column == cell.Column && form().PileCells()[i].Row > cell.Row)
+                above.append({form().OTBookList[i], form().OTBookList[i]->y()});
+        }
+        TImage *genesis = wanted(form());
+        clickBook(genesis);
+        QCOMPARE(m_cues.cues, std::vector<Cue> {Cue::CueCorrect});
+        QCOMPARE(form().lcdScore->Value(), QStringLiteral("345"));
+        QCOMPARE(form().lcdValue->Value(), QStringLiteral("500"));
+        QVERIFY(!genesis->isVisible());
+        QVERIFY(form().OTShelfList[0]->isVisible());
+        QVERIFY(form().timValue->isActive());
+        for (const auto &[book, top] : above)
+            QCOMPARE(book->y(), top + 20);
+
+        clickBook(wrongBook(form()));
+        QCOMPARE(m_cues.cues.back(), Cue::CueWrong);
+        QCOMPARE(form().lcdScore->Value(), QStringLiteral("295"));
+
+        for (int tick = 0; tick <= 100; ++tick)
+            form().timValueTimer();
+        QCOMPARE(m_cues.cues.back(), Cue::CueTimeOut);
+        QVERIFY(form().OTShelfList[1]->isVisible());
+        QCOMPARE(form().lcdValue->Value(), QStringLiteral("500"));
+    }
+
+    void aFinishedGameOffersItsScore()
+    {
+        newTestament(form());
+        go(form());
+        while (form().WantedIndex() < form().LastIndex())
+            clickBook(wanted(form()));
+        clickBook(wanted(form()));
+        checkCompletedBoard();
+        QCOMPARE(m_highScores->count(), 1);
+        QCOMPARE(form().NewNTScore, 27 * 500);
+        QCOMPARE(form().NewOTScore, 0);
+        QCOMPARE(form().lcdScore->Value(), QStringLiteral("13500"));
+    }
+
+    void stopOffersAPositiveScoreOnly()
+    {
+        go(form());
+        stop(form());
+        QCOMPARE(m_highScores->count(), 0);
+        go(form());
+        clickBook(wanted(form()));
+        clickBook(wanted(form()));
+        stop(form());
+        QCOMPARE(m_highScores->count(), 1);
+        QCOMPARE(form().NewOTScore, 1000);
+        QVERIFY(!form().timValue->isActive());
+        QVERIFY(form().chkTestament->ToggleEnabled());
+        QCOMPARE(visibleCount(form().OTBookList), 37);
+
+        // What is left lying takes no clicks, and the testament switch clears it away.
+        m_cues.cues.clear();
+        clickBook(wanted(form()));
+        clickBook(wrongBook(form()));
+        QVERIFY(m_cues.cues.empty());
+        QCOMPARE(form().lcdScore->Value(), QStringLiteral("1000"));
+        newTestament(form());
+        QCOMPARE(visibleCount(form().OTBookList) + visibleCount(form().NTBookList), 0);
+        QCOMPARE(visibleCount(form().NTShelfList), 27);
+    }
+
+    void hintsShowInTheStatusBarAndSlowTheCountdown()
+    {
+        hintsOn(form());
+        QVERIFY(hint(form()).isEmpty());
+        QCOMPARE(form().lcdValue->Value(), QStringLiteral("250"));
+        QCOMPARE(form().timValue->interval(), 200);
+        go(form());
+        QCOMPARE(hint(form()), QStringLiteral("God creates the world"));
+        clickBook(wanted(form()));
+        QCOMPARE(hint(form()), QStringLiteral("The Hebrews leave Egypt"));
+        hintsOff(form());
+        QVERIFY(hint(form()).isEmpty());
+        QCOMPARE(form().timValue->interval(), 100);
+        hintsOn(form());
+        QCOMPARE(form().lcdValue->Value(), QStringLiteral("125"));
+        stop(form());
+        QVERIFY(hint(form()).isEmpty());
+        QCOMPARE(form().timValue->interval(), 100);
+    }
+
+    void theCountdownTicksOnItsOwn()
+    {
+        go(form());
+        QTRY_VERIFY_WITH_TIMEOUT(value(form()) < 500, 2000);
+        stop(form());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

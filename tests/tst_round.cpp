@@ -1,0 +1,353 @@
+#include "game/board.h"
+#include "game/round.h"
+#include "game/rules.h"
+
+#include <QtTest>
+
+#include <set>
+
+using Outcome = Round::Outcome;
+
+// The rules of a game, played on the round alone: deals, clicks, the countdown, hints and the end.
+class TestRound : public QObject
+{
+    Q_OBJECT
+
+private:
+    Round m_round;
+    std::uint32_t m_seed = 1;
+
+    void start(Testament testament = Testament::Old)
+    {
+        m_round.start(testament);
+        m_round.BookSetup(m_seed++);
+    }
+
+    // The value falls to `value` by ticks alone.
+    void countDownTo(int value)
+    {
+        while (m_round.value() > value)
+            QCOMPARE(m_round.tick().outcome, Outcome::CountedDown);
+    }
+
+    Round::Step clickWanted() { return m_round.click(m_round.WantedIndex() + 1); }
+    Round::Step clickWrong() { return m_round.click(m_round.WantedIndex() == 0 ? 2 : 1); }
+
+    // Lets the countdown run out on the wanted book: down to 0, then the shelving tick.
+    Round::Step timeOut()
+    {
+        countDownTo(0);
+        return m_round.tick();
+    }
+
+    void checkEnded()
+    {
+        QVERIFY(!m_round.running());
+        QCOMPARE(m_round.countdownInterval(), 100);
+        QVERIFY(m_round.hint().isEmpty());
+    }
+
+private slots:
+    void init() { m_round = Round(); }
+
+    void aNewRoundWaitsWithFullValue()
+    {
+        QVERIFY(!m_round.running());
+        QCOMPARE(m_round.value(), 500);
+        QCOMPARE(m_round.score(), 0);
+        QCOMPARE(m_round.countdownInterval(), 100);
+        QCOMPARE(m_round.click(1).outcome, Outcome::Ignored);
+        QCOMPARE(m_round.tick().outcome, Outcome::Ignored);
+    }
+
+    void startDealsEveryBookIntoItsOwnCell_data()
+    {
+        QTest::addColumn<Testament>("testament");
+        QTest::addColumn<int>("lastIndex");
+        QTest::addColumn<int>("topRow");
+        QTest::newRow("Old") << Testament::Old << 38 << 7;
+        QTest::newRow("New") << Testament::New << 26 << 5;
+    }
+
+    void startDealsEveryBookIntoItsOwnCell()
+    {
+        QFETCH(Testament, testament);
+        QFETCH(int, lastIndex);
+        QFETCH(int, topRow);
+        m_round.start(testament);
+        const std::vector<Pile::DealtBook> dealt = m_round.BookSetup(11);
+        QVERIFY(m_round.running());
+        QCOMPARE(m_round.testament(), testament);
+        QCOMPARE(m_round.WantedIndex(), 0);
+        QCOMPARE(m_round.LastIndex(), lastIndex);
+        QCOMPARE(m_round.value(), 500);
+        QCOMPARE(m_round.score(), 0);
+        QCOMPARE(int(dealt.size()), lastIndex + 1);
+        std::set<std::pair<int, int>> cells;
+        int highest = 0;
+        for (int i = 0; i <= lastIndex; ++i) {
+            QCOMPARE(m_round.PileCells()[i], dealt[i].cell);
+            cells.insert({dealt[i].cell.Row, dealt[i].cell.Column});
+            highest = std::max(highest, dealt[i].cell.Row);
+        }
+        QCOMPARE(int(cells.size()), lastIndex + 1);
+        QCOMPARE(highest, topRow);
+        QVERIFY(!cells.count({7, 4}));
+    }
+
+    void theSeedDecidesTheDeal()
+    {
+        m_round.start(Testament::Old);
+        const PileRecord first = (m_round.BookSetup(5), m_round.PileCells());
+        const PileRecord again = (m_round.BookSetup(5), m_round.PileCells());
+        const PileRecord other = (m_round.BookSetup(6), m_round.PileCells());
+        QCOMPARE(first, again);
+        QVERIFY(first != other);
+    }
+
+    void rightClickEarnsTheValueAndShelvesTheBook_data()
+    {
+        QTest::addColumn<bool>("hints");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("reset");
+        QTest::newRow("hints off") << false << 345 << 500;
+        QTest::newRow("hints on") << true << 245 << 250;
+    }
+
+    void rightClickEarnsTheValueAndShelvesTheBook()
+    {
+        QFETCH(bool, hints);
+        QFETCH(int, value);
+        QFETCH(int, reset);
+        m_round.setHints(hints);
+        start();
+        QCOMPARE(clickWanted().outcome, Outcome::Shelved); // 500 or 250 on the score
+        const int before = m_round.score();
+        countDownTo(value);
+        const Round::Step step = clickWanted();
+        QCOMPARE(step.outcome, Outcome::Shelved);
+        QCOMPARE(step.cue(), Cue::CueCorrect);
+        QCOMPARE(step.shelved, 1);
+        QCOMPARE(step.dropped, Pile::booksAbove(m_round.PileCells(), m_round.LastIndex(), 1));
+        QVERIFY(!step.ended);
+        QCOMPARE(m_round.score(), before + value);
+        QCOMPARE(m_round.value(), reset);
+        QCOMPARE(m_round.WantedIndex(), 2);
+    }
+
+    void wrongClickCostsFiftyFromAPositiveScore_data()
+    {
+        QTest::addColumn<int>("earned"); // the value the first book is clicked at; 0: not clicked
+        QTest::addColumn<int>("wrongBefore");
+        QTest::addColumn<int>("after");
+        QTest::newRow("30 goes negative") << 30 << 0 << -20;
+        QTest::newRow("negative stays") << 30 << 1 << -20;
+        QTest::newRow("0 stays") << 0 << 0 << 0;
+        QTest::newRow("75") << 75 << 0 << 25;
+        QTest::newRow("50 reaches 0") << 50 << 0 << 0;
+    }
+
+    void wrongClickCostsFiftyFromAPositiveScore()
+    {
+        QFETCH(int, earned);
+        QFETCH(int, wrongBefore);
+        QFETCH(int, after);
+        start();
+        if (earned > 0) {
+            countDownTo(earned);
+            clickWanted();
+        }
+        for (int i = 0; i < wrongBefore; ++i)
+            clickWrong();
+        countDownTo(345);
+        const int wanted = m_round.WantedIndex();
+        const Round::Step step = clickWrong();
+        QCOMPARE(step.outcome, Outcome::Penalised);
+        QCOMPARE(step.cue(), Cue::CueWrong);
+        QCOMPARE(step.shelved, -1);
+        QCOMPARE(m_round.score(), after);
+        QCOMPARE(m_round.value(), 345);
+        QCOMPARE(m_round.WantedIndex(), wanted);
+        QVERIFY(m_round.running());
+    }
+
+    void countdownStepsByFiveAndShelvesAtZero()
+    {
+        start();
+        clickWanted();
+        const int score = m_round.score();
+        for (int tick = 1; tick <= 100; ++tick) {
+            const Round::Step step = m_round.tick();
+            QCOMPARE(step.outcome, Outcome::CountedDown);
+            QVERIFY(!step.cue());
+            QCOMPARE(m_round.value(), 500 - 5 * tick);
+        }
+        const Round::Step step = m_round.tick(); // the 101st tick shelves the book for nothing
+        QCOMPARE(step.outcome, Outcome::TimedOut);
+        QCOMPARE(step.cue(), Cue::CueTimeOut);
+        QCOMPARE(step.shelved, 1);
+        QCOMPARE(m_round.score(), score);
+        QCOMPARE(m_round.value(), 500);
+        QCOMPARE(m_round.WantedIndex(), 2);
+    }
+
+    void wholeGamesEndOnceWithTheSumOfTheValues_data()
+    {
+        QTest::addColumn<Testament>("testament");
+        QTest::addColumn<QString>("style");
+        for (const Testament testament : {Testament::Old, Testament::New}) {
+            for (const char *style : {"clicks", "time-outs", "mixed"}) {
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(testamentName(testament), style)))
+                    << testament << QString::fromLatin1(style);
+            }
+        }
+    }
+
+    void wholeGamesEndOnceWithTheSumOfTheValues()
+    {
+        QFETCH(Testament, testament);
+        QFETCH(QString, style);
+        start(testament);
+        int expected = 0;
+        int ended = 0;
+        std::set<int> shelved;
+        for (int n = 0; n <= m_round.LastIndex(); ++n) {
+            const bool byClick = style == QLatin1String("clicks") || (style == QLatin1String("mixed") && n % 2 == 0);
+            Round::Step step;
+            if (byClick) {
+                m_round.tick();
+                expected += m_round.value();
+                step = clickWanted();
+            } else {
+                step = timeOut();
+            }
+            shelved.insert(step.shelved);
+            ended += step.ended;
+        }
+        QCOMPARE(ended, 1);
+        QCOMPARE(int(shelved.size()), bookCount(testament));
+        QCOMPARE(m_round.score(), expected);
+        checkEnded();
+    }
+
+    void theLastBookKeepsItsValue()
+    {
+        start(Testament::New);
+        while (m_round.WantedIndex() < m_round.LastIndex())
+            clickWanted();
+        countDownTo(135);
+        QVERIFY(clickWanted().ended);
+        QCOMPARE(m_round.value(), 135);
+        checkEnded();
+    }
+
+    void nothingIsJudgedAfterStop()
+    {
+        start();
+        clickWanted();
+        m_round.stop();
+        const int score = m_round.score();
+        QCOMPARE(clickWanted().outcome, Outcome::Ignored);
+        QCOMPARE(clickWrong().outcome, Outcome::Ignored);
+        QCOMPARE(m_round.tick().outcome, Outcome::Ignored);
+        QCOMPARE(m_round.score(), score);
+        checkEnded();
+    }
+
+    void hintsDescribeTheWantedBook()
+    {
+        m_round.setHints(true);
+        QVERIFY(m_round.hint().isEmpty()); // nothing while idle
+        start();
+        QCOMPARE(m_round.hint(), QStringLiteral("God creates the world"));
+        clickWanted();
+        QCOMPARE(m_round.hint(), QStringLiteral("The Hebrews leave Egypt"));
+        timeOut();
+        QCOMPARE(m_round.hint(), QStringLiteral("The Hebrew worship God"));
+        m_round.setHints(false);
+        QVERIFY(m_round.hint().isEmpty());
+    }
+
+    void newTestamentHintsRunToTheLastBook()
+    {
+        m_round.setHints(true);
+        start(Testament::New);
+        QCOMPARE(m_round.hint(), QStringLiteral("He was a tax collector"));
+        while (m_round.WantedIndex() < m_round.LastIndex())
+            clickWanted();
+        QCOMPARE(m_round.hint(), QStringLiteral("John\u2019s vision"));
+        clickWanted();
+        QVERIFY(m_round.hint().isEmpty());
+    }
+
+    void switchingHintsOnHalvesTheValueEachTime()
+    {
+        start();
+        countDownTo(480);
+        m_round.setHints(true);
+        QCOMPARE(m_round.value(), 240);
+        QCOMPARE(m_round.countdownInterval(), 200);
+        m_round.setHints(false);
+        QCOMPARE(m_round.value(), 240);
+        QCOMPARE(m_round.countdownInterval(), 100);
+        m_round.setHints(true);
+        QCOMPARE(m_round.value(), 120);
+        m_round.setHints(false);
+        clickWanted();
+        QCOMPARE(m_round.value(), 500);
+    }
+
+    void halvingRounds_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("345") << 345 << 170;
+        QTest::newRow("495") << 495 << 245;
+        QTest::newRow("500") << 500 << 250;
+        QTest::newRow("250") << 250 << 125;
+        QTest::newRow("15") << 15 << 5;
+        QTest::newRow("10 stays") << 10 << 10;
+        QTest::newRow("5 stays") << 5 << 5;
+        QTest::newRow("0 stays") << 0 << 0;
+    }
+
+    void halvingRounds()
+    {
+        QFETCH(int, before);
+        QFETCH(int, after);
+        start();
+        countDownTo(before);
+        m_round.setHints(true);
+        QCOMPARE(m_round.value(), after);
+        QCOMPARE(m_round.countdownInterval(), 200);
+        // Values the countdown never shows, halved all the same.
+        QCOMPARE(Rules::halvedValue(11), 5);
+        QCOMPARE(Rules::halvedValue(20), 10);
+    }
+
+    void theHintSlowdownLastsUntilTheGameEnds()
+    {
+        m_round.setHints(true);
+        QCOMPARE(m_round.value(), 250);
+        QCOMPARE(m_round.countdownInterval(), 200);
+        m_round.setHints(false);
+        QCOMPARE(m_round.value(), 500);
+        QCOMPARE(m_round.countdownInterval(), 100);
+
+        // Switched on before the game: the game is slowed.
+        m_round.setHints(true);
+        start();
+        QCOMPARE(m_round.value(), 250);
+        QCOMPARE(m_round.countdownInterval(), 200);
+        // Left on into the next game: full speed from 250.
+        m_round.stop();
+        QCOMPARE(m_round.countdownInterval(), 100);
+        start();
+        QCOMPARE(m_round.value(), 250);
+        QCOMPARE(m_round.countdownInterval(), 100);
+        QCOMPARE(m_round.hint(), QStringLiteral("God creates the world"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRound)
+#include "tst_round.moc"
