@@ -1,12 +1,13 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
 # `make bench` builds and runs the speed and memory measurements, which `make test` leaves alone.
-# `make package` builds the Debian package of the game, to install with dpkg.
+# `make package` builds the Debian package of the game, to install with apt or dpkg; `make package-check` builds it
+# and has lintian judge it.
 # `make assets` redraws every picture and sound into assets/; `make assets-check` redraws them elsewhere and
 # compares the bytes with those in assets/.
 JOBS ?= $(shell nproc)
 ASSETGEN := build/tools/assetgen
 
-.PHONY: run test test-asan bench build deps configure clean assets assets-check assetgen fuzz package
+.PHONY: run test test-asan bench build deps configure clean assets assets-check assetgen fuzz package package-check
 
 run: build
 	./build/tomelor
@@ -32,9 +33,20 @@ bench: configure
 	./build/bench/bench_scores $(BENCH_FLAGS)
 	./build/bench/bench_process
 
-# A Debian package of what `cmake --install` puts in place, written to build/.
-package: build
-	cmake --build --preset default --target package
+# A Debian package of what `cmake --install` puts in place, from a release build of its own in build-package/
+# (the program in /usr/games), written there.
+package: deps
+	@test -f build-package/CMakeCache.txt || cmake --preset package
+	cmake --build --preset package --target package -j $(JOBS)
+
+# lintian's verdict on the package: any error or warning fails. The package's version is the one dist/changelog
+# gives.
+DEB_VERSION = $(shell dpkg-parsechangelog -l dist/changelog -S Version)
+DEB = build-package/tomelor_$(DEB_VERSION)_$(shell dpkg --print-architecture).deb
+
+package-check: package
+	@test -f $(DEB) || { echo "make package-check: no $(DEB): the package's version is not $(DEB_VERSION)"; exit 1; }
+	lintian --fail-on error,warning --info --display-info $(DEB)
 
 build: configure
 	cmake --build --preset default -j $(JOBS)
@@ -64,7 +76,7 @@ fuzz: deps
 	fi
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-package
 
 assetgen: deps
 	@test -f build/tools/CMakeCache.txt || cmake -S tools -B build/tools
