@@ -153,10 +153,12 @@ void TfrmScores::FormShow()
     const InitialsExchange ask = [this](const QString &proposed) { return askInitials(proposed); };
     InsertScore(Testament::Old, ask);
     InsertScore(Testament::New, ask);
+    // Another window may have saved while the initials were asked for: the save merges, and the rows show what
+    // was saved.
+    if (!SaveMerged(file))
+        ErrorBox::show(parentWidget(), file.writeFailureMessage());
     showRows(OTScores, OTUsers, OTScoreDisplays, OTUserLabels);
     showRows(NTScores, NTUsers, NTScoreDisplays, NTUserLabels);
-    if (!SaveScores(file))
-        ErrorBox::show(parentWidget(), file.writeFailureMessage());
 }
 
 void TfrmScores::Button1Click()
