@@ -55,6 +55,12 @@ QByteArray nameOf(const QByteArray &path)
 // read, and a file too big for a settings file is not loaded.
 std::optional<std::string> readFile(const QByteArray &path, QString &reason)
 {
+    // Opening some devices does something already, so what is no file is not even opened.
+    struct stat named;
+    if (::stat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode)) {
+        reason = notAFile();
+        return std::nullopt;
+    }
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)

@@ -7,10 +7,7 @@
 #include <QThread>
 #include <QtTest>
 
-#include <fcntl.h>
 #include <memory>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 
@@ -125,27 +122,6 @@ private slots:
         QCOMPARE(showing(m_path, 123, QStringLiteral("ABC"), 0), 0);
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(savedScores(m_path).first(), 123);
-    }
-
-    void aSaveWaitsForTheLockOfAnother()
-    {
-        QCOMPARE(showing(m_path, 200, QStringLiteral("ONE"), 0), 0);
-        const QByteArray lockPath = QFile::encodeName(m_folder->filePath(QStringLiteral(".Tomelor.ini.lock")));
-        const int held = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0600);
-        QVERIFY(held >= 0);
-        QCOMPARE(::flock(held, LOCK_EX), 0);
-        QProcess copy;
-        copy.start(QCoreApplication::applicationFilePath(),
-                   { QString::fromLatin1(ShowingArgument), m_path, QStringLiteral("300"), QStringLiteral("TWO"),
-                     QStringLiteral("0") });
-        QVERIFY(copy.waitForStarted());
-        QVERIFY(!copy.waitForFinished(500));
-        QCOMPARE(savedScores(m_path).first(), 200);
-        ::unlink(lockPath.constData());
-        ::close(held);
-        QVERIFY(copy.waitForFinished(10000));
-        QCOMPARE(copy.exitCode(), 0);
-        QCOMPARE(savedScores(m_path), (QList<int> { 300, 200, 0, 0, 0 }));
     }
 };
 

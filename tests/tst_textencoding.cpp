@@ -37,16 +37,6 @@ private slots:
         QCOMPARE(plain.form, TextEncoding::FileForm::EightBit);
         QCOMPARE(plain.text, std::string("[User]\nLast=J\xC9R\n"));
     }
-
-    void fileNamesKeepTheirBytes()
-    {
-        QRandomGenerator random(8);
-        for (int round = 0; round < 500; ++round) {
-            const QByteArray name = QByteArray::fromStdString(randomBytes(random, random.bounded(12)));
-            QCOMPARE(TextEncoding::encodeFileName(TextEncoding::decodeFileName(name)), name);
-        }
-        QCOMPARE(TextEncoding::decodeFileName("/home/\xC3\xA9ve"), QStringLiteral("/home/\u00E9ve"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTextEncoding)
