@@ -4,8 +4,8 @@
 
 #include <QString>
 
-class QLineEdit;
 class InitialsValidator;
+class QLineEdit;
 class QPushButton;
 class TImage;
 
