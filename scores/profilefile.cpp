@@ -150,7 +150,7 @@ bool isTemporaryName(const QByteArray &entry, const QByteArray &prefix)
     if (!entry.startsWith(prefix) || entry.size() == prefix.size())
         return false;
     const QByteArray suffix = entry.mid(prefix.size());
-    return std::all_of(suffix.begin(), suffix.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+    return std::ranges::all_of(suffix, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
 // Temporary files of earlier saves that ended before their rename, by a crash or a kill. A save holds a lock on its

@@ -164,6 +164,7 @@ int main(int argc, char *argv[])
         return firstTime();
     if (command == QLatin1String("type") && args.size() >= 2)
         return type(args.mid(1));
-    std::fprintf(stderr, "usage: scoreprobe show PATH SCORE INITIALS DELAY_MS | load PATH | where | firsttime | saveloop PATH | type TEXT...\n");
+    std::fprintf(stderr, "usage: scoreprobe show PATH SCORE INITIALS DELAY_MS | load PATH | where | firsttime\n"
+                         "                  | saveloop PATH | type TEXT...\n");
     return 2;
 }

@@ -80,7 +80,8 @@ private slots:
             endGamesAtOnce({ first, first + 1 }, 30);
             QCOMPARE(savedScores(m_path), (QList<int> { first + 1, first, 50, 0, 0 }));
         }
-        const QStringList left = QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QStringList left
+            = QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         QCOMPARE(left, QStringList { QStringLiteral("Tomelor.ini") });
     }
 
