@@ -1,9 +1,16 @@
+#include "app/displaycheck.h"
 #include "app/gameapplication.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    if (const std::string message = missingDisplayMessage(); !message.empty()) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return 1;
+    }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(TOMELOR_APP_ID));
     GameApplication game;

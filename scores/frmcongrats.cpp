@@ -3,12 +3,10 @@
 #include "controls/image.h"
 #include "look/artwork.h"
 #include "look/gamefont.h"
+#include "scores/initialsvalidator.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
-
-#include <algorithm>
 
 namespace {
 
@@ -17,19 +15,6 @@ constexpr QRect BackdropFrame { 2, 7, 374, 253 };
 constexpr QRect InitialsFrame { 102, 175, 169, 61 };
 constexpr QRect OKFrame { 152, 272, 75, 25 };
 constexpr int InitialsPixelSize = 40;
-
-// Upper-cases whatever reaches the input, typed, pasted or composed.
-class UpperCaseValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-
-    State validate(QString &input, int &) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
 
 } // namespace
 
@@ -51,12 +36,12 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     edtInitials->setGeometry(InitialsFrame);
     edtInitials->setFrame(false);
     edtInitials->setFont(gameFont(InitialsPixelSize));
-    edtInitials->setValidator(new UpperCaseValidator(edtInitials));
+    // Upper-cases and limits whatever reaches the input, typed, pasted or composed.
+    m_validator = new InitialsValidator(TypedInitialsLimit, edtInitials);
+    edtInitials->setValidator(m_validator);
     edtInitials->setAccessibleName(QStringLiteral("Your initials"));
     edtInitials->setAccessibleDescription(
         QStringLiteral("Up to three letters for the high-score table. Enter or Esc puts them there."));
-    limitTyping(0);
-    connect(edtInitials, &QLineEdit::textEdited, this, [this](const QString &text) { limitTyping(text.length()); });
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
@@ -67,18 +52,9 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     connect(btnOK, &QPushButton::clicked, this, &TfrmCongrats::btnOKClick);
 }
 
-// The input's own length limit does the refusing, also of pasted text; while longer proposed initials stand,
-// it is raised to their length so that they are not cut, and lowered again as they shrink.
-void TfrmCongrats::limitTyping(int length)
-{
-    const int limit = std::max(TypedInitialsLimit, length);
-    if (edtInitials->maxLength() != limit)
-        edtInitials->setMaxLength(limit);
-}
-
 void TfrmCongrats::FormShow()
 {
-    limitTyping(Initials.length());
+    m_validator->setStanding(Initials);
     edtInitials->setText(Initials);
     edtInitials->selectAll();
     edtInitials->setFocus();

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class InitialsValidator;
 class QLineEdit;
 class QPushButton;
 class TImage;
@@ -15,7 +16,8 @@ class TfrmCongrats : public TModalDialog
     Q_OBJECT
 
 public:
-    // How many characters the player may type; longer initials from the settings file are proposed in full.
+    // How many characters, as the player sees them, the player may type; longer initials from the settings file
+    // are proposed in full.
     static constexpr int TypedInitialsLimit = 3;
 
     explicit TfrmCongrats(QWidget *parent = nullptr);
@@ -32,5 +34,5 @@ public:
     void btnOKClick();
 
 private:
-    void limitTyping(int length);
+    InitialsValidator *m_validator;
 };

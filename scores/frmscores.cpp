@@ -157,10 +157,12 @@ void TfrmScores::FormShow()
     // An entered score clears its field.
     NewOTScore = Table.NewOTScore;
     NewNTScore = Table.NewNTScore;
+    // Another window may have saved while the initials were asked for: the save merges, and the rows show what
+    // was saved.
+    if (!Table.SaveMerged(file))
+        m_reportError(parentWidget(), file.writeFailureMessage());
     showRows(Table.OTScores, Table.OTUsers, OTScoreDisplays, OTUserLabels);
     showRows(Table.NTScores, Table.NTUsers, NTScoreDisplays, NTUserLabels);
-    if (!Table.SaveScores(file))
-        m_reportError(parentWidget(), file.writeFailureMessage());
 }
 
 void TfrmScores::Button1Click()

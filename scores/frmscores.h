@@ -17,7 +17,8 @@ class TfrmCongrats;
 
 // "High Scores": the five best scores of both testaments side by side. Showing it is what judges a pending score:
 // set NewOTScore or NewNTScore, then call ShowModal(). Before the dialog is drawn it reads the table from the
-// settings file, enters the pending score (asking TfrmCongrats for initials), fills the rows and saves the file.
+// settings file, enters the pending score (asking TfrmCongrats for initials), saves the file (merged with what
+// another window saved meanwhile) and fills the rows with what was saved.
 class TfrmScores : public TModalDialog
 {
     Q_OBJECT

@@ -1,46 +1,100 @@
 #include "scores/profilefile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "scores/filelock.h"
+
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const char *const FileName = "Tomelor.ini";
+// A save holds the lock for milliseconds; a copy that waits this long for it is facing something else.
+constexpr int LockTimeoutMs = 10000;
+// As many links as the system itself follows before it gives up.
+constexpr int MaxLinks = 40;
 
 std::string utf8(const QString &text)
 {
     return text.toStdString();
 }
 
-// The whole file; empty when there is none. Nothing when it is there but cannot be read, so that a write never
-// takes an unreadable file for an empty one.
-std::optional<std::string> readFile(const QByteArray &path)
+QString notAFile()
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    return QStringLiteral("it is not a regular file");
+}
+
+QString systemReason(int error)
+{
+    return qt_error_string(error);
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+}
+
+QByteArray nameOf(const QByteArray &path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+// The whole file; empty when there is none. Nothing, with the reason, when something is there that is not to be
+// read: then a write must not take it for an empty file either. A named pipe or a device is never waited on or
+// read, and a file too big for a settings file is not loaded.
+std::optional<std::string> readFile(const QByteArray &path, QString &reason)
+{
+    // Opening some devices does something already, so what is no file is not even opened.
+    struct stat named;
+    if (::stat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode)) {
+        reason = notAFile();
+        return std::nullopt;
+    }
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return std::string();
+        reason = systemReason(errno);
         return std::nullopt;
     }
     std::string bytes;
     struct stat info;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = notAFile();
+        ::close(fd);
+        return std::nullopt;
+    }
+    const auto tooBig = [&] {
+        reason = QStringLiteral("it is larger than %1 MiB").arg(ProfileFile::MaxSize / (1024 * 1024));
+        ::close(fd);
+        return std::nullopt;
+    };
+    if (info.st_size > ProfileFile::MaxSize)
+        return tooBig();
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[64 * 1024];
     for (;;) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count > 0) {
             bytes.append(buffer, static_cast<std::size_t>(count));
+            // It may grow while it is read.
+            if (bytes.size() > std::size_t(ProfileFile::MaxSize))
+                return tooBig();
         } else if (count == 0) {
             break;
         } else if (errno != EINTR) {
+            reason = systemReason(errno);
             ::close(fd);
             return std::nullopt;
         }
@@ -49,98 +103,208 @@ std::optional<std::string> readFile(const QByteArray &path)
     return bytes;
 }
 
+// The file a path names after following its links, also when the last one points at nothing yet: the file is then
+// created where that link points, and the link stays.
+std::optional<QByteArray> followLinks(QByteArray path, int &error)
+{
+    for (int hop = 0; hop < MaxLinks; ++hop) {
+        struct stat info;
+        if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return path;
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink(path.constData(), target.data(), target.size());
+        if (length < 0 || length >= target.size()) {
+            error = length < 0 ? errno : ENAMETOOLONG;
+            return std::nullopt;
+        }
+        target.truncate(length);
+        path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
+    }
+    error = ELOOP;
+    return std::nullopt;
+}
+
+// Creates the folder and the missing ones above it, private to the user as configuration folders are to be.
+bool makeFolders(const QByteArray &folder, int &error)
+{
+    for (qsizetype slash = folder.indexOf('/', 1);; slash = folder.indexOf('/', slash + 1)) {
+        const QByteArray part = slash < 0 ? folder : folder.left(slash);
+        struct stat info;
+        if (::stat(part.constData(), &info) != 0 && ::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
+            error = errno;
+            return false;
+        }
+        if (slash < 0)
+            break;
+    }
+    struct stat info;
+    if (::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        error = ENOTDIR;
+        return false;
+    }
+    return true;
+}
+
+bool isTemporaryName(const QByteArray &entry, const QByteArray &prefix)
+{
+    if (!entry.startsWith(prefix) || entry.size() == prefix.size())
+        return false;
+    const QByteArray suffix = entry.mid(prefix.size());
+    return std::ranges::all_of(suffix, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Temporary files of earlier saves that ended before their rename, by a crash or a kill. A save holds a lock on its
+// temporary file until it is renamed, so a file that can be locked belongs to no save any more.
+void removeAbandonedTemporaries(const QByteArray &folder, const QByteArray &targetName)
+{
+    DIR *entries = ::opendir(folder.constData());
+    if (!entries)
+        return;
+    const QByteArray prefix = '.' + targetName + '.';
+    while (const dirent *entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        if (!isTemporaryName(name, prefix))
+            continue;
+        const QByteArray path = folder + '/' + name;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened;
+        struct stat named;
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::lstat(path.constData(), &named) == 0 && named.st_ino == opened.st_ino
+            && named.st_dev == opened.st_dev)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+    ::closedir(entries);
+}
+
+// 0 when the player may write the file itself, else why not. A file that nobody may write has been protected on
+// purpose, and stays so even for the superuser, whom the system would let write anything.
+int writeDenied(const QByteArray &path, const struct stat &info)
+{
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return EACCES;
+    return ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t count = ::write(fd, bytes.data(), bytes.size());
         if (count < 0 && errno == EINTR)
             continue;
-        if (count <= 0)
+        if (count <= 0) {
+            if (count == 0)
+                errno = ENOSPC;
             return false;
+        }
         bytes.remove_prefix(static_cast<std::size_t>(count));
     }
     return true;
 }
 
-// A new, empty file of a name no one else uses, next to the target so that renaming it over the target is one step.
-int createTemporary(const QString &folder, const QString &targetName, QByteArray &name)
+// A new, empty file of a name no one else uses, next to the target so that renaming it over the target is one
+// step. It stays locked until it is closed, which tells it from the leftovers of a save that never finished.
+int createTemporary(const QByteArray &folder, const QByteArray &targetName, QByteArray &name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString unique = QString::number(QRandomGenerator::global()->generate64(), 16);
-        name = QFile::encodeName(QDir(folder).filePath(QLatin1Char('.') + targetName + QLatin1Char('.') + unique));
+        const QByteArray unique = QByteArray::number(QRandomGenerator::global()->generate64(), 16);
+        name = folder + "/." + targetName + '.' + unique;
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX | LOCK_NB);
             return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
     }
     return -1;
 }
 
 // Makes the rename itself survive a power cut; the data is already safe, so a failure here is no failure of the
 // write.
-void syncFolder(const QString &folder)
+void syncFolder(const QByteArray &folder)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     ::fsync(fd);
     ::close(fd);
 }
 
-bool replaceFile(const QString &path, std::string_view bytes)
+// Puts the bytes in place of the target in one step. The new file gets the old one's owner and mode, as far as
+// the player may give them.
+bool replaceFile(const QByteArray &target, const struct stat *old, std::string_view bytes, int &error)
 {
-    const QFileInfo link(path);
-    const QFileInfo target(link.isSymLink() && link.exists() ? link.canonicalFilePath() : link.absoluteFilePath());
-    const QString folder = target.absolutePath();
-    if (!QDir().mkpath(folder))
-        return false;
-
+    const QByteArray folder = folderOf(target);
     QByteArray temporary;
-    const int fd = createTemporary(folder, target.fileName(), temporary);
-    if (fd < 0)
-        return false;
-    const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
-    struct stat old;
-    if (::stat(targetName.constData(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-
-    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.constData(), targetName.constData()) != 0) {
-        ::unlink(temporary.constData());
+    const int fd = createTemporary(folder, nameOf(target), temporary);
+    if (fd < 0) {
+        error = errno;
         return false;
     }
-    syncFolder(folder);
-    return true;
+    if (old) {
+        // Only the superuser may give a file to someone else; the player may still give it the old group.
+        if (::fchown(fd, old->st_uid, old->st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0)
+            errno = 0;
+        ::fchmod(fd, old->st_mode & 07777);
+    }
+    // Renamed before it is closed, so that it is never seen unlocked under its temporary name.
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0
+        && ::rename(temporary.constData(), target.constData()) == 0;
+    if (!written) {
+        error = errno;
+        ::unlink(temporary.constData());
+    }
+    ::close(fd);
+    if (written)
+        syncFolder(folder);
+    return written;
 }
 
 } // namespace
 
 ProfileFile::ProfileFile(QString path)
     : m_path(std::move(path))
-    , m_text(readFile(QFile::encodeName(m_path)).value_or(std::string()))
 {
+    if (m_path.isEmpty())
+        return;
+    QString unreadable;
+    TextEncoding::Decoded decoded
+        = TextEncoding::decode(readFile(TextEncoding::encodeFileName(m_path), unreadable).value_or(std::string()));
+    m_form = decoded.form;
+    m_text = ProfileText(std::move(decoded.text));
+    m_tail = std::move(decoded.tail);
 }
 
 QString ProfileFile::defaultPath()
 {
-    QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
     // A relative or empty setting is to be ignored, as if it were not set.
-    if (!QDir::isAbsolutePath(folder))
-        folder = QDir::homePath() + QStringLiteral("/.config");
-    return QDir(folder).filePath(QString::fromLatin1(FileName));
+    QByteArray folder = qgetenv("XDG_CONFIG_HOME");
+    if (!folder.startsWith('/')) {
+        const QByteArray home = qgetenv("HOME");
+        if (!home.startsWith('/'))
+            return QString();
+        folder = home + (home.endsWith('/') ? ".config" : "/.config");
+    }
+    if (!folder.endsWith('/'))
+        folder += '/';
+    return TextEncoding::decodeFileName(folder + FileName);
 }
 
 QString ProfileFile::writeFailureMessage() const
 {
-    return QStringLiteral("Unable to write to %1").arg(m_path);
+    const QString message
+        = QStringLiteral("Unable to write to %1").arg(m_path.isEmpty() ? QString::fromLatin1(FileName) : m_path);
+    return m_failure.isEmpty() ? message : message + QStringLiteral(": ") + m_failure;
 }
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
     const std::optional<std::string_view> value = m_text.value(utf8(section), utf8(key));
-    if (!value)
-        return defaultValue;
-    return QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size()));
+    return value ? TextEncoding::valueText(*value) : defaultValue;
 }
 
 int ProfileFile::readInteger(const QString &section, const QString &key, int defaultValue) const
@@ -173,18 +337,75 @@ bool ProfileFile::writeBool(const QString &section, const QString &key, bool val
 
 bool ProfileFile::write(const QList<Entry> &entries)
 {
-    for (const Entry &entry : entries) {
-        if (!ProfileText::isValidSection(utf8(entry.section)) || !ProfileText::isValidKey(utf8(entry.key)))
-            return false;
+    return update([&](const ProfileFile &) { return entries; });
+}
+
+bool ProfileFile::update(const std::function<QList<Entry>(const ProfileFile &current)> &change)
+{
+    m_failure.clear();
+    const auto fail = [this](const QString &reason) {
+        m_failure = reason;
+        return false;
+    };
+    if (m_path.isEmpty())
+        return fail(QStringLiteral("there is no configuration folder (neither XDG_CONFIG_HOME nor HOME is set)"));
+
+    int error = 0;
+    const std::optional<QByteArray> target = followLinks(TextEncoding::encodeFileName(m_path), error);
+    if (!target || !makeFolders(folderOf(*target), error))
+        return fail(systemReason(error));
+    const FileLock lock(folderOf(*target) + "/." + nameOf(*target) + ".lock", LockTimeoutMs);
+    if (!lock.held()) {
+        return fail(lock.error() == EBUSY ? QStringLiteral("another copy of the game keeps it locked")
+                                          : systemReason(lock.error()));
     }
-    std::optional<std::string> current = readFile(QFile::encodeName(m_path));
+
+    struct stat info;
+    const bool exists = ::lstat(target->constData(), &info) == 0;
+    if (!exists && errno != ENOENT)
+        return fail(systemReason(errno));
+    if (exists && !S_ISREG(info.st_mode))
+        return fail(notAFile());
+    if (const int denied = exists ? writeDenied(*target, info) : 0)
+        return fail(systemReason(denied));
+    QString unreadable;
+    std::optional<std::string> current = readFile(*target, unreadable);
     if (!current)
-        return false;
-    ProfileText text(std::move(*current));
-    for (const Entry &entry : entries)
-        text.setValue(utf8(entry.section), utf8(entry.key), utf8(entry.value));
-    if (!replaceFile(m_path, text.bytes()))
-        return false;
-    m_text = std::move(text);
+        return fail(unreadable);
+
+    // change() sees the file as it is now; if the write fails, this accessor reads as it did before.
+    TextEncoding::Decoded decoded = TextEncoding::decode(std::move(*current));
+    std::swap(m_form, decoded.form);
+    ProfileText previous = std::exchange(m_text, ProfileText(std::move(decoded.text)));
+    std::swap(m_tail, decoded.tail);
+    const auto restore = [&] {
+        m_form = decoded.form;
+        m_text = std::move(previous);
+        m_tail = std::move(decoded.tail);
+    };
+
+    const QList<Entry> entries = change(*this);
+    for (const Entry &entry : entries) {
+        if (!ProfileText::isValidSection(utf8(entry.section)) || !ProfileText::isValidKey(utf8(entry.key))) {
+            restore();
+            return fail(QStringLiteral("the name \"%1\" cannot be stored").arg(entry.key));
+        }
+    }
+    // A value that reads as it is to be written keeps its bytes, whatever encoding they are in.
+    const bool singleByteFile = m_form == TextEncoding::FileForm::EightBit && !TextEncoding::isUtf8(m_text.bytes());
+    for (const Entry &entry : entries) {
+        const std::string section = utf8(entry.section);
+        const std::string key = utf8(entry.key);
+        const std::optional<std::string_view> stored = m_text.value(section, key);
+        if (!stored || TextEncoding::valueText(*stored) != entry.value)
+            m_text.setValue(section, key, TextEncoding::valueBytes(entry.value, singleByteFile));
+    }
+
+    removeAbandonedTemporaries(folderOf(*target), nameOf(*target));
+    if (!replaceFile(*target, exists ? &info : nullptr, TextEncoding::encode(m_text.bytes(), m_form) + m_tail,
+                     error)) {
+        restore();
+        return fail(systemReason(error));
+    }
     return true;
 }

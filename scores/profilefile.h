@@ -1,16 +1,24 @@
 #pragma once
 
 #include "scores/profiletext.h"
+#include "scores/textencoding.h"
 
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // The settings file: typed reads and writes of single keys of a sectioned profile file (see ProfileText for the
 // form). Reads see the file as it was when the accessor was opened, or as this accessor last wrote it.
 //
-// Every write reads the file afresh, changes its keys and replaces the whole file in one step: the new text goes to
-// a temporary file in the same folder, is flushed to the disk and renamed over the old file. So whatever happens,
-// the file on disk is the old one or the new one, never a mixture; and a write that fails changes nothing.
+// Every write takes the lock that copies of the program share, reads the file afresh, changes its keys and
+// replaces the whole file in one step: the new text goes to a temporary file in the same folder, is flushed to the
+// disk and renamed over the old file. So whatever happens, the file on disk is the old one or the new one, never a
+// mixture; and a write that fails changes nothing.
+//
+// Only a regular file of at most MaxSize bytes is read or replaced, after following links (a link whose target is
+// missing gets its target created). A file the player may not write, or that nobody may write, is left alone.
+// Keys that are not written keep their bytes, whatever their encoding; a UTF-16 file stays UTF-16.
 class ProfileFile
 {
 public:
@@ -21,13 +29,16 @@ public:
         QString value;
     };
 
+    static constexpr qint64 MaxSize = 16 * 1024 * 1024;
+
     explicit ProfileFile(QString path);
 
-    // "Tomelor.ini" in the user's configuration folder: $XDG_CONFIG_HOME, else ~/.config.
+    // "Tomelor.ini" in the user's configuration folder: $XDG_CONFIG_HOME, else ~/.config; empty when neither
+    // names a folder.
     static QString defaultPath();
 
     const QString &path() const { return m_path; }
-    // The error to show the player when a write fails.
+    // The error to show the player when a write failed, with its reason.
     QString writeFailureMessage() const;
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
@@ -40,8 +51,14 @@ public:
     bool writeBool(const QString &section, const QString &key, bool value);
     // All the entries, in order, in one replacement of the file: all of them are stored or none.
     bool write(const QList<Entry> &entries);
+    // Like write(), with entries made from the file as it is under the lock: no other copy of the program writes
+    // between the reading that change() sees and the writing of what it returns.
+    bool update(const std::function<QList<Entry>(const ProfileFile &current)> &change);
 
 private:
     QString m_path;
+    TextEncoding::FileForm m_form = TextEncoding::FileForm::EightBit;
     ProfileText m_text;
+    std::string m_tail; // an odd last byte of a UTF-16 file
+    QString m_failure;
 };

@@ -47,11 +47,20 @@ struct Line
     std::size_t valueEnd = 0;
 };
 
+// Where the line that starts at begin ends: at its LF, at the LF of its CRLF, or at a CR alone, as older systems
+// ended lines; the text's end when none follows.
+std::size_t lineEnd(std::string_view text, std::size_t begin)
+{
+    const std::size_t end = text.find_first_of("\r\n", begin);
+    if (end == std::string_view::npos)
+        return text.size();
+    return text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 1 : end;
+}
+
 Line readLine(std::string_view text, std::size_t begin)
 {
     Line line;
-    const std::size_t newline = text.find('\n', begin);
-    line.end = newline == std::string_view::npos ? text.size() : newline;
+    line.end = lineEnd(text, begin);
     std::size_t first = begin;
     while (first < line.end && isBlank(text[first]))
         ++first;
@@ -122,16 +131,24 @@ Place locate(std::string_view text, std::string_view section, std::string_view k
 // New lines end the way the text's first line does.
 std::string_view lineBreak(std::string_view text)
 {
-    const std::size_t newline = text.find('\n');
-    if (newline != std::string_view::npos && newline > 0 && text[newline - 1] == '\r')
-        return "\r\n";
-    return "\n";
+    const std::size_t end = text.find_first_of("\r\n");
+    if (end == std::string_view::npos || text[end] == '\n')
+        return "\n";
+    return end + 1 < text.size() && text[end + 1] == '\n' ? "\r\n" : "\r";
 }
 
+bool endsWithLineBreak(std::string_view text)
+{
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
+// Whether the text, which ends in a line break, ends in a line with nothing on it.
 bool endsWithBlankLine(std::string_view text)
 {
-    const std::size_t end = text.size() - 1;
-    const std::size_t previous = end == 0 ? std::string_view::npos : text.rfind('\n', end - 1);
+    std::size_t end = text.size() - 1;
+    if (text[end] == '\n' && end > 0 && text[end - 1] == '\r')
+        --end;
+    const std::size_t previous = end == 0 ? std::string_view::npos : text.find_last_of("\r\n", end - 1);
     const std::size_t begin = previous == std::string_view::npos ? bodyStart(text) : previous + 1;
     return begin >= end || trimmed(text.substr(begin, end - begin)).empty();
 }
@@ -191,7 +208,7 @@ void ProfileText::setValue(std::string_view section, std::string_view key, std::
     }
 
     if (m_bytes.size() > bodyStart(m_bytes)) {
-        if (m_bytes.back() != '\n')
+        if (!endsWithLineBreak(m_bytes))
             m_bytes += eol;
         if (!endsWithBlankLine(m_bytes))
             m_bytes += eol;

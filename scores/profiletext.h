@@ -9,7 +9,7 @@
 //
 // Reading: a line "[name]" opens a section; "key = value" lines follow it. Section and key names compare without
 // regard to ASCII case, blanks around names and values are ignored, lines starting with ';' are comments, lines end
-// in LF or CRLF and a UTF-8 byte-order mark at the start is skipped. Of two sections or keys of the same name the
+// in LF, CRLF or CR and a UTF-8 byte-order mark at the start is skipped. Of two sections or keys of the same name the
 // first one counts. Lines that fit none of these forms are ignored.
 //
 // Editing changes only the bytes it has to: a key's value is replaced where it stands, a new key goes after the

@@ -1,9 +1,8 @@
 #include "scores/scoretable.h"
 
-#include "scores/profilefile.h"
 #include "scores/settingskeys.h"
 
-#include <QList>
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +24,7 @@ QString rowKey(int row)
 void ScoreTable::LoadScores(const ProfileFile &file)
 {
     TableChanged = false;
+    m_entered.clear();
     LastInitials = file.readString(UserSection, LastKey, QString());
     if (LastInitials.isEmpty())
         LastInitials = UnknownInitials;
@@ -36,37 +36,43 @@ void ScoreTable::LoadScores(const ProfileFile &file)
     }
 }
 
-void ScoreTable::InsertScore(Testament testament, const InitialsExchange &askInitials)
+int ScoreTable::rowFor(Testament testament, int score) const
 {
-    const bool old = testament == Testament::Old;
-    int &newScore = old ? NewOTScore : NewNTScore;
-    auto &scores = old ? OTScores : NTScores;
-    auto &users = old ? OTUsers : NTUsers;
-    if (newScore <= 0)
-        return;
-
+    const auto &scores = testament == Testament::Old ? OTScores : NTScores;
     // Strictly greater: a score equal to stored ones goes below all of them.
-    for (int row = 0; row < ScoreRowCount; ++row) {
-        if (newScore <= scores[row])
-            continue;
-        TableChanged = true;
-        LastInitials = askInitials(LastInitials);
-        for (int below = ScoreRowCount - 1; below > row; --below) {
-            scores[below] = scores[below - 1];
-            users[below] = users[below - 1];
-        }
-        scores[row] = newScore;
-        users[row] = LastInitials;
-        newScore = 0;
-        // One score makes one row; a negative score stored further down must not pull in a second one.
-        return;
-    }
+    const auto beaten = std::ranges::find_if(scores, [score](int stored) { return score > stored; });
+    return score > 0 && beaten != scores.end() ? static_cast<int>(beaten - scores.begin()) : -1;
 }
 
-bool ScoreTable::SaveScores(ProfileFile &file) const
+// One score makes one row; a negative score stored further down must not pull in a second one.
+void ScoreTable::enter(const Entered &entry, int row)
 {
-    if (!TableChanged)
-        return true;
+    const bool old = entry.testament == Testament::Old;
+    auto &scores = old ? OTScores : NTScores;
+    auto &users = old ? OTUsers : NTUsers;
+    for (int below = ScoreRowCount - 1; below > row; --below) {
+        scores[below] = scores[below - 1];
+        users[below] = users[below - 1];
+    }
+    scores[row] = entry.score;
+    users[row] = entry.initials;
+}
+
+void ScoreTable::InsertScore(Testament testament, const InitialsExchange &askInitials)
+{
+    int &newScore = testament == Testament::Old ? NewOTScore : NewNTScore;
+    const int row = rowFor(testament, newScore);
+    if (row < 0)
+        return;
+    TableChanged = true;
+    LastInitials = askInitials(LastInitials);
+    m_entered.append({ testament, newScore, LastInitials });
+    enter(m_entered.last(), row);
+    newScore = 0;
+}
+
+QList<ProfileFile::Entry> ScoreTable::entries() const
+{
     QList<ProfileFile::Entry> entries { { UserSection, LastKey, LastInitials } };
     for (int row = 0; row < ScoreRowCount; ++row) {
         entries.append({ OTScoresSection, rowKey(row), QString::number(OTScores[row]) });
@@ -74,5 +80,33 @@ bool ScoreTable::SaveScores(ProfileFile &file) const
         entries.append({ NTScoresSection, rowKey(row), QString::number(NTScores[row]) });
         entries.append({ NTUsersSection, rowKey(row), NTUsers[row] });
     }
-    return file.write(entries);
+    return entries;
+}
+
+bool ScoreTable::SaveScores(ProfileFile &file) const
+{
+    return !TableChanged || file.write(entries());
+}
+
+bool ScoreTable::SaveMerged(ProfileFile &file)
+{
+    if (!TableChanged)
+        return true;
+    ScoreTable merged;
+    const bool saved = file.update([&](const ProfileFile &current) {
+        merged.LoadScores(current);
+        merged.LastInitials = LastInitials;
+        for (const Entered &entry : std::as_const(m_entered)) {
+            if (const int row = merged.rowFor(entry.testament, entry.score); row >= 0)
+                merged.enter(entry, row);
+        }
+        return merged.entries();
+    });
+    if (saved) {
+        OTScores = merged.OTScores;
+        OTUsers = merged.OTUsers;
+        NTScores = merged.NTScores;
+        NTUsers = merged.NTUsers;
+    }
+    return saved;
 }

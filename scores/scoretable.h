@@ -1,13 +1,13 @@
 #pragma once
 
 #include "game/catalogue.h"
+#include "scores/profilefile.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
 #include <functional>
-
-class ProfileFile;
 
 constexpr int ScoreRowCount = 5;
 
@@ -38,4 +38,24 @@ public:
     // When the table changed, writes "Last" and the rows of both testaments in one replacement of the file.
     // False when that failed; the file is then as it was.
     bool SaveScores(ProfileFile &file) const;
+    // Like SaveScores, but another copy of the program may have saved since this table was read: under the file's
+    // lock the rows are read again, the scores entered since LoadScores go into them as InsertScore would put them
+    // there (without asking again), and that is written. The table then holds what was written; when the write
+    // failed, it stays as it was.
+    bool SaveMerged(ProfileFile &file);
+
+private:
+    struct Entered
+    {
+        Testament testament;
+        int score;
+        QString initials;
+    };
+
+    // The row the score enters, or -1 when it does not beat row 5.
+    int rowFor(Testament testament, int score) const;
+    void enter(const Entered &entry, int row);
+    QList<ProfileFile::Entry> entries() const;
+
+    QList<Entered> m_entered;
 };

@@ -9,9 +9,12 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -204,7 +207,8 @@ private slots:
         const QString path = blocker + QStringLiteral("/Tomelor.ini");
         ProfileFile file(path);
         QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("ABC")));
-        QCOMPARE(file.writeFailureMessage(), QStringLiteral("Unable to write to ") + path);
+        QCOMPARE(file.writeFailureMessage(),
+                 QStringLiteral("Unable to write to %1: %2").arg(path, qt_error_string(ENOTDIR)));
         QCOMPARE(contents(blocker), QByteArray("x"));
     }
 
@@ -260,24 +264,161 @@ private slots:
         QCOMPARE(mode.st_mode & 07777, 0600u);
     }
 
-    void fiftyMegabyteFileIsReadAndWrittenWhole()
+    // Whatever lies in the place of the file, reading never hangs or ends the game, and a write replaces only a
+    // regular file of a sane size or a missing one.
+    void onlyARegularFileOfASaneSizeIsReadOrReplaced_data()
     {
-        QByteArray notes("[Notes]\n");
-        const QByteArray filler(88, 'n');
-        for (int line = 0; notes.size() < 50 * 1024 * 1024; ++line)
-            notes += "note" + QByteArray::number(line).rightJustified(7, '0') + '=' + filler + '\n';
-        store(m_path, notes + "[User]\nLast=OLD\n");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("named pipe") << QStringLiteral("fifo");
+        QTest::newRow("64 GiB sparse file") << QStringLiteral("sparse");
+        QTest::newRow("17 MiB of settings") << QStringLiteral("big");
+        QTest::newRow("link to a device") << QStringLiteral("device");
+    }
+
+    void onlyARegularFileOfASaneSizeIsReadOrReplaced()
+    {
+        QFETCH(QString, kind);
+        const QByteArray path = QFile::encodeName(m_path);
+        const QString device = m_folder->filePath(QStringLiteral("null"));
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (kind == QLatin1String("sparse")) {
+            store(m_path, "[User]\nLast=OLD\n");
+            QCOMPARE(::truncate(path.constData(), 64LL << 30), 0);
+        } else if (kind == QLatin1String("big")) {
+            store(m_path, "[User]\nLast=OLD\n[Notes]\n" + QByteArray(17 * 1024 * 1024, 'n') + '\n');
+        } else {
+            // A device node of its own, so that a fault here could harm nothing but the test's folder.
+            if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("Only the superuser makes device nodes.");
+            QVERIFY(QFile::link(device, m_path));
+        }
+        struct stat before;
+        QCOMPARE(::stat(path.constData(), &before), 0);
 
         ProfileFile file(m_path);
-        QCOMPARE(file.readString(QStringLiteral("User"), QStringLiteral("Last"), QString()), QStringLiteral("OLD"));
-        QVERIFY(file.write(markedTable(QStringLiteral("B"))));
+        QCOMPARE(file.readString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("d")), "d");
+        QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("NEW")));
+        QVERIFY(file.writeFailureMessage().startsWith(QStringLiteral("Unable to write to ") + m_path + ": "));
+        struct stat after;
+        QCOMPARE(::stat(path.constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_size, before.st_size);
+    }
 
-        const QByteArray after = contents(m_path);
-        QVERIFY(after.startsWith(notes + "[User]\nLast=B\n"));
-        const ProfileFile reread(m_path);
-        QVERIFY(holdsOneWholeTable(reread));
-        QCOMPARE(reread.readString(QStringLiteral("Notes"), QStringLiteral("note0250000"), QString()),
-                 QString::fromLatin1(filler));
+    void leftoversOfKilledSavesAreCleanedUp()
+    {
+        store(m_path, "[User]\nLast=OLD\n");
+        for (const char *name : { ".Tomelor.ini.1f3a", ".Tomelor.ini.c0ffee", ".Tomelor.ini.busy" })
+            store(m_folder->filePath(QString::fromLatin1(name)), "[User]\nLast=HALF");
+        // A save in progress holds a lock on its temporary file: that one is not touched.
+        const QString live = m_folder->filePath(QStringLiteral(".Tomelor.ini.5eed"));
+        store(live, "");
+        const int fd = ::open(QFile::encodeName(live).constData(), O_RDONLY);
+        QCOMPARE(::flock(fd, LOCK_EX), 0);
+        QVERIFY(ProfileFile(m_path).writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N")));
+        ::close(fd);
+        QCOMPARE(folderEntries(), (QStringList { QStringLiteral(".Tomelor.ini.5eed"),
+                                                 QStringLiteral(".Tomelor.ini.busy"), QStringLiteral("Tomelor.ini") }));
+    }
+
+    void protectionOwnerAndGroupAreRespected()
+    {
+        const QByteArray before = "[User]\nLast=OLD\n";
+        store(m_path, before);
+        QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        ProfileFile file(m_path);
+        QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("NEW")));
+        QCOMPARE(file.writeFailureMessage(),
+                 QStringLiteral("Unable to write to %1: %2").arg(m_path, qt_error_string(EACCES)));
+        QCOMPARE(contents(m_path), before);
+
+        QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::WriteGroup));
+        if (::chown(QFile::encodeName(m_path).constData(), 4242, 4343) != 0)
+            QSKIP("Only the superuser gives files away.");
+        QVERIFY(file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("NEW")));
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(m_path).constData(), &info), 0);
+        QCOMPARE(info.st_uid, 4242u);
+        QCOMPARE(info.st_gid, 4343u);
+        QCOMPARE(info.st_mode & 07777, 0620u);
+    }
+
+    void aDanglingLinkGetsItsTarget()
+    {
+        const QString target = m_folder->filePath(QStringLiteral("elsewhere/real.ini"));
+        QVERIFY(QFile::link(QStringLiteral("elsewhere/real.ini"), m_path));
+        QVERIFY(ProfileFile(m_path).writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N")));
+        QVERIFY(QFileInfo(m_path).isSymLink());
+        QCOMPARE(contents(target), QByteArray("[User]\nLast=N\n"));
+    }
+
+    // Keys that are not written keep their bytes in whatever encoding another program gave them.
+    void untouchedKeysKeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("oldInitials");
+        QTest::newRow("Latin-1") << QByteArray("[OT Users]\n1=J\xC9R\n2=\xC5SA\n")
+                                 << QByteArray("[OT Users]\n1=J\xC9R\n2=\xC5SA\n3=J\xC9R\n")
+                                 << QStringLiteral("J\u00C9R");
+        QTest::newRow("CR line ends") << QByteArray("[OT Users]\r1=J\xC3\x89R\r2=EVA\r")
+                                      << QByteArray("[OT Users]\r1=J\xC3\x89R\r2=EVA\r3=J\xC3\x89R\r")
+                                      << QStringLiteral("J\u00C9R");
+        const auto utf16 = [](const char16_t *text) {
+            return QByteArray("\xFF\xFE")
+                + QByteArray(reinterpret_cast<const char *>(text), std::char_traits<char16_t>::length(text) * 2);
+        };
+        // An unpaired surrogate and an odd last byte, too, come back as they were.
+        QTest::newRow("UTF-16") << utf16(u"[OT Users]\r\n1=J\u00C9R\r\n2=\U0001F600\xD800\r\n") + '!'
+                                << utf16(u"[OT Users]\r\n1=J\u00C9R\r\n2=\U0001F600\xD800\r\n3=J\u00C9R\r\n") + '!'
+                                << QStringLiteral("J\u00C9R");
+    }
+
+    void untouchedKeysKeepTheirBytes()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, oldInitials);
+        store(m_path, before);
+        ProfileFile file(m_path);
+        const QString first = file.readString(QStringLiteral("OT Users"), QStringLiteral("1"), QString());
+        QCOMPARE(first, oldInitials);
+        const QString second = file.readString(QStringLiteral("OT Users"), QStringLiteral("2"), QString());
+        QVERIFY(file.write({ { QStringLiteral("OT Users"), QStringLiteral("1"), first },
+                             { QStringLiteral("OT Users"), QStringLiteral("2"), second },
+                             { QStringLiteral("OT Users"), QStringLiteral("3"), first } }));
+        QCOMPARE(contents(m_path), after);
+    }
+
+    void foldersAreNamedByTheirBytesAndCreatedPrivate()
+    {
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        const QByteArray folder = QFile::encodeName(m_folder->path()) + "/\xE9t\xE9/config";
+        qputenv("XDG_CONFIG_HOME", folder);
+        ProfileFile file(ProfileFile::defaultPath());
+        QVERIFY(file.writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false));
+        qputenv("XDG_CONFIG_HOME", saved);
+        struct stat info;
+        QCOMPARE(::stat((folder + "/Tomelor.ini").constData(), &info), 0);
+        QCOMPARE(::stat(folder.constData(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, 0700u);
+    }
+
+    void noConfigurationFolderIsSaidPlainly()
+    {
+        const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+        const QByteArray savedHome = qgetenv("HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("HOME");
+        ProfileFile file(ProfileFile::defaultPath());
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+        qputenv("HOME", savedHome);
+        QVERIFY(file.path().isEmpty());
+        QVERIFY(file.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true));
+        QVERIFY(!file.writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false));
+        QVERIFY(file.writeFailureMessage().startsWith(QStringLiteral("Unable to write to Tomelor.ini: ")));
+        QVERIFY(file.writeFailureMessage().contains(QStringLiteral("HOME")));
     }
 
     void megabyteLinesAreKept()

@@ -37,6 +37,8 @@ private slots:
                                                    << QByteArray("1") << false << QByteArray();
         QTest::newRow("CRLF") << QByteArray("[User]\r\nLast=ABC\r\n") << QByteArray("User") << QByteArray("Last")
                               << true << QByteArray("ABC");
+        QTest::newRow("CR alone") << QByteArray("[Settings]\rx=1\r[User]\rLast=ABC\r") << QByteArray("User")
+                                  << QByteArray("Last") << true << QByteArray("ABC");
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[User]\nLast=ABC\n") << QByteArray("User")
                                          << QByteArray("Last") << true << QByteArray("ABC");
         QTest::newRow("comment line") << QByteArray("[User]\n;Last=XYZ\nLast=ABC\n") << QByteArray("User")
@@ -122,6 +124,9 @@ private slots:
         QTest::newRow("new key in a CRLF file") << QByteArray("[A]\r\nx=1\r\n") << QByteArray("A")
                                                 << QByteArray("k") << QByteArray("1")
                                                 << QByteArray("[A]\r\nx=1\r\nk=1\r\n");
+        QTest::newRow("new key and section in a CR file")
+            << QByteArray("[A]\rx=1\r") << QByteArray("User") << QByteArray("Last") << QByteArray("ABC")
+            << QByteArray("[A]\rx=1\r\r[User]\rLast=ABC\r");
         QTest::newRow("new key after a last line with no line break")
             << QByteArray("[A]\nx=1") << QByteArray("A") << QByteArray("k") << QByteArray("1")
             << QByteArray("[A]\nx=1\nk=1");

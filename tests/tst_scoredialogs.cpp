@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -279,6 +280,51 @@ private slots:
         QCOMPARE(congrats.Initials, QStringLiteral("WXY"));
     }
 
+    // What a key gives is counted as the characters the player sees, after upper-casing.
+    void initialsCountCharactersAsSeen_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("cursor");
+        QTest::newRow("sharp s becomes two letters") << QStringList { "\u00DF", "a" } << QStringLiteral("SSA") << 3;
+        QTest::newRow("typed before a lengthened letter") << QStringList { "\u00DF", "<home>", "a" }
+                                                          << QStringLiteral("ASS") << 1;
+        QTest::newRow("a lengthened letter that does not fit") << QStringList { "a", "b", "\u00DF" }
+                                                               << QStringLiteral("AB") << 2;
+        QTest::newRow("emoji") << QStringList { "\U0001F600", "\U0001F600", "\U0001F600", "\U0001F600" }
+                               << QStringLiteral("\U0001F600\U0001F600\U0001F600") << 6;
+        QTest::newRow("letter with a combining accent") << QStringList { "e\u0301", "x", "y", "z" }
+                                                        << QStringLiteral("E\u0301XY") << 4;
+    }
+
+    void initialsCountCharactersAsSeen()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, shown);
+        QFETCH(int, cursor);
+        TfrmCongrats &congrats = *m_congrats;
+        congrats.Initials = QStringLiteral("???");
+        QString typed;
+        int position = -1;
+        whenShown(&congrats, [&] {
+            for (const QString &key : std::as_const(keys)) {
+                if (key == QLatin1String("<home>")) {
+                    QTest::keyClick(congrats.edtInitials, Qt::Key_Home);
+                    continue;
+                }
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+                QApplication::sendEvent(congrats.edtInitials, &press);
+            }
+            typed = congrats.edtInitials->text();
+            position = congrats.edtInitials->cursorPosition();
+            QTest::keyClick(congrats.edtInitials, Qt::Key_Return);
+        });
+        congrats.ShowModal();
+        QCOMPARE(typed, shown);
+        QCOMPARE(position, cursor);
+        QCOMPARE(congrats.Initials, shown);
+    }
+
     void longInitialsAreProposedInFullButNotLengthened()
     {
         TfrmCongrats &congrats = *m_congrats;
@@ -413,7 +459,7 @@ private slots:
 
         m_scores->ShowModal();
 
-        QCOMPARE(errorsWhenShown, QStringList { QStringLiteral("Unable to write to ") + path });
+        QCOMPARE(errorsWhenShown, QStringList { QStringLiteral("Unable to write to %1: Not a directory").arg(path) });
         QCOMPARE(ot[0], (ShownRow { QStringLiteral("ABC"), QStringLiteral("250") }));
         QCOMPARE(contents(blocker), QByteArray("x"));
     }
