@@ -43,7 +43,7 @@ GameApplication::GameApplication()
     if (firstTime) {
         if (!settings.writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false))
             ErrorBox::show(frmMain.get(), settings.writeFailureMessage());
-        Help::showTopic(Help::FirstStartTopic);
+        Help::showTopic(Help::FirstStartTopic, frmMain.get());
     }
 }
 
