@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include "app/artwork.h"
+#include "app/fixedsizewindow.h"
 #include "app/help.h"
 #include "app/windowlook.h"
 #include "controls/image.h"
@@ -81,7 +82,7 @@ TfrmMain::TfrmMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tomelor!"));
-    setFixedSize(ClientSize);
+    fixWindowSize(this, ClientSize);
     applyWindowLook(this);
     Help::attachTopic(this, Help::MainWindowTopic);
 
