@@ -2,9 +2,9 @@
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "filehelpers.h"
-#include "seatlesscompositor.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
+#include "seatlesscompositor.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -42,7 +42,8 @@ QImage shownSurface(QWidget &window)
     }
     QImage painted(window.size(), QImage::Format_ARGB32_Premultiplied);
     painted.fill(Qt::transparent);
-    window.render(&painted, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
+    window.render(&painted, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
     return painted.convertToFormat(QImage::Format_ARGB32);
 }
 
