@@ -5,6 +5,7 @@
 #include "controls/mgcheckbox.h"
 #include "game/board.h"
 #include "look/artwork.h"
+#include "look/fixedsizewindow.h"
 #include "look/help.h"
 #include "look/windowlook.h"
 
@@ -79,7 +80,7 @@ TfrmMain::TfrmMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tomelor!"));
-    setFixedSize(ClientSize);
+    fixWindowSize(this, ClientSize);
     applyWindowLook(this);
     Help::attachTopic(this, Help::MainWindowTopic);
 

@@ -46,7 +46,7 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError)
     if (firstTime) {
         if (!settings.writeBool(section, key, false))
             reportError(frmMain.get(), settings.writeFailureMessage());
-        Help::showTopic(Help::FirstStartTopic);
+        Help::showTopic(Help::FirstStartTopic, frmMain.get());
     }
 }
 

@@ -7,6 +7,7 @@
 #include "look/windowlook.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 #include <QPolygon>
 #include <QRegion>
 
@@ -18,6 +19,11 @@ namespace {
 
 constexpr QSize ClientSize { 332, 305 };
 constexpr std::chrono::milliseconds SleepStep { 10 };
+
+QRegion outline()
+{
+    return QRegion(SplashOutline::polygon(), Qt::OddEvenFill);
+}
 
 } // namespace
 
@@ -37,6 +43,13 @@ TSplash::TSplash(QWidget *parent)
     Image1->setGeometry(QRect(SplashOutline::ArtOrigin, Image1->Picture().size()));
     Image1->setTransparent(true);
 
+    // A window region cuts the window on X11 only; elsewhere (Wayland) it merely lets clicks through. So the window
+    // has an alpha channel and nothing is painted outside the outline, neither the button face nor the corners of
+    // the art, and the shape holds wherever the window is shown.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    Image1->setMask(outline().translated(-SplashOutline::ArtOrigin));
+
     FormCreate();
     centreOnScreen(this);
 }
@@ -44,6 +57,13 @@ TSplash::TSplash(QWidget *parent)
 void TSplash::FormCreate()
 {
     setMask(QRegion(SplashOutline::polygon(), Qt::OddEvenFill));
+}
+
+void TSplash::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setClipRegion(outline());
+    painter.fillRect(rect(), palette().window());
 }
 
 void TSplash::showAndPaint()

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCloseEvent;
+class QPaintEvent;
 class TImage;
 
 // The splash window: the title art in a borderless window cut to the art's silhouette, shown centred and above
@@ -29,6 +30,8 @@ public:
     void FormClose();
 
 protected:
+    // Only the inside of the outline is painted: the rest of the window stays fully transparent.
+    void paintEvent(QPaintEvent *event) override;
     // close() holds for a second, then asks for the window to be destroyed: it stays on the screen, on top,
     // until the event loop next runs and carries that out. close() therefore reports false.
     void closeEvent(QCloseEvent *event) override;

@@ -35,11 +35,12 @@ QUrl topicUrl(int topic)
     return QUrl(QStringLiteral("qrc") + path);
 }
 
-void showTopic(int topic)
+void showTopic(int topic, QWidget *asking)
 {
     THelpWindow *window = sharedWindow();
     window->setSource(topicUrl(topic));
-    window->showOver(QApplication::activeModalWidget());
+    QWidget *modal = QApplication::activeModalWidget();
+    window->showOver(modal ? modal : asking);
 }
 
 void attachTopic(QWidget *window, int topic)
@@ -48,7 +49,7 @@ void attachTopic(QWidget *window, int topic)
         return;
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
     f1->setContext(Qt::WindowShortcut);
-    QObject::connect(f1, &QShortcut::activated, f1, [topic] { showTopic(topic); });
+    QObject::connect(f1, &QShortcut::activated, f1, [topic, window] { showTopic(topic, window); });
 }
 
 } // namespace Help

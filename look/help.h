@@ -19,10 +19,11 @@ constexpr int FirstStartTopic = 4;
 // The page of a topic in the built-in document; a number the document has no topic for gives the first topic.
 QUrl topicUrl(int topic);
 
-// Opens the help window at the topic, raises it and returns at once. All callers share one window.
-void showTopic(int topic);
+// Opens the help window at the topic, raises it and returns at once. All callers share one window. It stands over
+// the window that asks (the game's main window, say), or over the modal dialog that is up.
+void showTopic(int topic, QWidget *asking = nullptr);
 
-// Makes F1 in the window (or in any of its controls) open the topic.
+// Makes F1 in the window (or in any of its controls) open the topic over it.
 void attachTopic(QWidget *window, int topic);
 
 } // namespace Help

@@ -54,10 +54,10 @@ QString THelpWindow::topicTitle() const
     return txtTopic->documentTitle();
 }
 
-void THelpWindow::showOver(QWidget *modalDialog)
+void THelpWindow::showOver(QWidget *owner)
 {
     winId();
-    windowHandle()->setTransientParent(modalDialog ? modalDialog->window()->windowHandle() : nullptr);
+    windowHandle()->setTransientParent(owner ? owner->window()->windowHandle() : nullptr);
     show();
     raise();
     activateWindow();

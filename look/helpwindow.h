@@ -21,7 +21,9 @@ public:
     // The title of the page shown, as the page names itself.
     QString topicTitle() const;
 
-    // Shows the window, raised and active, and returns at once. While a modal dialog is up every other window
-    // is held back from the player; the help window opened from such a dialog belongs to it and stays usable.
-    void showOver(QWidget *modalDialog);
+    // Shows the window, raised and active, and returns at once. It is transient for the owner's window, so that
+    // window managers and compositors, which place windows themselves on Wayland, put it over that window. While
+    // a modal dialog is up every other window is held back from the player; the help window that belongs to the
+    // dialog stays usable.
+    void showOver(QWidget *owner);
 };

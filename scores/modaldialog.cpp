@@ -1,5 +1,6 @@
 #include "scores/modaldialog.h"
 
+#include "look/fixedsizewindow.h"
 #include "look/help.h"
 #include "look/windowlook.h"
 
@@ -9,7 +10,7 @@
 TModalDialog::TModalDialog(QSize clientSize, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setFixedSize(clientSize);
+    fixWindowSize(this, clientSize);
     applyWindowLook(this);
     Help::attachTopic(this, HelpContext());
 }

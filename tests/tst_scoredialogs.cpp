@@ -4,6 +4,7 @@
 #include "look/errorbox.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
+#include "seatlesscompositor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -31,6 +32,8 @@ void whenShown(QDialog *dialog, std::function<void()> action)
     poll->setInterval(1);
     auto polls = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, dialog, [=] {
+        if (QApplication::activeModalWidget() == dialog)
+            SeatlessCompositor::activate(dialog);
         if (QApplication::activeModalWidget() == dialog && dialog->isVisible()
             && QApplication::activeWindow() == dialog) {
             poll->deleteLater();
@@ -266,6 +269,8 @@ private slots:
 
     void pastedTextIsUpperCasedAndCutToThreeCharacters()
     {
+        if (SeatlessCompositor::running())
+            QSKIP("A Wayland clipboard belongs to a seat, and the headless compositor has none.");
         TfrmCongrats &congrats = *m_congrats;
         congrats.Initials = QStringLiteral("???");
         QApplication::clipboard()->setText(QStringLiteral("wxyz"));
@@ -494,6 +499,8 @@ private slots:
 
     void tableIsCentredTheFirstTimeThenKeepsItsPlace()
     {
+        if (SeatlessCompositor::running())
+            QSKIP("A Wayland client cannot place its windows: the compositor does.");
         QPoint first;
         const QPoint moved(37, 21);
         whenShown(m_scores.get(), [&] {

@@ -2,11 +2,13 @@
 #include "app/splashoutline.h"
 #include "controls/image.h"
 
+#include <QBackingStore>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <algorithm>
@@ -27,6 +29,23 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// What the window system receives of a shown window: the surface handed to the Wayland compositor, or, on a
+// platform whose surfaces carry no alpha channel (offscreen), what the window paints on a transparent ground.
+QImage shownSurface(QWidget &window)
+{
+    QPaintDevice *surface = window.backingStore()->paintDevice();
+    if (surface && surface->devType() == QInternal::Image) {
+        const auto *image = static_cast<QImage *>(surface);
+        if (image->hasAlphaChannel())
+            return image->convertToFormat(QImage::Format_ARGB32);
+    }
+    QImage painted(window.size(), QImage::Format_ARGB32_Premultiplied);
+    painted.fill(Qt::transparent);
+    window.render(&painted, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
+    return painted.convertToFormat(QImage::Format_ARGB32);
+}
 
 } // namespace
 
@@ -135,6 +154,55 @@ private slots:
         QCOMPARE(splash.Image1->geometry(), QRect(-1, -2, 332, 305));
         QVERIFY(splash.Image1->Transparent());
         QVERIFY(!splash.Image1->Picture().isNull());
+    }
+
+    void shapeHoldsThroughTransparency_data()
+    {
+        QTest::addColumn<bool>("opaqueArt");
+        QTest::newRow("title art") << false;
+        // Art that covers the whole window, so that nothing of it outside the outline can hide in its transparent
+        // colour.
+        QTest::newRow("art without a transparent colour") << true;
+    }
+
+    // The shape holds where no window region cuts the window (Wayland, or an X11 compositor that draws the alpha
+    // channel): outside the outline the splash is fully transparent, inside it is the art on the button face.
+    void shapeHoldsThroughTransparency()
+    {
+        QFETCH(bool, opaqueArt);
+        TSplash splash;
+        if (opaqueArt) {
+            QImage stripes(splash.size(), QImage::Format_RGB32);
+            for (int y = 0; y < stripes.height(); ++y)
+                std::fill_n(reinterpret_cast<QRgb *>(stripes.scanLine(y)), stripes.width(),
+                            y % 2 ? qRgb(200, 30, 30) : qRgb(30, 30, 200));
+            stripes.setPixel(0, stripes.height() - 1, qRgb(0, 255, 0));
+            splash.Image1->setPicture(stripes);
+        }
+        splash.showAndPaint();
+        QVERIFY(splash.windowHandle()->requestedFormat().hasAlpha());
+        const QImage shown = shownSurface(splash);
+        QCOMPARE(shown.size(), splash.size());
+        QVERIFY(shown.hasAlphaChannel());
+
+        const QImage art = splash.Image1->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QColor face = splash.palette().color(QPalette::Window);
+        const QRegion outline = splash.mask();
+        int inside = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor pixel = shown.pixelColor(x, y);
+                const QString where = QStringLiteral("at %1, %2").arg(x).arg(y);
+                if (!outline.contains(QPoint(x, y))) {
+                    QVERIFY2(pixel.alpha() == 0, qPrintable(where));
+                    continue;
+                }
+                ++inside;
+                const QColor drawn = art.pixelColor(QPoint(x, y) - SplashOutline::ArtOrigin);
+                QVERIFY2(pixel == (drawn.alpha() == 255 ? drawn : face), qPrintable(where));
+            }
+        }
+        QVERIFY(inside > shown.width() * shown.height() / 2);
     }
 
     void showAndPaintPaintsBeforeTheEventLoopRuns()

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -93,6 +94,40 @@ private slots:
         GameApplication second(reporter());
         QVERIFY(!welcomeShown());
         QCOMPARE(contents(settingsPath()).count("First Time"), 1);
+    }
+
+    // Compositors place windows themselves (on Wayland no program may); they put a window over the one it is
+    // transient for.
+    void dialogsAndHelpStandOverTheMainWindow()
+    {
+        GameApplication game;
+        QVERIFY(welcomeShown());
+        const QWindow *main = game.frmMain->windowHandle();
+        QVERIFY(main);
+        QCOMPARE(topLevel<THelpWindow>()->windowHandle()->transientParent(), main);
+        for (QWidget *dialog : std::initializer_list<QWidget *> { game.frmScores, game.frmCongrats }) {
+            dialog->winId();
+            QCOMPARE(dialog->windowHandle()->transientParent(), main);
+        }
+    }
+
+    void windowsOfFixedSizeNeitherGrowNorMaximise()
+    {
+        GameApplication game;
+        for (QWidget *window : std::initializer_list<QWidget *> { game.frmMain.get(), game.frmScores,
+                                                                   game.frmCongrats }) {
+            window->winId();
+            const QWindow *handle = window->windowHandle();
+            QCOMPARE(handle->minimumSize(), window->size());
+            QCOMPARE(handle->maximumSize(), window->size());
+            QVERIFY(!(handle->flags() & Qt::WindowMaximizeButtonHint));
+        }
+        // As a title bar that offers to maximise all the same does it.
+        const QSize size = game.frmMain->size();
+        game.frmMain->windowHandle()->setWindowStates(Qt::WindowMaximized);
+        QTRY_VERIFY(!(game.frmMain->windowHandle()->windowStates() & Qt::WindowMaximized));
+        QVERIFY(!game.frmMain->isMaximized());
+        QCOMPARE(game.frmMain->size(), size);
     }
 
     void unwritableSettingsAreReportedAndTheGameStarts()
