@@ -91,8 +91,25 @@ void TImage::paintEvent(QPaintEvent *)
     painter.drawImage(0, 0, m_shown);
 }
 
+void TImage::mousePressEvent(QMouseEvent *event)
+{
+    m_doubleClickPress = false;
+    QWidget::mousePressEvent(event);
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A picture asks for double clicks: the second press of one arrives here instead of as a press. A player who
+    // double-clicks a book means one click, and the book that has just dropped into its place must not pay for it.
+    m_doubleClickPress = event->button() == Qt::LeftButton;
+}
+
 void TImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (std::exchange(m_doubleClickPress, false))
+        return;
+    if (rect().contains(event->position().toPoint()))
         emit clicked(this);
 }

@@ -36,11 +36,14 @@ public:
     static QColor keyColor(const QImage &picture);
 
 signals:
-    // A left click: press and release on the picture.
+    // A left click: press and release on the picture. The second press of a double click is part of the first
+    // click, not a click of its own.
     void clicked(TImage *sender);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
@@ -54,4 +57,6 @@ private:
     mutable QImage m_shown;
     bool m_transparent = false;
     int m_tag = 0;
+    // The button is down for the second press of a double click, whose release is no click.
+    bool m_doubleClickPress = false;
 };

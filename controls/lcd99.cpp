@@ -50,6 +50,7 @@ void TLCD99::paintEvent(QPaintEvent *)
 void TLCD99::Paint()
 {
     m_isPainting = true;
+    m_drewCells = false;
     m_paintClock.start();
     m_paintedValue = m_value;
     if (m_picture.size() != size()) {
@@ -143,6 +144,7 @@ void TLCD99::drawDecimalPoints(LcdCanvas &canvas)
         if (m_scope == Scope::ChangedCells && dot == Lcd::paddedAt(m_oldText.dots, m_layout.digitNum, position))
             continue;
         canvas.drawDecimalPoint(m_layout, position, dot == u'.' ? m_onColor : m_offColor);
+        m_drewCells = true;
     }
 }
 
@@ -156,6 +158,7 @@ void TLCD99::drawFrame(LcdCanvas &canvas, int frame)
         const Lcd::Glyph glyph = Lcd::glyphOf(character);
         canvas.drawSegment(
             m_layout, segment, cell, glyph.index, Lcd::segmentLit(glyph, segment) ? m_onColor : m_offColor);
+        m_drewCells = true;
     }
 }
 
@@ -196,7 +199,10 @@ void TLCD99::finishPaint()
         m_pictureCurrent = false;
     m_animate = false;
     m_isPainting = false;
-    m_paintDuration = quint32(m_paintClock.elapsed());
+    // A paint that found nothing to draw, such as the one showing the end of an animation, keeps the duration of
+    // the painting it shows.
+    if (m_drewCells)
+        m_paintDuration = quint32(m_paintClock.elapsed());
     if (!m_pictureCurrent)
         update();
 }

@@ -84,7 +84,7 @@ public:
     // True from the start of a paint until its last frame is drawn, which for an animated change is
     // AnimationDelay later.
     bool IsPainting() const { return m_isPainting; }
-    // Milliseconds that the last completed paint took, its animation included.
+    // Milliseconds that the last completed paint that drew cells took, its animation included.
     quint32 PaintDuration() const { return m_paintDuration; }
 
 signals:
@@ -139,6 +139,8 @@ private:
     // The text the picture was last completed for, and whether a change of Value is waiting to be animated.
     QString m_lastDrawn;
     bool m_animate = false;
+    // Whether the paint under way has drawn any cell or decimal point.
+    bool m_drewCells = false;
 
     // What the display shows. It is kept between paints, so that a change draws only the cells that changed
     // over it; any other property or a new size has it drawn afresh.

@@ -212,6 +212,24 @@ private slots:
         QCOMPARE(distinct.size(), OTBookCount + NTBookCount);
     }
 
+    // One spine design for every book: nothing but the lettered name may tell a player which book comes next.
+    void lyingBooksDifferOnlyInTheirLettering()
+    {
+        const QRect lettering(12, 1, 96, 18);
+        const QImage first = Artwork::lyingBook(Testament::Old, 1).convertToFormat(QImage::Format_RGB32);
+        for (const Testament testament : { Testament::Old, Testament::New }) {
+            for (int tag = 1; tag <= bookCount(testament); ++tag) {
+                const QImage book = Artwork::lyingBook(testament, tag).convertToFormat(QImage::Format_RGB32);
+                int differing = 0;
+                for (int y = 0; y < book.height(); ++y) {
+                    for (int x = 0; x < book.width(); ++x)
+                        differing += !lettering.contains(x, y) && book.pixel(x, y) != first.pixel(x, y);
+                }
+                QVERIFY2(differing == 0, bookName(testament, tag).data());
+            }
+        }
+    }
+
     void theBookcaseIsOpenBetweenThePostsAboveEachBoard()
     {
         const QImage bookcase = Artwork::bookcase().convertToFormat(QImage::Format_RGB32);

@@ -12,7 +12,8 @@ namespace Pictures {
 
 QImage bookcase();
 QImage panel();
-QImage lyingBook(Testament testament, int tag);
+// Drawn `scale` times the 120 x 20 size, lettered at that size.
+QImage lyingBook(Testament testament, int tag, int scale = 1);
 // The lying picture turned a quarter turn clockwise, so the name reads from top to bottom.
 QImage standingBook(const QImage &lying);
 QImage switchPicture(Artwork::Switch which, bool checked);
