@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 TLCD99::TLCD99(QWidget *parent)
@@ -41,10 +42,10 @@ void TLCD99::paintEvent(QPaintEvent *)
     if (!m_isPainting)
         Paint();
     QPainter painter(this);
-    if (m_picture.size() != size())
+    if (!pictureFits())
         painter.fillRect(rect(), QColor(m_color.rgb()));
     if (!m_picture.isNull())
-        painter.drawImage(0, 0, m_picture);
+        painter.drawImage(QPointF(0, 0), m_picture);
 }
 
 void TLCD99::Paint()
@@ -53,8 +54,12 @@ void TLCD99::Paint()
     m_drewCells = false;
     m_paintClock.start();
     m_paintedValue = m_value;
-    if (m_picture.size() != size()) {
-        m_picture = size().isEmpty() ? QImage() : QImage(size(), QImage::Format_RGB32);
+    if (!pictureFits()) {
+        // The picture has the pixels of the screen, so that the segments are drawn at its resolution.
+        const qreal ratio = devicePixelRatio();
+        const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+        m_picture = size().isEmpty() ? QImage() : QImage(pixels, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(ratio);
         m_pictureCurrent = false;
     }
     const int kind = animationKind();
@@ -79,6 +84,15 @@ void TLCD99::Paint()
     }
     if (!animating)
         finishPaint();
+}
+
+bool TLCD99::pictureFits() const
+{
+    if (size().isEmpty())
+        return m_picture.isNull();
+    return m_picture.devicePixelRatio() == devicePixelRatio()
+        && m_picture.size() == QSize(int(std::ceil(width() * m_picture.devicePixelRatio())),
+                                     int(std::ceil(height() * m_picture.devicePixelRatio())));
 }
 
 int TLCD99::animationKind()
@@ -116,7 +130,7 @@ bool TLCD99::DrawDigits(int kind, qint64 delay, Scope scope)
         { width(), height(), m_digitNum, m_digitSpacing, m_segmentSize, m_dotSpacing, m_gapX, m_gapY, m_dotDisplay });
     if (m_picture.isNull() || !m_layout.drawable)
         return false;
-    m_cells = Lcd::visibleCells(m_layout, m_picture.width());
+    m_cells = Lcd::visibleCells(m_layout, width());
     m_scope = scope;
     m_kind = kind;
 
@@ -160,6 +174,29 @@ void TLCD99::drawFrame(LcdCanvas &canvas, int frame)
             m_layout, segment, cell, glyph.index, Lcd::segmentLit(glyph, segment) ? m_onColor : m_offColor);
         m_drewCells = true;
     }
+    // Smoothed edges drawn over the old digit leave its outline showing through; once the last frame is drawn,
+    // the changed cells are drawn once more on a clear ground.
+    if (frame == Lcd::FrameCount && canvas.smoothed())
+        redrawChangedCells(canvas);
+}
+
+void TLCD99::redrawChangedCells(LcdCanvas &canvas)
+{
+    for (Lcd::Coord cell = m_cells.first; cell <= m_cells.last; ++cell) {
+        const QChar character = Lcd::paddedAt(m_newText.digits, m_layout.digitNum, cell);
+        if (m_scope == Scope::ChangedCells && character == Lcd::paddedAt(m_oldText.digits, m_layout.digitNum, cell))
+            continue;
+        canvas.clearCell(m_layout, cell, m_color);
+        const Lcd::Glyph glyph = Lcd::glyphOf(character);
+        for (int segment = 1; segment <= Lcd::SegmentCount; ++segment) {
+            canvas.drawSegment(
+                m_layout, segment, cell, glyph.index, Lcd::segmentLit(glyph, segment) ? m_onColor : m_offColor);
+        }
+    }
+    for (Lcd::Coord position = m_cells.first; position <= m_cells.last; ++position) {
+        const bool dot = Lcd::paddedAt(m_newText.dots, m_layout.digitNum, position) == u'.';
+        canvas.drawDecimalPoint(m_layout, position, dot ? m_onColor : m_offColor);
+    }
 }
 
 void TLCD99::scheduleFrame()
@@ -195,7 +232,7 @@ void TLCD99::finishPaint()
 {
     m_lastDrawn = m_value;
     // A change of Value, of another property or of the size while the frames ran is drawn by one more paint.
-    if (m_value != m_paintedValue || m_picture.size() != size())
+    if (m_value != m_paintedValue || !pictureFits())
         m_pictureCurrent = false;
     m_animate = false;
     m_isPainting = false;

@@ -107,6 +107,8 @@ private:
     }
 
     void Paint();
+    // Whether the picture has the control's size in the pixels of the screen it is on.
+    bool pictureFits() const;
     int animationKind();
     void clearPicture();
     void setTexts(const QString &newText, const QString &oldText);
@@ -114,6 +116,7 @@ private:
     bool DrawDigits(int kind, qint64 delay, Scope scope);
     void drawDecimalPoints(LcdCanvas &canvas);
     void drawFrame(LcdCanvas &canvas, int frame);
+    void redrawChangedCells(LcdCanvas &canvas);
     void scheduleFrame();
     void nextFrame();
     void finishPaint();

@@ -120,6 +120,13 @@ void TMGCheckbox::setBitmapChecked(const QImage &picture)
     update();
 }
 
+void TMGCheckbox::setDoubleSizeBitmaps(std::function<QImage()> unchecked, std::function<QImage()> checked)
+{
+    m_doubleSizeUnchecked = RatioPicture(std::move(unchecked), false);
+    m_doubleSizeChecked = RatioPicture(std::move(checked), false);
+    update();
+}
+
 bool TMGCheckbox::inActiveZone(int x, int y) const
 {
     return m_checked ? m_checkedZone.contains(x, y) : m_uncheckedZone.contains(x, y);
@@ -142,6 +149,13 @@ void TMGCheckbox::paintEvent(QPaintEvent *)
     if (picture.isNull())
         return;
     QPainter painter(this);
+    const qreal ratio = painter.deviceTransform().m11();
+    RatioPicture &larger = m_checked ? m_doubleSizeChecked : m_doubleSizeUnchecked;
+    if (ratio > 1 && !larger.isNull()) {
+        painter.setClipRect(rect());
+        painter.drawImage(QPointF(0, 0), larger.forRatio(ratio));
+        return;
+    }
     painter.drawImage(rect(), picture, rect());
 }
 

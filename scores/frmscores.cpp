@@ -47,7 +47,8 @@ TImage *createBoard(QWidget *parent, const QString &name, QPoint at, Testament t
     board->setAccessibleName(QStringLiteral("%1 high scores").arg(testamentName(testament)));
     board->setObjectName(name);
     board->setGeometry(QRect(at, BoardSize));
-    board->setPictureSource([testament] { return Artwork::scoreBoard(testament); });
+    board->setPictureSource([testament] { return Artwork::scoreBoard(testament); },
+                            [testament] { return Artwork::scoreBoard(testament, 2); });
     board->setTransparent(true);
     return board;
 }
