@@ -49,17 +49,30 @@ public:
         return true;
     }
 
-    bool writeResourceList()
+    // Two resource lists: the pictures at twice the size in one of their own, so that their data lies apart from
+    // the ordinary pictures' in the program and reading those does not bring theirs into memory as well.
+    bool writeResourceLists()
     {
-        QByteArray list = "<!DOCTYPE RCC>\n<!-- Written by tools/assetgen (make assets); do not edit. -->\n"
-                          "<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
-        for (const QString &path : BundledFonts + m_written)
-            list += "        <file>" + path.toUtf8() + "</file>\n";
-        list += "    </qresource>\n</RCC>\n";
-        return write(QStringLiteral("assets.qrc"), list);
+        QStringList ordinary = BundledFonts;
+        QStringList larger;
+        for (const QString &path : std::as_const(m_written))
+            (path.endsWith(QStringLiteral("@2x.png")) ? larger : ordinary).append(path);
+        return writeResourceList(QStringLiteral("assets.qrc"), ordinary)
+            && writeResourceList(QStringLiteral("assets-2x.qrc"), larger);
     }
 
 private:
+    bool writeResourceList(const QString &name, const QStringList &paths)
+    {
+        QByteArray list = "<!DOCTYPE RCC>\n<!-- Written by tools/assetgen (make assets); do not edit. -->\n"
+                          "<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
+        for (const QString &path : paths)
+            list += "        <file>" + path.toUtf8() + "</file>\n";
+        list += "    </qresource>\n</RCC>\n";
+        return write(name, list);
+    }
+
+
     QDir m_root;
     QStringList m_written;
 };
@@ -157,6 +170,6 @@ int main(int argc, char *argv[])
     }
 
     AssetFolder out(outputFolder);
-    const bool ok = writePictures(out) && writeSounds(out) && out.writeResourceList();
+    const bool ok = writePictures(out) && writeSounds(out) && out.writeResourceLists();
     return ok ? 0 : 1;
 }
