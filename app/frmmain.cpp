@@ -41,6 +41,8 @@ TMGCheckbox *createSwitch(QWidget *parent, const char *name, const SwitchLayout 
     toggle->move(layout.at);
     toggle->setBitmapUnchecked(Artwork::switchPicture(which, false));
     toggle->setBitmapChecked(Artwork::switchPicture(which, true));
+    toggle->setDoubleSizeBitmaps([which] { return Artwork::switchPicture(which, false, 2); },
+                                 [which] { return Artwork::switchPicture(which, true, 2); });
     toggle->setMinXUnChecked(layout.uncheckedZone.left());
     toggle->setMinYUnChecked(layout.uncheckedZone.top());
     toggle->setMaxXUnChecked(layout.uncheckedZone.right());
@@ -55,18 +57,19 @@ TMGCheckbox *createSwitch(QWidget *parent, const char *name, const SwitchLayout 
 enum class Start { Shown, Hidden };
 
 // A picture hidden at the start is decoded when it is first shown; the others are decoded at once, so that the
-// window's first paint does nothing but paint.
-TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame, std::function<QImage()> picture,
-    Start start = Start::Shown)
+// window's first paint does nothing but paint. The picture at twice the size waits for a screen that needs it.
+TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame,
+                      const std::function<QImage(int scale)> &picture, Start start = Start::Shown)
 {
     auto *image = new TImage(parent);
     image->setObjectName(name);
     image->setGeometry(frame);
+    const auto doubleSize = [picture] { return picture(2); };
     if (start == Start::Hidden) {
-        image->setPictureSource(std::move(picture));
+        image->setPictureSource([picture] { return picture(1); }, doubleSize);
         image->hide();
     } else {
-        image->setPicture(picture());
+        image->setPicture(picture(1), doubleSize);
     }
     return image;
 }
@@ -166,7 +169,7 @@ void TfrmMain::createBooks()
             pictures[i] = createPicture(
                 this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
                 QRect(Board::shelfSlot(i), Board::StandingBookSize),
-                [testament, i] { return Artwork::standingBook(testament, i + 1); }, start);
+                [testament, i](int scale) { return Artwork::standingBook(testament, i + 1, scale); }, start);
             pictures[i]->setAccessibleName(spokenBookName(testament, i + 1));
             pictures[i]->setAccessibleDescription(QStringLiteral("In its place on the shelf."));
         }
@@ -176,7 +179,7 @@ void TfrmMain::createBooks()
             TImage *book = createPicture(
                 this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
                 QRect(QPoint(0, 0), Board::LyingBookSize),
-                [testament, i] { return Artwork::lyingBook(testament, i + 1); }, Start::Hidden);
+                [testament, i](int scale) { return Artwork::lyingBook(testament, i + 1, scale); }, Start::Hidden);
             book->setTag(i + 1);
             book->setCursor(Qt::PointingHandCursor);
             book->setAccessibleName(spokenBookName(testament, i + 1));

@@ -23,19 +23,27 @@ const QImage &TImage::Picture() const
     return m_picture;
 }
 
-void TImage::setPicture(const QImage &picture)
+void TImage::setPicture(const QImage &picture, std::function<QImage()> doubleSize)
 {
     m_source = nullptr;
     m_picture = picture;
+    setDoubleSize(std::move(doubleSize));
     refreshShown();
 }
 
-void TImage::setPictureSource(std::function<QImage()> source)
+void TImage::setPictureSource(std::function<QImage()> source, std::function<QImage()> doubleSize)
 {
     m_source = std::move(source);
     m_picture = QImage();
     m_shown = QImage();
+    setDoubleSize(std::move(doubleSize));
     update();
+}
+
+void TImage::setDoubleSize(std::function<QImage()> source)
+{
+    m_doubleSizeSource = std::move(source);
+    m_doubleSize = m_doubleSizeSource ? RatioPicture(m_doubleSizeSource, m_transparent) : RatioPicture();
 }
 
 void TImage::setTransparent(bool transparent)
@@ -43,6 +51,7 @@ void TImage::setTransparent(bool transparent)
     if (m_transparent == transparent)
         return;
     m_transparent = transparent;
+    setDoubleSize(std::move(m_doubleSizeSource));
     if (!m_source)
         refreshShown();
 }
@@ -67,22 +76,7 @@ void TImage::refreshShown()
 
 void TImage::makeShown() const
 {
-    if (!m_transparent || m_picture.isNull()) {
-        m_shown = m_picture;
-        return;
-    }
-    // Premultiplied is the form the screen takes, so painting needs no conversion; an opaque pixel reads the
-    // same either way.
-    QImage keyed = m_picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRgb key = keyColor(m_picture).rgb();
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
-            if (line[x] == key)
-                line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
-    m_shown = std::move(keyed);
+    m_shown = m_transparent ? RatioPicture::keyed(m_picture) : m_picture;
 }
 
 void TImage::paintEvent(QPaintEvent *)
@@ -91,11 +85,34 @@ void TImage::paintEvent(QPaintEvent *)
     if (m_shown.isNull())
         return;
     QPainter painter(this);
+    // The ratio of the pixels painted on: the screen's, or that of a picture the window is rendered into.
+    const qreal ratio = painter.deviceTransform().m11();
+    if (ratio > 1 && !m_doubleSize.isNull()) {
+        painter.drawImage(QPointF(0, 0), m_doubleSize.forRatio(ratio));
+        return;
+    }
     painter.drawImage(0, 0, m_shown);
+}
+
+void TImage::mousePressEvent(QMouseEvent *event)
+{
+    m_doubleClickPress = false;
+    QWidget::mousePressEvent(event);
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A picture asks for double clicks: the second press of one arrives here instead of as a press. A player who
+    // double-clicks a book means one click, and the book that has just dropped into its place must not pay for it.
+    m_doubleClickPress = event->button() == Qt::LeftButton;
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (std::exchange(m_doubleClickPress, false))
+        return;
+    if (rect().contains(event->position().toPoint()))
         emit clicked(this);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/ratiopicture.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -16,10 +18,12 @@ public:
 
     // A picture given by its source is made the first time it is painted or asked for.
     const QImage &Picture() const;
-    void setPicture(const QImage &picture);
+    // `doubleSize` gives the same picture drawn at twice the size, for screens of a pixel ratio above 1; it is
+    // read only when such a screen shows the picture. Without it the picture is blown up there.
+    void setPicture(const QImage &picture, std::function<QImage()> doubleSize = {});
     // Decoding a picture costs more than anything else in building a window, and many pictures wait hidden
     // (the books in the pile, the other testament's shelf), so they need not cost anything before they are seen.
-    void setPictureSource(std::function<QImage()> source);
+    void setPictureSource(std::function<QImage()> source, std::function<QImage()> doubleSize = {});
 
     bool Transparent() const { return m_transparent; }
     void setTransparent(bool transparent);
@@ -36,22 +40,30 @@ public:
     static QColor keyColor(const QImage &picture);
 
 signals:
-    // A left click: press and release on the picture.
+    // A left click: press and release on the picture. The second press of a double click is part of the first
+    // click, not a click of its own.
     void clicked(TImage *sender);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void refreshShown();
     void makeShown() const;
+    void setDoubleSize(std::function<QImage()> source);
 
     // Filled from the source on first use, which may come through the const Picture().
     mutable std::function<QImage()> m_source;
     mutable QImage m_picture;
     // The picture as painted: the picture itself, or a copy with the key colour left out.
     mutable QImage m_shown;
+    std::function<QImage()> m_doubleSizeSource;
+    RatioPicture m_doubleSize;
     bool m_transparent = false;
     int m_tag = 0;
+    // The button is down for the second press of a double click, whose release is no click.
+    bool m_doubleClickPress = false;
 };

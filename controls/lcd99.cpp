@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 TLCD99::TLCD99(QWidget *parent)
@@ -43,19 +44,24 @@ void TLCD99::paintEvent(QPaintEvent *)
     if (!m_isPainting)
         Paint();
     QPainter painter(this);
-    if (m_picture.size() != size())
+    if (!pictureFits())
         painter.fillRect(rect(), QColor(m_color.rgb()));
     if (!m_picture.isNull())
-        painter.drawImage(0, 0, m_picture);
+        painter.drawImage(QPointF(0, 0), m_picture);
 }
 
 void TLCD99::Paint()
 {
     m_isPainting = true;
+    m_drewCells = false;
     m_paintClock.start();
     m_paintedValue = m_value;
-    if (m_picture.size() != size()) {
-        m_picture = size().isEmpty() ? QImage() : QImage(size(), QImage::Format_RGB32);
+    if (!pictureFits()) {
+        // The picture has the pixels of the screen, so that the segments are drawn at its resolution.
+        const qreal ratio = devicePixelRatio();
+        const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+        m_picture = size().isEmpty() ? QImage() : QImage(pixels, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(ratio);
         m_pictureCurrent = false;
     }
     const int kind = animationKind();
@@ -80,6 +86,15 @@ void TLCD99::Paint()
     }
     if (!animating)
         finishPaint();
+}
+
+bool TLCD99::pictureFits() const
+{
+    if (size().isEmpty())
+        return m_picture.isNull();
+    return m_picture.devicePixelRatio() == devicePixelRatio()
+        && m_picture.size() == QSize(int(std::ceil(width() * m_picture.devicePixelRatio())),
+                                     int(std::ceil(height() * m_picture.devicePixelRatio())));
 }
 
 int TLCD99::animationKind()
@@ -117,7 +132,7 @@ bool TLCD99::DrawDigits(int kind, qint64 delay, Scope scope)
         { width(), height(), m_digitNum, m_digitSpacing, m_segmentSize, m_dotSpacing, m_gapX, m_gapY, m_dotDisplay });
     if (m_picture.isNull() || !m_layout.drawable)
         return false;
-    m_cells = Lcd::visibleCells(m_layout, m_picture.width());
+    m_cells = Lcd::visibleCells(m_layout, width());
     m_scope = scope;
     m_kind = kind;
 
@@ -145,6 +160,7 @@ void TLCD99::drawDecimalPoints(LcdCanvas &canvas)
         if (m_scope == Scope::ChangedCells && dot == Lcd::paddedAt(m_oldText.dots, m_layout.digitNum, position))
             continue;
         canvas.drawDecimalPoint(m_layout, position, dot == u'.' ? m_onColor : m_offColor);
+        m_drewCells = true;
     }
 }
 
@@ -158,6 +174,30 @@ void TLCD99::drawFrame(LcdCanvas &canvas, int frame)
         const Lcd::Glyph glyph = Lcd::glyphOf(character);
         canvas.drawSegment(
             m_layout, segment, cell, glyph.index, Lcd::segmentLit(glyph, segment) ? m_onColor : m_offColor);
+        m_drewCells = true;
+    }
+    // Smoothed edges drawn over the old digit leave its outline showing through; once the last frame is drawn,
+    // the changed cells are drawn once more on a clear ground.
+    if (frame == Lcd::FrameCount && canvas.smoothed())
+        redrawChangedCells(canvas);
+}
+
+void TLCD99::redrawChangedCells(LcdCanvas &canvas)
+{
+    for (Lcd::Coord cell = m_cells.first; cell <= m_cells.last; ++cell) {
+        const QChar character = Lcd::paddedAt(m_newText.digits, m_layout.digitNum, cell);
+        if (m_scope == Scope::ChangedCells && character == Lcd::paddedAt(m_oldText.digits, m_layout.digitNum, cell))
+            continue;
+        canvas.clearCell(m_layout, cell, m_color);
+        const Lcd::Glyph glyph = Lcd::glyphOf(character);
+        for (int segment = 1; segment <= Lcd::SegmentCount; ++segment) {
+            canvas.drawSegment(
+                m_layout, segment, cell, glyph.index, Lcd::segmentLit(glyph, segment) ? m_onColor : m_offColor);
+        }
+    }
+    for (Lcd::Coord position = m_cells.first; position <= m_cells.last; ++position) {
+        const bool dot = Lcd::paddedAt(m_newText.dots, m_layout.digitNum, position) == u'.';
+        canvas.drawDecimalPoint(m_layout, position, dot ? m_onColor : m_offColor);
     }
 }
 
@@ -194,11 +234,14 @@ void TLCD99::finishPaint()
 {
     m_lastDrawn = m_value;
     // A change of Value, of another property or of the size while the frames ran is drawn by one more paint.
-    if (m_value != m_paintedValue || m_picture.size() != size())
+    if (m_value != m_paintedValue || !pictureFits())
         m_pictureCurrent = false;
     m_animate = false;
     m_isPainting = false;
-    m_paintDuration = quint32(m_paintClock.elapsed());
+    // A paint that found nothing to draw, such as the one showing the end of an animation, keeps the duration of
+    // the painting it shows.
+    if (m_drewCells)
+        m_paintDuration = quint32(m_paintClock.elapsed());
     if (!m_pictureCurrent)
         update();
 }

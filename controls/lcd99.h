@@ -87,7 +87,7 @@ public:
     // True from the start of a paint until its last frame is drawn, which for an animated change is
     // AnimationDelay later.
     bool IsPainting() const { return m_isPainting; }
-    // Milliseconds that the last completed paint took, its animation included.
+    // Milliseconds that the last completed paint that drew cells took, its animation included.
     quint32 PaintDuration() const { return m_paintDuration; }
 
 signals:
@@ -110,6 +110,8 @@ private:
     }
 
     void Paint();
+    // Whether the picture has the control's size in the pixels of the screen it is on.
+    bool pictureFits() const;
     int animationKind();
     void clearPicture();
     void setTexts(const QString &newText, const QString &oldText);
@@ -117,6 +119,7 @@ private:
     bool DrawDigits(int kind, qint64 delay, Scope scope);
     void drawDecimalPoints(LcdCanvas &canvas);
     void drawFrame(LcdCanvas &canvas, int frame);
+    void redrawChangedCells(LcdCanvas &canvas);
     void scheduleFrame();
     void nextFrame();
     void finishPaint();
@@ -143,6 +146,8 @@ private:
     // The text the picture was last completed for, and whether a change of Value is waiting to be animated.
     QString m_lastDrawn;
     bool m_animate = false;
+    // Whether the paint under way has drawn any cell or decimal point.
+    bool m_drewCells = false;
 
     // What the display shows. It is kept between paints, so that a change draws only the cells that changed
     // over it; any other property or a new size has it drawn afresh.

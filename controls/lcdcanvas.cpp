@@ -3,6 +3,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,11 +23,13 @@ Extent normalised(const Lcd::Box &box)
 
 LcdCanvas::LcdCanvas(QImage &picture)
     : m_painter(&picture)
-    , m_width(picture.width())
-    , m_height(picture.height())
+    , m_width(Lcd::Coord(std::lround(picture.deviceIndependentSize().width())))
+    , m_height(Lcd::Coord(std::lround(picture.deviceIndependentSize().height())))
+    , m_ratio(picture.devicePixelRatio())
 {
-    // Whole pixels only: every pixel of a shape is the shape's colour or left as it was.
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    // Whole pixels only: every pixel of a shape is the shape's colour or left as it was. On a screen of a
+    // fractional pixel ratio the shapes' edges fall between the screen's pixels and are smoothed instead.
+    m_painter.setRenderHint(QPainter::Antialiasing, smoothed());
 }
 
 void LcdCanvas::drawSegment(const Lcd::Layout &layout, int segment, Lcd::Coord cell, int glyph, const QColor &colour)
@@ -43,6 +46,17 @@ void LcdCanvas::drawSegment(const Lcd::Layout &layout, int segment, Lcd::Coord c
         setColour(colour);
         polygon(Lcd::outline(layout, segment, cell));
     }
+}
+
+bool LcdCanvas::smoothed() const
+{
+    return m_ratio != std::floor(m_ratio);
+}
+
+void LcdCanvas::clearCell(const Lcd::Layout &layout, Lcd::Coord cell, const QColor &background)
+{
+    const Lcd::Coord left = layout.cellLeft(cell);
+    box({ left - 1, 0, left + layout.CW + 2, layout.CH + 1 }, background);
 }
 
 void LcdCanvas::drawDecimalPoint(const Lcd::Layout &layout, Lcd::Coord position, const QColor &colour)

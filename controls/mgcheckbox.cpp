@@ -3,10 +3,67 @@
 #include "controls/accessibility.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <utility>
+
+namespace {
+
+// Only the left button holds the pointer for the widget it went down on, but Qt sends the release of every button
+// there. This hands a switch the release of another button that happens over it, wherever that press began.
+class ReleaseRouter : public QObject
+{
+public:
+    using QObject::QObject;
+
+    static void install()
+    {
+        static ReleaseRouter *router = nullptr;
+        if (!router && qApp) {
+            router = new ReleaseRouter(qApp);
+            qApp->installEventFilter(router);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::MouseButtonRelease || !watched->isWidgetType())
+            return false;
+        auto *release = static_cast<QMouseEvent *>(event);
+        if (release->button() == Qt::LeftButton || release->button() == Qt::NoButton)
+            return false;
+        // An ignored release travels on to the parents: hand each release over only once.
+        const Delivered seen { release->timestamp(), release->button(), release->globalPosition() };
+        if (seen == m_lastHandedOver)
+            return false;
+        QWidget *window = static_cast<QWidget *>(watched)->window();
+        const QPointF global = release->globalPosition();
+        auto *toggle = qobject_cast<TMGCheckbox *>(window->childAt(window->mapFromGlobal(global).toPoint()));
+        if (!toggle || toggle == watched)
+            return false;
+        m_lastHandedOver = seen;
+        QMouseEvent handedOver(QEvent::MouseButtonRelease, toggle->mapFromGlobal(global), global, release->button(),
+                               release->buttons(), release->modifiers(), release->pointingDevice());
+        handedOver.setTimestamp(release->timestamp());
+        QApplication::sendEvent(toggle, &handedOver);
+        return false;
+    }
+
+private:
+    struct Delivered
+    {
+        quint64 timestamp = 0;
+        Qt::MouseButton button = Qt::NoButton;
+        QPointF global;
+        bool operator==(const Delivered &) const = default;
+    };
+    Delivered m_lastHandedOver;
+};
+
+} // namespace
 
 TMGCheckbox::TMGCheckbox(QWidget *parent)
     : QWidget(parent)
@@ -15,6 +72,7 @@ TMGCheckbox::TMGCheckbox(QWidget *parent)
     setGeometry(0, 0, 50, 50);
     // The pointer shape follows the zone on every move, pressed button or not.
     setMouseTracking(true);
+    ReleaseRouter::install();
 }
 
 void TMGCheckbox::setChecked(bool checked)
@@ -65,6 +123,13 @@ void TMGCheckbox::setBitmapChecked(const QImage &picture)
     update();
 }
 
+void TMGCheckbox::setDoubleSizeBitmaps(std::function<QImage()> unchecked, std::function<QImage()> checked)
+{
+    m_doubleSizeUnchecked = RatioPicture(std::move(unchecked), false);
+    m_doubleSizeChecked = RatioPicture(std::move(checked), false);
+    update();
+}
+
 bool TMGCheckbox::inActiveZone(int x, int y) const
 {
     return m_checked ? m_checkedZone.contains(x, y) : m_uncheckedZone.contains(x, y);
@@ -87,6 +152,13 @@ void TMGCheckbox::paintEvent(QPaintEvent *)
     if (picture.isNull())
         return;
     QPainter painter(this);
+    const qreal ratio = painter.deviceTransform().m11();
+    RatioPicture &larger = m_checked ? m_doubleSizeChecked : m_doubleSizeUnchecked;
+    if (ratio > 1 && !larger.isNull()) {
+        painter.setClipRect(rect());
+        painter.drawImage(QPointF(0, 0), larger.forRatio(ratio));
+        return;
+    }
     painter.drawImage(rect(), picture, rect());
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "controls/ratiopicture.h"
+
 #include <QImage>
 #include <QWidget>
+
+#include <functional>
 
 // A picture switch: shows one of two pictures by its state and flips only when a mouse button is released over
 // the active zone of the current state. It draws nothing of its own: no text, focus mark or disabled look.
@@ -33,6 +37,9 @@ public:
     void setBitmapUnchecked(const QImage &picture);
     const QImage &BitmapChecked() const { return m_bitmapChecked; }
     void setBitmapChecked(const QImage &picture);
+    // The two pictures drawn at twice the size, for screens of a pixel ratio above 1; each is read only when such
+    // a screen first shows it.
+    void setDoubleSizeBitmaps(std::function<QImage()> unchecked, std::function<QImage()> checked);
 
     // Active zones in the switch's own coordinates, both bounds inclusive. A zone may reach beyond the switch.
     int MinXChecked() const { return m_checkedZone.minX; }
@@ -84,6 +91,8 @@ private:
     bool m_toggleEnabled = true;
     QImage m_bitmapUnchecked;
     QImage m_bitmapChecked;
+    RatioPicture m_doubleSizeUnchecked;
+    RatioPicture m_doubleSizeChecked;
     Zone m_checkedZone;
     Zone m_uncheckedZone;
 };

@@ -9,51 +9,51 @@ namespace Artwork {
 
 namespace {
 
-QImage resource(const QString &path)
+QImage resource(const QString &path, int scale)
 {
-    return QImage(QStringLiteral(":/") + path);
+    return QImage(QStringLiteral(":/") + (scale == 2 ? AssetPaths::doubleSize(path) : path));
 }
 
 } // namespace
 
-QImage bookcase()
+QImage bookcase(int scale)
 {
-    return resource(AssetPaths::bookcase());
+    return resource(AssetPaths::bookcase(), scale);
 }
 
-QImage panel()
+QImage panel(int scale)
 {
-    return resource(AssetPaths::panel());
+    return resource(AssetPaths::panel(), scale);
 }
 
-QImage lyingBook(Testament testament, int tag)
+QImage lyingBook(Testament testament, int tag, int scale)
 {
-    return resource(AssetPaths::book(testament, tag, AssetPaths::Pose::Lying));
+    return resource(AssetPaths::book(testament, tag, AssetPaths::Pose::Lying), scale);
 }
 
-QImage standingBook(Testament testament, int tag)
+QImage standingBook(Testament testament, int tag, int scale)
 {
-    return resource(AssetPaths::book(testament, tag, AssetPaths::Pose::Standing));
+    return resource(AssetPaths::book(testament, tag, AssetPaths::Pose::Standing), scale);
 }
 
-QImage switchPicture(Switch which, bool checked)
+QImage switchPicture(Switch which, bool checked, int scale)
 {
-    return resource(AssetPaths::switchPicture(which, checked));
+    return resource(AssetPaths::switchPicture(which, checked), scale);
 }
 
-QImage scoreBoard(Testament testament)
+QImage scoreBoard(Testament testament, int scale)
 {
-    return resource(AssetPaths::scoreBoard(testament));
+    return resource(AssetPaths::scoreBoard(testament), scale);
 }
 
-QImage congratsBackdrop()
+QImage congratsBackdrop(int scale)
 {
-    return resource(AssetPaths::congratsBackdrop());
+    return resource(AssetPaths::congratsBackdrop(), scale);
 }
 
-QImage splash()
+QImage splash(int scale)
 {
-    return resource(AssetPaths::splash());
+    return resource(AssetPaths::splash(), scale);
 }
 
 QIcon programIcon()

@@ -5,23 +5,24 @@
 #include <QIcon>
 #include <QImage>
 
-// Every picture of the program, read from its compiled-in resources.
+// Every picture of the program, read from its compiled-in resources: at `scale` 1 the picture itself, at 2 the
+// same picture drawn at twice the size for screens of a higher pixel ratio.
 namespace Artwork {
 
 enum class Switch { Go, Testament, Hints };
 
-QImage bookcase();
-QImage panel();
-QImage lyingBook(Testament testament, int tag);
+QImage bookcase(int scale = 1);
+QImage panel(int scale = 1);
+QImage lyingBook(Testament testament, int tag, int scale = 1);
 // The lying picture turned a quarter turn clockwise, so the name reads top to bottom.
-QImage standingBook(Testament testament, int tag);
-QImage switchPicture(Switch which, bool checked);
+QImage standingBook(Testament testament, int tag, int scale = 1);
+QImage switchPicture(Switch which, bool checked, int scale = 1);
 
 // The high-score dialog's two boards (Old 299 x 376, New 298 x 375) and the initials dialog's backdrop (375 x 253).
-QImage scoreBoard(Testament testament);
-QImage congratsBackdrop();
+QImage scoreBoard(Testament testament, int scale = 1);
+QImage congratsBackdrop(int scale = 1);
 // The splash window's title art, 332 x 305.
-QImage splash();
+QImage splash(int scale = 1);
 // The largest size of the icon that the program's windows carry.
 constexpr int WindowIconLargest = 48;
 

@@ -53,17 +53,30 @@ inline QString splash()
     return QStringLiteral("pictures/splash.bmp");
 }
 
+// The same picture drawn at twice the size, for screens of pixel ratio 2 and those between 1 and 2: a PNG file
+// beside the ordinary one, with the key colour of a transparent picture already left out.
+inline QString doubleSize(const QString &picture)
+{
+    return picture.left(picture.lastIndexOf(QLatin1Char('.'))) + QStringLiteral("@2x.png");
+}
+
 inline QString programIcon()
 {
     return QStringLiteral("icons/tomelor.ico");
 }
 
 // The sizes of the icon in the desktop's icon theme, each drawn at that size into a PNG file of its own.
-inline constexpr int ThemeIconSizes[] {16, 32, 48, 128, 256};
+inline constexpr int ThemeIconSizes[] { 16, 32, 48, 64, 128, 256 };
 
 inline QString themeIcon(int size)
 {
     return QStringLiteral("icons/tomelor-%1.png").arg(size);
+}
+
+// The icon as a drawing, for the icon theme's scalable size.
+inline QString scalableIcon()
+{
+    return QStringLiteral("icons/tomelor.svg");
 }
 
 inline QString cue(Cue cue)

@@ -27,7 +27,7 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     Image1 = new TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(BackdropFrame);
-    Image1->setPictureSource(Artwork::congratsBackdrop);
+    Image1->setPictureSource([] { return Artwork::congratsBackdrop(); }, [] { return Artwork::congratsBackdrop(2); });
     Image1->setTransparent(true);
     Image1->setAccessibleName(QStringLiteral("Congratulations: a new high score"));
 

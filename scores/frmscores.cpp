@@ -46,7 +46,8 @@ TImage *createBoard(QWidget *parent, const QString &name, QPoint at, Testament t
     board->setAccessibleName(QStringLiteral("%1 high scores").arg(testamentName(testament)));
     board->setObjectName(name);
     board->setGeometry(QRect(at, BoardSize));
-    board->setPictureSource([testament] { return Artwork::scoreBoard(testament); });
+    board->setPictureSource([testament] { return Artwork::scoreBoard(testament); },
+                            [testament] { return Artwork::scoreBoard(testament, 2); });
     board->setTransparent(true);
     return board;
 }
@@ -98,6 +99,22 @@ void createColumn(QWidget *parent, Testament testament, const Column &column,
     }
 }
 
+// Wide initials ("WWW") would run under the score display, which starts right after the label's slot: the same
+// face is drawn narrower until the text fits. Ordinary initials keep the face as it is.
+void fitInitials(QLabel *label, const QString &text, int slotWidth)
+{
+    constexpr int NarrowestStretch = 50;
+    QFont font = gameFont(InitialsPixelSize, true);
+    label->setText(text);
+    label->setFont(font);
+    label->adjustSize();
+    for (int stretch = 99; label->width() > slotWidth && stretch >= NarrowestStretch; --stretch) {
+        font.setStretch(stretch);
+        label->setFont(font);
+        label->adjustSize();
+    }
+}
+
 // An empty row shows nothing, so the placeholder initials of rows never filled stay unseen.
 void showRows(const std::array<int, ScoreRowCount> &scores, const std::array<QString, ScoreRowCount> &users,
               const QList<TLCD99 *> &displays, const QList<QLabel *> &labels)
@@ -105,8 +122,7 @@ void showRows(const std::array<int, ScoreRowCount> &scores, const std::array<QSt
     for (int row = 0; row < ScoreRowCount; ++row) {
         const bool filled = scores[row] > 0;
         displays[row]->setValue(filled ? QString::number(scores[row]) : QString());
-        labels[row]->setText(filled ? users[row] : QString());
-        labels[row]->adjustSize();
+        fitInitials(labels[row], filled ? users[row] : QString(), displays[row]->x() - labels[row]->x());
     }
 }
 

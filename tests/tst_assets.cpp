@@ -212,6 +212,74 @@ private slots:
         QCOMPARE(distinct.size(), OTBookCount + NTBookCount);
     }
 
+    // One spine design for every book: nothing but the lettered name may tell a player which book comes next.
+    void lyingBooksDifferOnlyInTheirLettering()
+    {
+        const QRect lettering(12, 1, 96, 18);
+        const QImage first = Artwork::lyingBook(Testament::Old, 1).convertToFormat(QImage::Format_RGB32);
+        for (const Testament testament : { Testament::Old, Testament::New }) {
+            for (int tag = 1; tag <= bookCount(testament); ++tag) {
+                const QImage book = Artwork::lyingBook(testament, tag).convertToFormat(QImage::Format_RGB32);
+                int differing = 0;
+                for (int y = 0; y < book.height(); ++y) {
+                    for (int x = 0; x < book.width(); ++x)
+                        differing += !lettering.contains(x, y) && book.pixel(x, y) != first.pixel(x, y);
+                }
+                QVERIFY2(differing == 0, bookName(testament, tag).data());
+            }
+        }
+    }
+
+    // Every picture also comes drawn at twice its size, with the key colour of a transparent one left out; on a
+    // screen of ratio 1.5 it is drawn down from that, and no key-coloured pixel shows.
+    void everyPictureComesAtTwiceItsSize()
+    {
+        QStringList opaque { AssetPaths::switchPicture(Artwork::Switch::Go, false),
+                             AssetPaths::switchPicture(Artwork::Switch::Hints, true) };
+        for (const Testament testament : { Testament::Old, Testament::New }) {
+            for (int tag = 1; tag <= bookCount(testament); ++tag) {
+                for (const auto pose : { AssetPaths::Pose::Lying, AssetPaths::Pose::Standing })
+                    opaque.append(AssetPaths::book(testament, tag, pose));
+            }
+        }
+        for (const QString &path : opaque) {
+            const QImage larger(QStringLiteral(":/") + AssetPaths::doubleSize(path));
+            QCOMPARE(larger.size(), QImage(QStringLiteral(":/") + path).size() * 2);
+            QVERIFY2(!larger.hasAlphaChannel(), qPrintable(path));
+        }
+
+        const QList<std::pair<QString, QSize>> transparent {
+            { AssetPaths::bookcase(), QSize(632, 300) }, { AssetPaths::panel(), QSize(630, 100) },
+            { AssetPaths::scoreBoard(Testament::Old), QSize(299, 375) },
+            { AssetPaths::scoreBoard(Testament::New), QSize(299, 375) },
+            { AssetPaths::congratsBackdrop(), QSize(374, 253) }, { AssetPaths::splash(), QSize(332, 305) }
+        };
+        for (const auto &[path, frame] : transparent) {
+            const QImage picture(QStringLiteral(":/") + path);
+            const QImage larger(QStringLiteral(":/") + AssetPaths::doubleSize(path));
+            QCOMPARE(larger.size(), picture.size() * 2);
+            QCOMPARE(larger.pixelColor(0, larger.height() - 1).alpha(), 0);
+
+            QWidget window;
+            window.resize(frame);
+            paintBackdrop(window, Qt::magenta);
+            auto *image = new TImage(&window);
+            image->setGeometry(QRect(QPoint(0, 0), frame));
+            image->setPicture(picture, [&larger] { return larger; });
+            image->setTransparent(true);
+            QImage shown((QSizeF(frame) * 1.5).toSize(), QImage::Format_RGB32);
+            shown.setDevicePixelRatio(1.5);
+            window.render(&shown);
+            const QRgb key = TImage::keyColor(picture).rgb();
+            int keyed = 0;
+            for (int y = 0; y < shown.height(); ++y) {
+                for (int x = 0; x < shown.width(); ++x)
+                    keyed += shown.pixel(x, y) == key;
+            }
+            QVERIFY2(keyed == 0, qPrintable(path));
+        }
+    }
+
     void theBookcaseIsOpenBetweenThePostsAboveEachBoard()
     {
         const QImage bookcase = Artwork::bookcase().convertToFormat(QImage::Format_RGB32);

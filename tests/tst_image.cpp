@@ -74,6 +74,49 @@ private slots:
         QVERIFY(shown.pixelColor(10, 10) != QColor(Qt::blue));
     }
 
+    // The picture drawn at twice the size serves screens of a higher pixel ratio, read only when one asks for it;
+    // at ratio 1 everything is as it was.
+    void theLargerPictureIsReadOnlyForHigherRatios()
+    {
+        QWidget parent;
+        parent.resize(20, 10);
+        paintBackdrop(parent, Qt::green);
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        picture.setPixelColor(0, 9, Qt::white);
+        // The larger picture's hole: the two lowest rows of its left half.
+        QImage larger(40, 20, QImage::Format_RGB32);
+        larger.fill(Qt::blue);
+        for (int x = 0; x < 20; ++x) {
+            for (int y = 16; y < 20; ++y)
+                larger.setPixelColor(x, y, Qt::white);
+        }
+        int reads = 0;
+        auto *image = new TImage(&parent);
+        image->setGeometry(0, 0, 20, 10);
+        image->setPicture(picture, [&] { ++reads; return larger; });
+        image->setTransparent(true);
+
+        const QImage ordinary = parent.grab().toImage();
+        QCOMPARE(ordinary.pixelColor(0, 9), QColor(Qt::green));
+        QCOMPARE(ordinary.pixelColor(1, 9), QColor(Qt::red));
+        QCOMPARE(reads, 0);
+
+        for (const qreal ratio : { 2.0, 1.5, 1.25 }) {
+            QImage shown((QSizeF(parent.size()) * ratio).toSize(), QImage::Format_RGB32);
+            shown.setDevicePixelRatio(ratio);
+            parent.render(&shown);
+            QCOMPARE(shown.pixelColor(shown.width() - 1, 0), QColor(Qt::blue));
+            QCOMPARE(shown.pixelColor(0, shown.height() - 1), QColor(Qt::green));
+            // Drawn down smoothly, the hole blends into the window, never into the key colour.
+            for (int y = 0; y < shown.height(); ++y) {
+                for (int x = 0; x < shown.width(); ++x)
+                    QVERIFY(shown.pixelColor(x, y) != QColor(Qt::white));
+            }
+        }
+        QCOMPARE(reads, 1);
+    }
+
     void pictureFromASourceIsMadeOnceWhenFirstSeenOrAskedFor()
     {
         QWidget parent;

@@ -234,6 +234,59 @@ private slots:
         QCOMPARE(form().lcdValue->Value(), QStringLiteral("500"));
     }
 
+    // The second click of a pair lands on the book that has dropped into the wanted one's place. As part of a
+    // double click it is nothing; on its own, however soon, it is judged like any click.
+    void aDoubleClickOnTheWantedBookCountsOnce_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("double click") << true;
+        QTest::newRow("slow second click") << false;
+    }
+
+    void aDoubleClickOnTheWantedBookCountsOnce()
+    {
+        QFETCH(bool, doubleClick);
+        go(form());
+        // Shelve books until the wanted one has another lying on it.
+        TImage *above = nullptr;
+        while (!above) {
+            for (TImage *book : books(form())) {
+                if (book->isVisible() && book->geometry() == wanted(form())->geometry().translated(0, -20))
+                    above = book;
+            }
+            if (!above)
+                clickBook(wanted(form()));
+        }
+        const int scoreBefore = score(form());
+        const int wantedBefore = form().WantedIndex();
+        const bool aboveIsNext = books(form()).indexOf(above) == wantedBefore + 1;
+        m_cues.cues.clear();
+
+        const QPoint at(60, 10);
+        const auto send = [at](TImage *book, QEvent::Type type) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, at, book->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(book, &event);
+        };
+        TImage *first = wanted(form());
+        const QRect place = first->geometry();
+        send(first, QEvent::MouseButtonPress);
+        send(first, QEvent::MouseButtonRelease);
+        QCOMPARE(above->geometry(), place);
+        send(above, doubleClick ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress);
+        send(above, QEvent::MouseButtonRelease);
+
+        if (doubleClick) {
+            QCOMPARE(m_cues.cues, std::vector<Cue> { Cue::CueCorrect });
+            QCOMPARE(score(form()), scoreBefore + 500);
+            QCOMPARE(form().WantedIndex(), wantedBefore + 1);
+        } else {
+            QCOMPARE(m_cues.cues.size(), 2u);
+            QCOMPARE(m_cues.cues[1], aboveIsNext ? Cue::CueCorrect : Cue::CueWrong);
+            QCOMPARE(score(form()), scoreBefore + (aboveIsNext ? 1000 : 450));
+        }
+    }
+
     void aFinishedGameOffersItsScore()
     {
         newTestament(form());

@@ -175,6 +175,27 @@ private slots:
         QVERIFY(m_toggle->Checked());
     }
 
+    // Qt sends a release to the widget its press went down on; only a left press holds the pointer that way.
+    void aRightPressElsewhereReleasedOverTheZoneFlips()
+    {
+        makeTestamentSwitch();
+        auto *beside = new QWidget(m_parent);
+        beside->setGeometry(0, 0, 100, 50);
+        beside->show();
+        QSignalSpy clicks(m_toggle, &TMGCheckbox::clicked);
+        const auto overSwitch = [&](QPoint at) { return beside->mapFromGlobal(m_toggle->mapToGlobal(at)); };
+        const QPoint overZone = overSwitch(QPoint(60, 30));
+        QTest::mousePress(beside, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
+        QTest::mouseRelease(beside, Qt::RightButton, Qt::NoModifier, overZone);
+        QVERIFY(m_toggle->Checked());
+        QCOMPARE(clicks.count(), 1);
+
+        QTest::mousePress(beside, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QTest::mouseRelease(beside, Qt::LeftButton, Qt::NoModifier, overSwitch(QPoint(20, 30)));
+        QVERIFY(m_toggle->Checked());
+        QCOMPARE(clicks.count(), 1);
+    }
+
     void heldLeftButtonCountsOneBeyondTheRightEdge()
     {
         makeTestamentSwitch();

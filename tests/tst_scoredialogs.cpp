@@ -2,6 +2,7 @@
 #include "controls/lcd99.h"
 #include "filehelpers.h"
 #include "look/errorbox.h"
+#include "look/gamefont.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 #include "seatlesscompositor.h"
@@ -446,6 +447,28 @@ private slots:
         QList<ShownRow> expectedNT = emptyRows();
         expectedNT[0] = { QStringLiteral("???"), QStringLiteral("31") };
         QCOMPARE(nt, expectedNT);
+    }
+
+    // The widest capitals fit before the score display, which is drawn over whatever runs under it; ordinary
+    // initials keep the face.
+    void wideInitialsFitBeforeTheScoreDisplay()
+    {
+        store(m_path, "[OT Scores]\n1=500\n2=400\n[OT Users]\n1=WWW\n2=ABC\n[NT Scores]\n1=90\n[NT Users]\n1=MWM\n");
+        QList<QPair<QLabel *, TLCD99 *>> rows;
+        whenShown(m_scores.get(), [&] {
+            rows = { { m_scores->OTUserLabels[0], m_scores->OTScoreDisplays[0] },
+                     { m_scores->OTUserLabels[1], m_scores->OTScoreDisplays[1] },
+                     { m_scores->NTUserLabels[0], m_scores->NTScoreDisplays[0] } };
+            for (const auto &[label, display] : rows) {
+                QVERIFY2(label->x() + label->sizeHint().width() <= display->x(), qPrintable(label->text()));
+                QCOMPARE(label->size(), label->sizeHint());
+            }
+            QCOMPARE(rows[1].first->font(), gameFont(30, true));
+            QTest::mouseClick(m_scores->Button1, Qt::LeftButton);
+        });
+        m_scores->ShowModal();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].first->pos(), QPoint(82, 74));
     }
 
     void aRefusedSaveIsReportedBeforeTheUpdatedTableIsShown()

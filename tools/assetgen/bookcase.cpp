@@ -78,9 +78,9 @@ double postLight(int x, int left, bool mirrored)
 
 } // namespace
 
-QImage bookcase()
+QImage bookcase(int scale)
 {
-    QImage image(Size, QImage::Format_RGB32);
+    QImage image(Size * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
 
     // The back, in darker wood, seen between the posts above each board; planks run upright.
@@ -89,19 +89,19 @@ QImage bookcase()
         const int plank = (x - InnerLeft) % 73;
         const double seam = plank == 0 ? 0.55 : plank == 1 ? 1.1 : 1.0;
         return backLight(x, y) * seam;
-    });
+    }, scale);
 
     const QRect upperBoard(InnerLeft, UpperBoard, InnerRight - InnerLeft, BoardDepth);
     const QRect lowerBoard(InnerLeft, LowerBoard, InnerRight - InnerLeft, BoardDepth);
     Wood::paint(image, upperBoard, Wood::Grain::Horizontal, Wood::Honey, 17,
-        [](int, int y) { return boardLight(y, UpperBoard, BoardDepth); });
+        [](int, int y) { return boardLight(y, UpperBoard, BoardDepth); }, scale);
     Wood::paint(image, lowerBoard, Wood::Grain::Horizontal, Wood::Honey, 29,
-        [](int, int y) { return boardLight(y, LowerBoard, BoardDepth); });
+        [](int, int y) { return boardLight(y, LowerBoard, BoardDepth); }, scale);
     // The shadow each board throws onto the back just below it.
-    for (int y = UpperBoard + BoardDepth; y < UpperBoard + BoardDepth + 3; ++y) {
-        for (int x = InnerLeft; x < InnerRight; ++x)
+    for (int y = (UpperBoard + BoardDepth) * scale; y < (UpperBoard + BoardDepth + 3) * scale; ++y) {
+        for (int x = InnerLeft * scale; x < InnerRight * scale; ++x)
             image.setPixelColor(
-                x, y, Texture::scaled(image.pixelColor(x, y), 0.7 + 0.1 * (y - UpperBoard - BoardDepth)));
+                x, y, Texture::scaled(image.pixelColor(x, y), 0.7 + 0.1 * (y / scale - UpperBoard - BoardDepth)));
     }
 
     // The plinth under the lower board, set back a little between the posts.
@@ -110,33 +110,37 @@ QImage bookcase()
     Wood::paint(image, plinth, Wood::Grain::Horizontal, Wood::Honey, 41, [](int, int y) {
         const int at = y - LowerBoard - BoardDepth;
         return at < 2 ? 0.55 + 0.1 * at : at == PlinthBottom - LowerBoard - BoardDepth - 1 ? 0.6 : 0.86;
-    });
+    }, scale);
 
     // The two posts, from under the cornice to the floor.
     const QRect leftPost(InnerLeft - PostWidth, CorniceBottom + 1, PostWidth, PlinthBottom - CorniceBottom);
     const QRect rightPost(InnerRight, CorniceBottom + 1, PostWidth, PlinthBottom - CorniceBottom);
     Wood::paint(image, leftPost, Wood::Grain::Vertical, Wood::Honey, 53,
-        [](int x, int) { return postLight(x, InnerLeft - PostWidth, false); });
+        [](int x, int) { return postLight(x, InnerLeft - PostWidth, false); }, scale);
     Wood::paint(image, rightPost, Wood::Grain::Vertical, Wood::Honey, 67,
-        [](int x, int) { return postLight(x, InnerRight, true); });
+        [](int x, int) { return postLight(x, InnerRight, true); }, scale);
 
     // The rail under the cornice, across the top of the opening.
     const QRect rail(InnerLeft, CorniceBottom + 1, InnerRight - InnerLeft, RailBottom - CorniceBottom);
     Wood::paint(image, rail, Wood::Grain::Horizontal, Wood::Honey, 79, [](int, int y) {
         const int at = y - CorniceBottom - 1;
         return at == RailBottom - CorniceBottom - 1 ? 0.58 : 0.98 - 0.03 * at;
-    });
+    }, scale);
 
     // The cornice overhangs the posts, its ends cut back at the top corners.
     const QRect cornice(CorniceLeft, 0, CorniceRight - CorniceLeft, CorniceBottom + 1);
     Wood::paint(image, cornice, Wood::Grain::Horizontal, Wood::Honey, 97, [](int x, int y) {
         const double ends = (x == CorniceLeft || x == CorniceRight - 1) ? 0.8 : 1.0;
         return corniceLight(y) * ends;
-    });
+    }, scale);
     for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 2 - y; ++x) {
-            image.setPixel(CorniceLeft + x, y, qRgb(255, 255, 255));
-            image.setPixel(CorniceRight - 1 - x, y, qRgb(255, 255, 255));
+            for (const int left : { CorniceLeft + x, CorniceRight - 1 - x }) {
+                for (int dy = 0; dy < scale; ++dy) {
+                    for (int dx = 0; dx < scale; ++dx)
+                        image.setPixel(left * scale + dx, y * scale + dy, qRgb(255, 255, 255));
+                }
+            }
         }
     }
     return image;

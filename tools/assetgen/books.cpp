@@ -6,65 +6,98 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace Pictures {
 
 namespace {
 
+// A matched set: every spine is the same leather with the same gilt tooling and the same lettering, so the name
+// is the only thing that tells one book from another. Nothing here depends on the book but the name.
 constexpr int Length = 120;
 constexpr int Thickness = 20;
-// Gilt rules near each end; the name is lettered between them.
+// The name is lettered between the raised bands near the ends.
 constexpr int TitleLeft = 12;
 constexpr int TitleRight = Length - 12;
+// Every spine is grained from the same seed.
+constexpr quint32 LeatherSeed = 1881;
 
-// Deep book-cloth colours, dealt out so that neighbours on the shelf differ.
-constexpr std::array<QRgb, 8> Cloths { qRgb(122, 30, 42), qRgb(30, 86, 54), qRgb(32, 50, 104), qRgb(160, 110, 36),
-    qRgb(92, 42, 92), qRgb(58, 76, 96), qRgb(118, 62, 34), qRgb(22, 90, 94) };
+const QColor Leather(104, 26, 34);
 const QColor Gilt(222, 186, 104);
 const QColor GiltLight(250, 228, 160);
 const QColor GiltDark(140, 104, 44);
 const QColor Lettering(246, 226, 164);
+const QColor LetteringShadow(38, 8, 12);
 
-QColor clothOf(Testament testament, int tag)
+// The light across a rounded spine at `across` (0 at the top edge, 1 at the bottom): brightest a little above
+// the middle, darker towards both edges.
+double roundness(double across)
 {
-    const int index = (tag - 1) * 3 + (testament == Testament::New ? 5 : 0);
-    return QColor(Cloths[index % Cloths.size()]);
+    return 0.62 + 0.5 * std::pow(std::sin(M_PI * std::clamp(across * 1.08 - 0.02, 0.0, 1.0)), 0.7);
 }
 
-// The light across a rounded spine: brightest a little above the middle, darker towards both edges.
-double roundness(int across)
+// Gilt on the rounded spine: bright where the spine turns to the light, dark where it falls away.
+QColor giltAt(double across)
 {
-    const double t = (across + 0.5) / Thickness;
-    return 0.62 + 0.5 * std::pow(std::sin(M_PI * std::clamp(t * 1.08 - 0.02, 0.0, 1.0)), 0.7);
+    const double light = roundness(across);
+    return light > 1.02 ? Texture::mix(Gilt, GiltLight, (light - 1.02) * 6)
+                        : Texture::mix(GiltDark, Gilt, (light - 0.62) / 0.4);
 }
 
-void paintCloth(QImage &image, const QColor &cloth, quint32 seed)
+// Along the spine, in spine pixels: what lies there besides plain leather.
+enum class Tooling { Leather, Rule, BandLight, Band, BandShade, Edge };
+
+Tooling toolingAt(int along)
 {
-    for (int y = 0; y < Thickness; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < Length; ++x) {
-            const double weave = ((x + y) % 2 ? 0.015 : -0.015) + (Texture::hash(x, y, seed) - 0.5) * 0.06
-                + (Texture::noise(x / 9.0, y / 3.0, seed + 1) - 0.5) * 0.10;
-            double light = roundness(y) + weave;
-            // The head and tail of the spine are worn a little darker.
-            const int fromEnd = std::min(x, Length - 1 - x);
-            if (fromEnd < 2)
-                light *= 0.72 + 0.1 * fromEnd;
-            line[x] = Texture::scaled(cloth, light).rgb();
-        }
+    const int fromEnd = std::min(along, Length - 1 - along);
+    // A worn head and tail, then a double gilt rule, a raised band and one more rule on its inner side.
+    switch (fromEnd) {
+    case 0:
+    case 1:
+        return Tooling::Edge;
+    case 3:
+    case 8:
+        return Tooling::Rule;
+    case 4:
+        return Tooling::BandLight;
+    case 5:
+        return Tooling::Band;
+    case 6:
+        return Tooling::BandShade;
+    default:
+        return Tooling::Leather;
     }
 }
 
-void paintGiltRule(QImage &image, int x)
+// The leather at one pixel of a picture drawn `scale` times the spine's size: a fine grain and a slow mottle,
+// lit by the spine's roundness.
+QColor leatherAt(int x, int y, int scale)
 {
-    for (int y = 1; y < Thickness - 1; ++y) {
-        const double light = roundness(y);
-        const QColor colour = light > 1.02 ? Texture::mix(Gilt, GiltLight, (light - 1.02) * 6)
-                                           : Texture::mix(GiltDark, Gilt, (light - 0.62) / 0.4);
-        image.setPixelColor(x, y, colour);
+    const double along = (x + 0.5) / scale;
+    const double across = (y + 0.5) / scale;
+    const double grain = (Texture::hash(x, y, LeatherSeed) - 0.5) * 0.07;
+    const double mottle = (Texture::fractal(along / 7.0, across / 3.0, LeatherSeed + 1, 2) - 0.5) * 0.16;
+    return Texture::scaled(Leather, roundness(across / Thickness) + grain + mottle);
+}
+
+QColor spineAt(int x, int y, int scale)
+{
+    const double across = (y + 0.5) / scale / Thickness;
+    switch (toolingAt(x / scale)) {
+    case Tooling::Edge:
+        return Texture::scaled(leatherAt(x, y, scale), 0.72 + 0.1 * std::min(x, Length * scale - 1 - x) / scale);
+    case Tooling::Rule:
+        return giltAt(across);
+    case Tooling::BandLight:
+        return Texture::scaled(leatherAt(x, y, scale), 1.18);
+    case Tooling::Band:
+        return Texture::scaled(leatherAt(x, y, scale), 1.08);
+    case Tooling::BandShade:
+        return Texture::scaled(leatherAt(x, y, scale), 0.7);
+    case Tooling::Leather:
+        break;
     }
+    return leatherAt(x, y, scale);
 }
 
 QString nameOf(Testament testament, int tag)
@@ -73,10 +106,10 @@ QString nameOf(Testament testament, int tag)
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-// The one size of lettering in which the longest name fits between the rules.
-QFont titleFont()
+// The one size of lettering in which the longest name fits between the bands.
+int titlePixelSize()
 {
-    static const QFont font = [] {
+    static const int size = [] {
         int size = 14;
         for (; size > 8; --size) {
             const QFontMetrics metrics(Lettering::sans(size));
@@ -88,33 +121,33 @@ QFont titleFont()
             if (widest <= TitleRight - TitleLeft - 4)
                 break;
         }
-        return Lettering::sans(size);
+        return size;
     }();
-    return font;
+    return size;
 }
 
 } // namespace
 
-QImage lyingBook(Testament testament, int tag)
+QImage lyingBook(Testament testament, int tag, int scale)
 {
-    QImage image(Length, Thickness, QImage::Format_RGB32);
-    const QColor cloth = clothOf(testament, tag);
-    paintCloth(image, cloth, quint32(tag * 131 + (testament == Testament::New ? 7 : 0)));
-    for (const int x : { 4, 5, 8, Length - 9, Length - 6, Length - 5 })
-        paintGiltRule(image, x);
+    QImage image(Length * scale, Thickness * scale, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = spineAt(x, y, scale).rgb();
+    }
 
+    // The name, laid out for the picture's own size: the font at that size, its shadow one of its pixels off.
     QPainter painter(&image);
-    const QFont font = titleFont();
+    const QFont font = Lettering::sans(titlePixelSize() * scale);
     painter.setFont(font);
     const QFontMetrics metrics(font);
     const QString text = nameOf(testament, tag);
     const int width = metrics.horizontalAdvance(text);
-    const int capHeight = metrics.capHeight();
-    const int baseline = (Thickness + capHeight) / 2;
-    const int left = TitleLeft + (TitleRight - TitleLeft - width + 1) / 2;
-    const QColor shadow = Texture::scaled(cloth, 0.35);
-    painter.setPen(shadow);
-    painter.drawText(QPoint(left + 1, baseline + 1), text);
+    const int baseline = (Thickness * scale + metrics.capHeight()) / 2;
+    const int left = TitleLeft * scale + ((TitleRight - TitleLeft) * scale - width + 1) / 2;
+    painter.setPen(LetteringShadow);
+    painter.drawText(QPoint(left + scale, baseline + scale), text);
     painter.setPen(Lettering);
     painter.drawText(QPoint(left, baseline), text);
     return image;

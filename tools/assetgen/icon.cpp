@@ -2,6 +2,11 @@
 #include "texture.h"
 #include "wood.h"
 
+#include <QBuffer>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgGenerator>
+
 #include <algorithm>
 #include <cmath>
 
@@ -312,6 +317,61 @@ private:
 };
 
 } // namespace
+
+QByteArray scalableIcon()
+{
+    // The 32 px layout in shapes instead of pixels: board, spines lit across their roundness, gilt rules.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(32, 32));
+    svg.setViewBox(QRectF(0, 0, 32, 32));
+    svg.setTitle(QStringLiteral("Tomelor"));
+    svg.setDescription(QStringLiteral("A shelf of four books"));
+    QPainter painter(&svg);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+
+    painter.setBrush(QColor(40, 22, 8, 80));
+    painter.drawRect(QRectF(0, ShelfTop32 + ShelfHeight32, 32, 1.25));
+    QLinearGradient board(0, ShelfTop32, 0, ShelfTop32 + ShelfHeight32);
+    board.setColorAt(0, QColor(240, 192, 120));
+    board.setColorAt(0.3, QColor(214, 150, 76));
+    board.setColorAt(0.8, QColor(190, 128, 62));
+    board.setColorAt(1, QColor(122, 74, 34));
+    painter.setBrush(board);
+    painter.drawRect(QRectF(0, ShelfTop32, 32, ShelfHeight32));
+
+    for (const Spine &spine : Spines32) {
+        const QRectF body(spine.left, spine.top, spine.width, ShelfTop32 - spine.top);
+        QLinearGradient round(body.topLeft(), body.topRight());
+        round.setColorAt(0, Texture::mix(spine.cloth, Qt::white, 0.25));
+        round.setColorAt(0.3, Texture::scaled(spine.cloth, 1.15));
+        round.setColorAt(1, Texture::scaled(spine.cloth, 0.55));
+        painter.setBrush(round);
+        QPainterPath head;
+        head.addRoundedRect(body.adjusted(0, 0, 0, 1), 0.7, 0.7);
+        painter.drawPath(head.intersected([&] {
+            QPainterPath clip;
+            clip.addRect(body);
+            return clip;
+        }()));
+        QLinearGradient gilt(body.topLeft(), body.topRight());
+        gilt.setColorAt(0, GiltLight);
+        gilt.setColorAt(0.35, Gilt);
+        gilt.setColorAt(1, GiltDark);
+        painter.setBrush(gilt);
+        const double headRule = spine.top + spine.bandInset - 0.35;
+        const double footRule = ShelfTop32 - spine.bandInset - 0.35;
+        painter.drawRect(QRectF(body.left(), headRule, body.width(), 0.7));
+        painter.drawRect(QRectF(body.left(), headRule + 1.0, body.width(), 0.25));
+        painter.drawRect(QRectF(body.left(), footRule, body.width(), 0.7));
+        painter.drawRect(QRectF(body.left(), footRule - 0.55, body.width(), 0.25));
+    }
+    painter.end();
+    return buffer.data();
+}
 
 QImage icon(int size)
 {

@@ -5,11 +5,12 @@
 
 namespace Keying {
 
-QImage coverage(const QPainterPath &shape, const QSize &size, Edge edge)
+QImage coverage(const QPainterPath &shape, const QSize &size, Edge edge, int scale)
 {
-    QImage mask(size, QImage::Format_Grayscale8);
+    QImage mask(size * scale, QImage::Format_Grayscale8);
     mask.fill(0);
     QPainter painter(&mask);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, edge == Edge::Smooth);
     painter.fillPath(shape, Qt::white);
     return mask;
@@ -30,6 +31,20 @@ void cut(QImage &picture, const QImage &inside, const QColor &key)
                 line[x] = nudged;
         }
     }
+}
+
+QImage cleared(const QImage &picture)
+{
+    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed.pixel(0, keyed.height() - 1);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    return keyed;
 }
 
 } // namespace Keying

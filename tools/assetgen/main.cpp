@@ -5,6 +5,7 @@
 #include "bmpfile.h"
 #include "cues.h"
 #include "icofile.h"
+#include "keying.h"
 #include "lettering.h"
 #include "look/assetpaths.h"
 #include "palette.h"
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -47,49 +49,88 @@ public:
         return true;
     }
 
-    bool writeResourceList()
+    // Two resource lists: the pictures at twice the size in one of their own, so that their data lies apart from
+    // the ordinary pictures' in the program and reading those does not bring theirs into memory as well.
+    bool writeResourceLists()
     {
-        QByteArray list = "<!DOCTYPE RCC>\n<!-- Written by tools/assetgen (make assets); do not edit. -->\n"
-                          "<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
-        for (const QString &path : BundledFonts + m_written)
-            list += "        <file>" + path.toUtf8() + "</file>\n";
-        list += "    </qresource>\n</RCC>\n";
-        return write(QStringLiteral("assets.qrc"), list);
+        QStringList ordinary = BundledFonts;
+        QStringList larger;
+        for (const QString &path : std::as_const(m_written))
+            (path.endsWith(QStringLiteral("@2x.png")) ? larger : ordinary).append(path);
+        return writeResourceList(QStringLiteral("assets.qrc"), ordinary)
+            && writeResourceList(QStringLiteral("assets-2x.qrc"), larger);
     }
 
 private:
+    bool writeResourceList(const QString &name, const QStringList &paths)
+    {
+        QByteArray list = "<!DOCTYPE RCC>\n<!-- Written by tools/assetgen (make assets); do not edit. -->\n"
+                          "<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
+        for (const QString &path : paths)
+            list += "        <file>" + path.toUtf8() + "</file>\n";
+        list += "    </qresource>\n</RCC>\n";
+        return write(name, list);
+    }
+
+
     QDir m_root;
     QStringList m_written;
 };
 
+enum class Drawing { Opaque, Transparent };
+
+// A picture at its own size in the given bitmap form, and beside it the same picture drawn at twice the size.
+bool writeBothSizes(AssetFolder &out, const QString &path, const std::function<QImage(int scale)> &draw,
+    const std::function<QByteArray(const QImage &)> &encoded, Drawing drawing)
+{
+    const bool ok = out.write(path, encoded(draw(1)));
+    const QImage larger = draw(2);
+    return out.write(AssetPaths::doubleSize(path),
+               PngFile::encoded(drawing == Drawing::Transparent ? Keying::cleared(larger) : larger))
+        && ok;
+}
+
 bool writePictures(AssetFolder &out)
 {
-    bool ok = out.write(
-        AssetPaths::bookcase(), BmpFile::paletted(Palette::reduce(Pictures::bookcase(), qRgb(255, 255, 255))));
-    ok = out.write(AssetPaths::panel(), BmpFile::trueColour(Pictures::panel())) && ok;
+    const auto trueColour = [](const QImage &image) { return BmpFile::trueColour(image); };
+    bool ok = writeBothSizes(
+        out, AssetPaths::bookcase(), Pictures::bookcase,
+        [](const QImage &image) { return BmpFile::paletted(Palette::reduce(image, qRgb(255, 255, 255))); },
+        Drawing::Transparent);
+    ok = writeBothSizes(out, AssetPaths::panel(), Pictures::panel, trueColour, Drawing::Transparent) && ok;
     for (const Testament testament : { Testament::Old, Testament::New }) {
         for (int tag = 1; tag <= bookCount(testament); ++tag) {
-            const QImage lying = Pictures::lyingBook(testament, tag);
-            ok = out.write(AssetPaths::book(testament, tag, AssetPaths::Pose::Lying), BmpFile::trueColour(lying)) && ok;
-            ok = out.write(AssetPaths::book(testament, tag, AssetPaths::Pose::Standing),
-                     BmpFile::trueColour(Pictures::standingBook(lying)))
+            const auto lying = [=](int scale) { return Pictures::lyingBook(testament, tag, scale); };
+            const auto standing = [=](int scale) { return Pictures::standingBook(lying(scale)); };
+            ok = writeBothSizes(out, AssetPaths::book(testament, tag, AssetPaths::Pose::Lying), lying, trueColour,
+                     Drawing::Opaque)
+                && ok;
+            ok = writeBothSizes(out, AssetPaths::book(testament, tag, AssetPaths::Pose::Standing), standing,
+                     trueColour, Drawing::Opaque)
                 && ok;
         }
     }
     for (const Artwork::Switch which : { Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints }) {
         for (const bool checked : { false, true }) {
-            ok = out.write(AssetPaths::switchPicture(which, checked),
-                     BmpFile::trueColour(Pictures::switchPicture(which, checked)))
+            ok = writeBothSizes(out, AssetPaths::switchPicture(which, checked),
+                     [=](int scale) { return Pictures::switchPicture(which, checked, scale); }, trueColour,
+                     Drawing::Opaque)
                 && ok;
         }
     }
-    for (const Testament testament : { Testament::Old, Testament::New })
-        ok = out.write(AssetPaths::scoreBoard(testament), BmpFile::trueColour(Pictures::scoreBoard(testament))) && ok;
-    ok = out.write(AssetPaths::congratsBackdrop(), BmpFile::trueColour(Pictures::congratsBackdrop())) && ok;
-    ok = out.write(AssetPaths::splash(), BmpFile::trueColour(Pictures::splash())) && ok;
+    for (const Testament testament : { Testament::Old, Testament::New }) {
+        ok = writeBothSizes(out, AssetPaths::scoreBoard(testament),
+                 [=](int scale) { return Pictures::scoreBoard(testament, scale); }, trueColour, Drawing::Transparent)
+            && ok;
+    }
+    ok = writeBothSizes(out, AssetPaths::congratsBackdrop(), Pictures::congratsBackdrop, trueColour,
+             Drawing::Transparent)
+        && ok;
+    ok = writeBothSizes(out, AssetPaths::splash(), Pictures::splash, trueColour, Drawing::Transparent) && ok;
     ok = out.write(AssetPaths::programIcon(), IcoFile::paletted({ Pictures::icon(32), Pictures::icon(16) })) && ok;
     for (const int size : AssetPaths::ThemeIconSizes)
         ok = out.write(AssetPaths::themeIcon(size), PngFile::encoded(Pictures::icon(size))) && ok;
+    ok = out.write(AssetPaths::scalableIcon(), Pictures::scalableIcon()) && ok;
     return ok;
 }
 
@@ -129,6 +170,6 @@ int main(int argc, char *argv[])
     }
 
     AssetFolder out(outputFolder);
-    const bool ok = writePictures(out) && writeSounds(out) && out.writeResourceList();
+    const bool ok = writePictures(out) && writeSounds(out) && out.writeResourceLists();
     return ok ? 0 : 1;
 }

@@ -25,13 +25,15 @@ const QColor ValueInk(120, 232, 232);
 const QColor ScoreInk(160, 238, 110);
 
 // Brushed dark metal: fine horizontal streaks over a light falling from the top.
-void paintConsole(QImage &image, const QRect &area)
+void paintConsole(QImage &image, const QRect &area, int scale)
 {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
+    const QRect pixels(area.topLeft() * scale, area.size() * scale);
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        const double fall = 1.18 - 0.42 * double(y - area.top()) / area.height();
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const double streak = Texture::noise(x * 0.03, y * 1.7, 901) - 0.5;
+        const double v = (y + 0.5) / scale - 0.5;
+        const double fall = 1.18 - 0.42 * (v - area.top()) / area.height();
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const double streak = Texture::noise(((x + 0.5) / scale - 0.5) * 0.03, v * 1.7, 901) - 0.5;
             const double grain = Texture::hash(x, y, 902) - 0.5;
             const double light = fall + 0.16 * streak + 0.05 * grain;
             line[x] = Texture::scaled(QColor(36, 44, 48), light).rgb();
@@ -77,15 +79,16 @@ void paintScrew(QPainter &painter, QPointF centre)
 
 } // namespace
 
-QImage panel()
+QImage panel(int scale)
 {
-    QImage image(Size, QImage::Format_RGB32);
+    QImage image(Size * scale, QImage::Format_RGB32);
     image.fill(Key);
     QPainterPath outline;
     outline.addRoundedRect(QRectF(0, 0, Size.width(), Size.height()), 9, 9);
 
-    paintConsole(image, QRect(0, 0, PlateLeft, Size.height()));
+    paintConsole(image, QRect(0, 0, PlateLeft, Size.height()), scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.fillRect(QRect(PlateLeft, 0, Size.width() - PlateLeft, Size.height()), SwitchPlate);
 
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -127,7 +130,7 @@ QImage panel()
     painter.drawPolygon(arrow);
     painter.end();
 
-    Keying::cut(image, Keying::coverage(outline, Size), Key);
+    Keying::cut(image, Keying::coverage(outline, Size, Keying::Edge::Hard, scale), Key);
     return image;
 }
 

@@ -16,18 +16,22 @@ QPainterPath outline(const QSize &size, int right, int bottom)
     return path;
 }
 
-QImage blank(const QSize &size, const QPainterPath &shape, quint32 seed)
+QImage blank(const QSize &size, const QPainterPath &shape, quint32 seed, int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Key);
     const QRectF bounds = shape.boundingRect();
-    Wood::paint(image, image.rect(), Wood::Grain::Horizontal, Wood::Walnut, seed, [&](int x, int y) {
-        // A soft light from above left, falling off towards the lower right.
-        const double across = (x - bounds.left()) / bounds.width();
-        const double down = (y - bounds.top()) / bounds.height();
-        return 1.12 - 0.22 * down - 0.1 * across;
-    });
+    Wood::paint(
+        image, QRect(QPoint(0, 0), size), Wood::Grain::Horizontal, Wood::Walnut, seed,
+        [&](int x, int y) {
+            // A soft light from above left, falling off towards the lower right.
+            const double across = (x - bounds.left()) / bounds.width();
+            const double down = (y - bounds.top()) / bounds.height();
+            return 1.12 - 0.22 * down - 0.1 * across;
+        },
+        scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(30, 16, 8), 2));

@@ -16,8 +16,9 @@ const QColor Cream(246, 234, 206);
 
 // The plaque's outline inside a picture of the given size, leaving `right` and `bottom` columns and rows of margin.
 QPainterPath outline(const QSize &size, int right = 1, int bottom = 1);
-// A picture filled with the key and the plaque drawn on it (wood, shading and the gilt border).
-QImage blank(const QSize &size, const QPainterPath &shape, quint32 seed);
+// A picture filled with the key and the plaque drawn on it (wood, shading and the gilt border), `scale` times
+// `size`; the shape is in the pixels of `size`.
+QImage blank(const QSize &size, const QPainterPath &shape, quint32 seed, int scale = 1);
 // A well sunk into the plaque, dark enough for red initials and a black display to sit on.
 void paintSlot(QPainter &painter, const QRect &slot);
 

@@ -68,12 +68,13 @@ void paintBadge(QPainter &painter, QPointF centre, int row)
 
 } // namespace
 
-QImage scoreBoard(Testament testament)
+QImage scoreBoard(Testament testament, int scale)
 {
     const BoardLayout layout = layoutOf(testament);
     const QPainterPath shape = Plaque::outline(layout.size);
-    QImage image = Plaque::blank(layout.size, shape, layout.seed);
+    QImage image = Plaque::blank(layout.size, shape, layout.seed, scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
 
     painter.setFont(Lettering::serif(28));
     const QRectF heading(0, layout.label.y() - 58, layout.size.width(), 44);
@@ -89,17 +90,18 @@ QImage scoreBoard(Testament testament)
     }
     painter.end();
 
-    Keying::cut(image, Keying::coverage(shape, layout.size), Plaque::Key);
+    Keying::cut(image, Keying::coverage(shape, layout.size, Keying::Edge::Hard, scale), Plaque::Key);
     return image;
 }
 
-QImage congratsBackdrop()
+QImage congratsBackdrop(int scale)
 {
     // The dialog's frame is one column narrower than the picture: the plaque keeps clear of that column.
     const QSize size(375, 253);
     const QPainterPath shape = Plaque::outline(size, 2, 1);
-    QImage image = Plaque::blank(size, shape, 239);
+    QImage image = Plaque::blank(size, shape, 239, scale);
     QPainter painter(&image);
+    painter.scale(scale, scale);
 
     painter.setFont(Lettering::serif(32));
     Lettering::drawText(painter, QRectF(0, 10, size.width() - 1, 44), Qt::AlignCenter, QStringLiteral("Tomelor!"),
@@ -127,7 +129,7 @@ QImage congratsBackdrop()
     painter.fillRect(field, QColor(250, 244, 228));
     painter.end();
 
-    Keying::cut(image, Keying::coverage(shape, size), Plaque::Key);
+    Keying::cut(image, Keying::coverage(shape, size, Keying::Edge::Hard, scale), Plaque::Key);
     return image;
 }
 

@@ -119,21 +119,27 @@ std::vector<double> edgeDistance(const QImage &inside, int reach)
     return distance;
 }
 
-// Parchment: mottled, darker and browner towards a torn edge.
-void paintSheet(QImage &image, const QImage &area, const QColor &base, quint32 seed)
+// The picture's own pixel under pixel `at` of an image drawn `scale` times the size, as a point between pixels.
+double unscaled(int at, int scale)
 {
-    const std::vector<double> distance = edgeDistance(area, 7);
+    return (at + 0.5) / scale - 0.5;
+}
+
+// Parchment: mottled, darker and browner towards a torn edge.
+void paintSheet(QImage &image, const QImage &area, const QColor &base, quint32 seed, int scale)
+{
+    const std::vector<double> distance = edgeDistance(area, 7 * scale);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (!area.constScanLine(y)[x])
                 continue;
-            const double mottle = Texture::fractal(x * 0.035, y * 0.035, seed, 4);
+            const double mottle = Texture::fractal(unscaled(x, scale) * 0.035, unscaled(y, scale) * 0.035, seed, 4);
             const double fleck = Texture::hash(x, y, seed + 1);
             QColor colour = Texture::scaled(base, 0.9 + 0.14 * mottle + 0.03 * fleck);
-            const double edge = distance[size_t(y * image.width() + x)];
+            const double edge = distance[size_t(y * image.width() + x)] / scale;
             if (edge < 7)
                 colour = Texture::mix(colour, Burn, std::pow(1 - edge / 7, 2.2) * 0.85);
-            if (edge <= 1)
+            if (edge <= 1.0 / scale)
                 colour = Texture::scaled(Burn, 0.8);
             image.setPixelColor(x, y, colour);
         }
@@ -141,8 +147,10 @@ void paintSheet(QImage &image, const QImage &area, const QColor &base, quint32 s
 }
 
 // A soft shadow of `caster` (a Grayscale8 mask), shifted down and to the right, darkening the pixels of `onto`.
-void castShadow(QImage &image, const QImage &caster, const QImage &onto, QPoint offset, double strength)
+void castShadow(QImage &image, const QImage &caster, const QImage &onto, QPoint offset, double strength, int scale)
 {
+    offset *= scale;
+    const int reach = 2 * scale;
     QImage shadow(image.size(), QImage::Format_Grayscale8);
     shadow.fill(0);
     for (int y = 0; y < shadow.height(); ++y) {
@@ -159,8 +167,8 @@ void castShadow(QImage &image, const QImage &caster, const QImage &onto, QPoint 
             for (int x = 0; x < shadow.width(); ++x) {
                 int sum = 0;
                 int count = 0;
-                for (int dy = -2; dy <= 2; ++dy) {
-                    for (int dx = -2; dx <= 2; ++dx) {
+                for (int dy = -reach; dy <= reach; ++dy) {
+                    for (int dx = -reach; dx <= reach; ++dx) {
                         const int nx = x + dx;
                         const int ny = y + dy;
                         if (nx >= 0 && ny >= 0 && nx < shadow.width() && ny < shadow.height()) {
@@ -185,17 +193,19 @@ void castShadow(QImage &image, const QImage &caster, const QImage &onto, QPoint 
 }
 
 // Pebbled leather with a faint sheen, over the pixels a shape covers.
-void paintLeather(QImage &image, const QPolygonF &shape, const QColor &base, quint32 seed)
+void paintLeather(QImage &image, const QPolygonF &shape, const QColor &base, quint32 seed, int scale)
 {
     QPainterPath path;
     path.addPolygon(shape);
-    const QImage area = Keying::coverage(path, image.size());
+    const QImage area = Keying::coverage(path, image.size() / scale, Keying::Edge::Hard, scale);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (!area.constScanLine(y)[x])
                 continue;
-            const double pebble = Texture::fractal(x * 0.45, y * 0.45, seed, 2);
-            const double sheen = Texture::noise(x * 0.04, y * 0.04, seed + 5);
+            const double u = unscaled(x, scale);
+            const double v = unscaled(y, scale);
+            const double pebble = Texture::fractal(u * 0.45, v * 0.45, seed, 2);
+            const double sheen = Texture::noise(u * 0.04, v * 0.04, seed + 5);
             image.setPixelColor(x, y, Texture::scaled(base, (0.86 + 0.16 * pebble + 0.12 * sheen)));
         }
     }
@@ -381,33 +391,37 @@ void paintTitle(QPainter &painter)
 
 } // namespace
 
-QImage splash()
+QImage splash(int scale)
 {
-    QImage image(Size, QImage::Format_RGB32);
+    const QSize pixels = Size * scale;
+    QImage image(pixels, QImage::Format_RGB32);
     image.fill(Key);
     const QPoint origin = -SplashOutline::ArtOrigin;
 
-    // What the window shows: the outline, as the window cuts it, in the picture's own pixels.
+    // What the window shows: the outline, as the window cuts it, in the picture's own pixels; drawn larger, each of
+    // them becomes a square of the larger picture's, as the window's outline does on a screen of that ratio.
     const QRegion window(SplashOutline::polygon(), Qt::OddEvenFill);
-    QImage inside(Size, QImage::Format_Grayscale8);
-    QImage underPage(Size, QImage::Format_Grayscale8);
-    QImage sheet(Size, QImage::Format_Grayscale8);
-    for (int y = 0; y < Size.height(); ++y) {
-        for (int x = 0; x < Size.width(); ++x) {
-            const QPoint at = QPoint(x, y) - origin;
+    QImage inside(pixels, QImage::Format_Grayscale8);
+    QImage underPage(pixels, QImage::Format_Grayscale8);
+    QImage sheet(pixels, QImage::Format_Grayscale8);
+    for (int y = 0; y < pixels.height(); ++y) {
+        for (int x = 0; x < pixels.width(); ++x) {
+            const QPoint at = QPoint(x / scale, y / scale) - origin;
+            const QPointF point = QPointF(unscaled(x, scale), unscaled(y, scale)) - origin;
             const bool in = window.contains(at);
-            const bool under = in && at.x() < UnderPageRight && at.y() > sheetEdge(at.x());
+            const bool under = in && point.x() < UnderPageRight && point.y() > sheetEdge(point.x());
             inside.setPixel(x, y, in ? 255 : 0);
             underPage.setPixel(x, y, under ? 255 : 0);
             sheet.setPixel(x, y, in && !under ? 255 : 0);
         }
     }
 
-    paintSheet(image, underPage, OlderParchment, 31);
-    paintSheet(image, sheet, Parchment, 37);
-    castShadow(image, sheet, underPage, QPoint(1, 2), 0.35);
+    paintSheet(image, underPage, OlderParchment, 31, scale);
+    paintSheet(image, sheet, Parchment, 37, scale);
+    castShadow(image, sheet, underPage, QPoint(1, 2), 0.35, scale);
 
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.translate(origin);
     paintTitle(painter);
     paintVerses(painter, QRectF(166, 160, 146, 112));
@@ -422,11 +436,12 @@ QImage splash()
         books.addPolygon(endFace(book));
     }
     books.setFillRule(Qt::WindingFill);
-    const QImage caster = Keying::coverage(books.translated(origin), Size, Keying::Edge::Smooth);
-    castShadow(image, caster, inside, QPoint(4, 3), 0.45);
+    const QImage caster = Keying::coverage(books.translated(origin), Size, Keying::Edge::Smooth, scale);
+    castShadow(image, caster, inside, QPoint(4, 3), 0.45, scale);
 
-    paintLeather(image, uprightShape().translated(origin), Leather, 401);
+    paintLeather(image, uprightShape().translated(origin), Leather, 401, scale);
     painter.begin(&image);
+    painter.scale(scale, scale);
     painter.translate(origin);
     painter.setRenderHint(QPainter::Antialiasing, true);
     paintUpright(painter);

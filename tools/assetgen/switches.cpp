@@ -87,11 +87,12 @@ void paintHousing(QPainter &painter, const QRectF &box)
     painter.restore();
 }
 
-QImage goSwitch(bool checked)
+QImage goSwitch(bool checked, int scale)
 {
-    QImage image(128, 82, QImage::Format_RGB32);
+    QImage image(128 * scale, 82 * scale, QImage::Format_RGB32);
     image.fill(Plate);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     paintHousing(painter, QRectF(8, 0, 114, 81));
     const QFont font = Lettering::sans(24);
     // Unchecked, the game is stopped and GO! stands ready; checked, STOP does.
@@ -100,11 +101,12 @@ QImage goSwitch(bool checked)
     return image;
 }
 
-QImage rocker(const QString &title, const QString &left, const QString &right, bool leftRaised)
+QImage rocker(const QString &title, const QString &left, const QString &right, bool leftRaised, int scale)
 {
-    QImage image(78, 42, QImage::Format_RGB32);
+    QImage image(78 * scale, 42 * scale, QImage::Format_RGB32);
     image.fill(Plate);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setFont(Lettering::sans(10));
     Lettering::drawText(
         painter, QRectF(0, 2, 78, 16), Qt::AlignCenter, title, Ink, QColor(120, 232, 232), QPointF(0, 1));
@@ -117,18 +119,18 @@ QImage rocker(const QString &title, const QString &left, const QString &right, b
 
 } // namespace
 
-QImage switchPicture(Artwork::Switch which, bool checked)
+QImage switchPicture(Artwork::Switch which, bool checked, int scale)
 {
     switch (which) {
     case Artwork::Switch::Go:
-        return goSwitch(checked);
+        return goSwitch(checked, scale);
     case Artwork::Switch::Testament:
         // The half that answers in a state is raised: NEW while Old is chosen, OLD while New is.
-        return rocker(QStringLiteral("TESTAMENT"), QStringLiteral("OLD"), QStringLiteral("NEW"), checked);
+        return rocker(QStringLiteral("TESTAMENT"), QStringLiteral("OLD"), QStringLiteral("NEW"), checked, scale);
     case Artwork::Switch::Hints:
         break;
     }
-    return rocker(QStringLiteral("HINTS"), QStringLiteral("OFF"), QStringLiteral("ON"), checked);
+    return rocker(QStringLiteral("HINTS"), QStringLiteral("OFF"), QStringLiteral("ON"), checked, scale);
 }
 
 } // namespace Pictures

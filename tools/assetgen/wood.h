@@ -21,8 +21,10 @@ const Tone Walnut { QColor(112, 70, 40), QColor(66, 38, 20) };
 
 enum class Grain { Horizontal, Vertical };
 
-// Fills `area` of a Format_RGB32 image with grain; `light(x, y)` scales the colour of each pixel.
+// Fills `area` of a Format_RGB32 image drawn `scale` times its size with grain; `area` and the pixel given to
+// `light(x, y)`, which scales the colour, are in the unscaled picture's pixels. The grain itself is as fine as the
+// image's pixels.
 void paint(QImage &image, const QRect &area, Grain grain, const Tone &tone, quint32 seed,
-    const std::function<double(int x, int y)> &light);
+    const std::function<double(int x, int y)> &light, int scale = 1);
 
 } // namespace Wood
