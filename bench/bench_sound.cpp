@@ -62,7 +62,6 @@ RunSummary summarize(const HeardCues &heard, const std::vector<HeardCues::Played
         if (std::abs(cue.heardMs - HeardCues::fileMs(played[i].cue)) <= 10)
             ++summary.whole;
     }
-    if (qEnvironmentVariableIsSet("DUMP")) for (auto &c : heard.cues()) std::printf("  %d %.1f %.1f\n", c.started, c.onsetMs, c.heardMs);
     summary.strayMs = heard.strayMs();
     summary.onsets = heard.sortedOnsets();
     return summary;
@@ -94,8 +93,6 @@ RunSummary playerRun(CuePlayer &player, const std::vector<Cue> &cues, int interv
     }
     // The last cue's sound, and the recorder's latency.
     idle(700);
-    if (qEnvironmentVariableIsSet("DUMP")) { static int run = 0; ++run; QFile f(QString("/tmp/sound-new/run%1.raw").arg(run)); f.open(QIODevice::WriteOnly); auto v = recorder.samples(); f.write((const char*)v.data(), v.size()*4);
-      QFile g(QString("/tmp/sound-new/run%1.txt").arg(run)); g.open(QIODevice::WriteOnly); for (auto &p : played) g.write(QByteArray::number(std::chrono::duration<double>(p.at - recorder.start()).count()) + " " + QByteArray::number(int(p.cue)) + "\n"); }
     return summarize(HeardCues(recorder, played), played);
 }
 
@@ -118,8 +115,6 @@ RunSummary paplayRun(Cue cue, int count, int interval)
         idle(std::max(0, interval - int(timer.elapsed())));
     }
     idle(700);
-    if (qEnvironmentVariableIsSet("DUMP")) { QFile f("/tmp/sound-new/paplay.raw"); f.open(QIODevice::WriteOnly); auto v = recorder.samples(); f.write((const char*)v.data(), v.size()*4);
-      QFile g("/tmp/sound-new/paplay.txt"); g.open(QIODevice::WriteOnly); for (auto &p : played) g.write(QByteArray::number(std::chrono::duration<double>(p.at - recorder.start()).count()) + "\n"); }
     return summarize(HeardCues(recorder, played), played);
 }
 

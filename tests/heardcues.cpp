@@ -103,8 +103,6 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
 {
     const std::vector<float> recorded = recorder.samples();
     const auto start = recorder.start();
-    if (qEnvironmentVariableIsSet("HEARD_DUMP")) { QFile f(qEnvironmentVariable("HEARD_DUMP")); f.open(QIODevice::WriteOnly); f.write((const char*)recorded.data(), recorded.size()*4);
-      QFile g(qEnvironmentVariable("HEARD_DUMP") + ".txt"); g.open(QIODevice::WriteOnly); for (auto &p : played) g.write(QByteArray::number(std::chrono::duration<double>(p.at - start).count()) + " " + QByteArray::number(int(p.cue)) + "\n"); }
     const int length = int(recorded.size());
     std::vector<float> unexplained = recorded;
     // Where cues begin and where they are cut short, the step-wise matching leaves a little unexplained.
@@ -148,11 +146,22 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
                 end += Step;
             if (soundLength - end < Step && origin + soundLength <= length)
                 end = soundLength;
+            // The first sample heard, to the sample: the earliest from which on the recording is the cue's own.
+            int lead = std::max(0, first - Step);
+            const auto agrees = [&](int at) {
+                for (int j = at; j < at + 8 && j < soundLength; ++j) {
+                    if (std::abs(recorded[std::size_t(origin + j)] - sound[std::size_t(j)]) > 0.02f)
+                        return false;
+                }
+                return true;
+            };
+            while (lead < first && !agrees(lead))
+                ++lead;
             heard.started = true;
-            const int onset = origin + first;
+            const int onset = origin + lead;
             heard.onsetMs = (onset - callAt) * 1000.0 / Rate;
             heard.startMs = onset * 1000.0 / Rate;
-            heard.heardMs = (end - first) * 1000.0 / Rate;
+            heard.heardMs = (end - lead) * 1000.0 / Rate;
             for (int j = first; j < end; ++j)
                 unexplained[std::size_t(origin + j)] -= sound[std::size_t(j)];
             // Before the first step that matches whole, the samples that are the cue's own.
@@ -174,7 +183,7 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
         const int at = window * StrayWindow;
         if (!nearEdge && at + StrayWindow <= length
             && energy(unexplained.data() + at, StrayWindow) / StrayWindow > 0.02 * 0.02)
-            { m_strayMs += 10; if (qEnvironmentVariableIsSet("HEARD_DUMP")) qInfo("stray at %.3f s rms %.4f", at / double(Rate), std::sqrt(energy(unexplained.data() + at, StrayWindow) / StrayWindow)); }
+            m_strayMs += 10;
     }
 }
 
