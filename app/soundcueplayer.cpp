@@ -195,8 +195,8 @@ private:
         const QByteArray &samples = sample->sound->samples;
         const qsizetype count = std::min(qsizetype(bytes), samples.size() - sample->sent);
         if (count > 0) {
-            pa_stream_write(stream, samples.constData() + sample->sent, std::size_t(count), nullptr, 0,
-                PA_SEEK_RELATIVE);
+            pa_stream_write(
+                stream, samples.constData() + sample->sent, std::size_t(count), nullptr, 0, PA_SEEK_RELATIVE);
             sample->sent += count;
         }
         if (sample->sent == samples.size())
@@ -223,8 +223,9 @@ private:
             return;
         pa_operation_unref(request);
         m_sounding = { ++m_generation, PA_INVALID_INDEX,
-            Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                std::chrono::duration<double>(sample.sound->seconds()) + EndMargin) };
+            Clock::now()
+                + std::chrono::duration_cast<Clock::duration>(
+                    std::chrono::duration<double>(sample.sound->seconds()) + EndMargin) };
         m_playRequests.push_back(m_generation);
     }
 

@@ -4,6 +4,7 @@
 //
 //     bench_sound [--cues N]
 
+#include "busycores.h"
 #include "heardcues.h"
 #include "median.h"
 #include "sinkrecorder.h"
@@ -12,31 +13,18 @@
 #include "app/soundcueplayer.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
 
 namespace {
 
-using Clock = SinkRecorder::Clock;
-
-// Runs the event loop for a while, as the game's would between clicks.
-void idle(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-}
+using Clock = HeardCues::Clock;
+using namespace std::chrono_literals;
 
 struct RunSummary
 {
@@ -77,71 +65,36 @@ void printRun(const char *title, const RunSummary &summary)
 }
 
 // The game's cue player: the cues one after another, `interval` apart.
-RunSummary playerRun(CuePlayer &player, const std::vector<Cue> &cues, int interval)
+RunSummary playerRun(CuePlayer &player, const std::vector<Cue> &cues, std::chrono::milliseconds interval)
 {
     SinkRecorder recorder;
     if (!recorder.isRecording()) {
         std::fprintf(stderr, "bench_sound: the recorder could not reach the private sound server.\n");
         std::exit(EXIT_FAILURE);
     }
-    idle(200);
-    std::vector<HeardCues::Played> played;
-    for (const Cue cue : cues) {
-        played.push_back({ cue, Clock::now() });
-        player.play(cue);
-        idle(interval);
-    }
-    // The last cue's sound, and the recorder's latency.
-    idle(700);
+    const std::vector<HeardCues::Played> played = HeardCues::playOnBeat(player, cues, interval);
     return summarize(HeardCues(recorder, played), played);
 }
 
 // The sound server's own client: paplay started for each cue and waited for.
-RunSummary paplayRun(Cue cue, int count, int interval)
+RunSummary paplayRun(Cue cue, int count, std::chrono::milliseconds interval)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("cue.wav"));
     QFile::copy(SoundCuePlayer::resourceOf(cue), path);
     SinkRecorder recorder;
-    idle(200);
     std::vector<HeardCues::Played> played;
+    const Clock::time_point first = Clock::now();
     for (int i = 0; i < count; ++i) {
-        QElapsedTimer timer;
-        timer.start();
+        std::this_thread::sleep_until(first + interval * i);
         QProcess paplay;
         played.push_back({ cue, Clock::now() });
         paplay.start(QStringLiteral("paplay"), { path });
         paplay.waitForFinished(5000);
-        idle(std::max(0, interval - int(timer.elapsed())));
     }
-    idle(700);
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
     return summarize(HeardCues(recorder, played), played);
 }
-
-// Two threads that keep both cores busy for as long as they live.
-class BusyCores
-{
-public:
-    BusyCores()
-    {
-        for (auto &thread : m_threads)
-            thread = std::thread([this] {
-                volatile unsigned long spin = 0;
-                while (!m_stop.load(std::memory_order_relaxed))
-                    spin = spin + 1;
-            });
-    }
-    ~BusyCores()
-    {
-        m_stop = true;
-        for (auto &thread : m_threads)
-            thread.join();
-    }
-
-private:
-    std::atomic<bool> m_stop { false };
-    std::thread m_threads[2];
-};
 
 } // namespace
 
@@ -168,22 +121,22 @@ int main(int argc, char **argv)
     RunSummary loaded;
     {
         SoundCuePlayer player;
-        // The player loads its cues in the background.
-        idle(1000);
+        // The player uploads its cues in the background.
+        std::this_thread::sleep_for(1s);
         // Each cue whole before the next: 0.34 s of sound, then a pause.
-        latency = playerRun(player, std::vector<Cue>(std::size_t(latencyCues), Cue::CueWrong), 450);
-        paplay = paplayRun(Cue::CueWrong, latencyCues, 450);
-        apart = playerRun(player, std::vector<Cue>(10, Cue::CueWrong), 1500);
+        latency = playerRun(player, std::vector<Cue>(std::size_t(latencyCues), Cue::CueWrong), 450ms);
+        paplay = paplayRun(Cue::CueWrong, latencyCues, 450ms);
+        apart = playerRun(player, std::vector<Cue>(10, Cue::CueWrong), 1500ms);
         std::vector<Cue> mixed;
         for (int i = 0; i < 200; ++i)
             mixed.push_back(Cue(1 + i % 3));
         BusyCores busy;
-        loaded = playerRun(player, mixed, 100);
+        loaded = playerRun(player, mixed, 100ms);
     }
     server.stop();
 
-    std::printf("Click-to-sound latency, from the call to the first sample heard (median, worst of %d):\n",
-        latencyCues);
+    std::printf(
+        "Click-to-sound latency, from the call to the first sample heard (median, worst of %d):\n", latencyCues);
     printRun("  the game's cue player, wrong.wav", latency);
     printRun("  paplay wrong.wav, from its start", paplay);
     std::printf("Cues under way:\n");

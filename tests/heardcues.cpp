@@ -8,12 +8,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace {
 
 constexpr int Rate = SinkRecorder::Rate;
-constexpr int OnsetWindow = Rate * 15 / 1000;  // the start of a cue that must match where it begins
-constexpr int Step = Rate * 2 / 1000;          // the resolution of a cue's heard length
+constexpr int OnsetWindow = Rate * 15 / 1000; // the start of a cue that must match where it begins
+constexpr int Step = Rate * 2 / 1000; // the resolution of a cue's heard length
 constexpr int StrayWindow = Rate * 10 / 1000;
 constexpr int LeadingLoss = Rate * 6 / 1000;
 
@@ -97,6 +98,33 @@ double HeardCues::fileMs(Cue cue)
     file.open(QIODevice::ReadOnly);
     const auto sound = WaveSound::fromBytes(file.readAll());
     return sound ? sound->seconds() * 1000 : 0;
+}
+
+std::vector<HeardCues::Played> HeardCues::playAt(
+    CuePlayer &player, const std::vector<std::pair<Cue, Clock::duration>> &cues, Clock::duration *longestCall)
+{
+    std::vector<Played> played;
+    const Clock::time_point first = Clock::now();
+    for (const auto &[cue, moment] : cues) {
+        std::this_thread::sleep_until(first + moment);
+        const Clock::time_point at = Clock::now();
+        player.play(cue);
+        if (longestCall)
+            *longestCall = std::max(*longestCall, Clock::now() - at);
+        played.push_back({ cue, at });
+    }
+    // The last cue's sound, and the recorder's own delay.
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    return played;
+}
+
+std::vector<HeardCues::Played> HeardCues::playOnBeat(
+    CuePlayer &player, const std::vector<Cue> &cues, Clock::duration apart, Clock::duration *longestCall)
+{
+    std::vector<std::pair<Cue, Clock::duration>> timed;
+    for (const Cue cue : cues)
+        timed.emplace_back(cue, apart * int(timed.size()));
+    return playAt(player, timed, longestCall);
 }
 
 HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played)

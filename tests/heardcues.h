@@ -11,6 +11,8 @@
 class HeardCues
 {
 public:
+    using Clock = SinkRecorder::Clock;
+
     struct Played
     {
         Cue cue;
@@ -27,6 +29,15 @@ public:
     // The sounds of the three cues, from the program's resources, at the recorder's rate.
     static const std::array<std::vector<float>, 3> &sounds();
     static double fileMs(Cue cue);
+
+    // Plays each cue at its moment after the first, as a player's clicks would come, and returns the calls, each
+    // timed just before it was made; then waits for the last cue's sound to be recorded. The longest time one
+    // play() call took goes to `longestCall`.
+    static std::vector<Played> playAt(CuePlayer &player, const std::vector<std::pair<Cue, Clock::duration>> &cues,
+        Clock::duration *longestCall = nullptr);
+    // The cues on a fixed beat.
+    static std::vector<Played> playOnBeat(
+        CuePlayer &player, const std::vector<Cue> &cues, Clock::duration apart, Clock::duration *longestCall = nullptr);
 
     HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played);
 

@@ -7,8 +7,7 @@
 namespace {
 
 // Waits, the loop locked, until the context or stream leaves its connecting states, at most two seconds.
-template<typename Ready, typename Failed>
-bool waitFor(pa_threaded_mainloop *loop, Ready ready, Failed failed)
+template <typename Ready, typename Failed> bool waitFor(pa_threaded_mainloop *loop, Ready ready, Failed failed)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
     while (!ready()) {

@@ -1,3 +1,4 @@
+#include "busycores.h"
 #include "heardcues.h"
 #include "sinkrecorder.h"
 #include "soundserver.h"
@@ -9,13 +10,12 @@
 #include <QtTest>
 
 #include <atomic>
-#include <thread>
 
 // The cue player against a real PulseAudio daemon of the tests' own (tests/sound-server, started by CTest), whose
 // null sink is recorded as a listener would hear it.
 namespace {
 
-using Clock = SinkRecorder::Clock;
+using Clock = HeardCues::Clock;
 using namespace std::chrono_literals;
 
 constexpr std::array<Cue, 3> AllCues { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut };
@@ -47,61 +47,6 @@ private:
     static inline std::atomic<int> s_count { 0 };
     QtMessageHandler m_previous;
 };
-
-// Two threads that keep both cores busy for as long as they live.
-class BusyCores
-{
-public:
-    BusyCores()
-    {
-        for (auto &thread : m_threads)
-            thread = std::thread([this] {
-                volatile unsigned long spin = 0;
-                while (!m_stop.load(std::memory_order_relaxed))
-                    spin = spin + 1;
-            });
-    }
-    ~BusyCores()
-    {
-        m_stop = true;
-        for (auto &thread : m_threads)
-            thread.join();
-    }
-
-private:
-    std::atomic<bool> m_stop { false };
-    std::thread m_threads[2];
-};
-
-// Plays each cue at its moment after the first and returns the calls, each timed just before it was made; the
-// longest time one play() call took goes to `longestCall`.
-std::vector<HeardCues::Played> playAt(CuePlayer &player, const std::vector<std::pair<Cue, Clock::duration>> &cues,
-    Clock::duration *longestCall = nullptr)
-{
-    std::vector<HeardCues::Played> played;
-    const Clock::time_point first = Clock::now();
-    for (const auto &[cue, moment] : cues) {
-        std::this_thread::sleep_until(first + moment);
-        const Clock::time_point at = Clock::now();
-        player.play(cue);
-        if (longestCall)
-            *longestCall = std::max(*longestCall, Clock::now() - at);
-        played.push_back({ cue, at });
-    }
-    // The last cue's sound, and the recorder's own delay.
-    std::this_thread::sleep_for(600ms);
-    return played;
-}
-
-// The cues on a fixed beat.
-std::vector<HeardCues::Played> playOnBeat(
-    CuePlayer &player, const std::vector<Cue> &cues, Clock::duration apart, Clock::duration *longestCall = nullptr)
-{
-    std::vector<std::pair<Cue, Clock::duration>> timed;
-    for (const Cue cue : cues)
-        timed.emplace_back(cue, apart * int(timed.size()));
-    return playAt(player, timed, longestCall);
-}
 
 QString describe(const HeardCues &heard)
 {
@@ -167,8 +112,8 @@ private slots:
         compressed[20] = 2;
         QByteArray oddBits = wave;
         oddBits[34] = 12;
-        for (const QByteArray &bad : { QByteArray(), QByteArray("RIFF"), wave.left(44), compressed, oddBits,
-                 QByteArray("RIFX") + wave.mid(4) })
+        for (const QByteArray &bad :
+            { QByteArray(), QByteArray("RIFF"), wave.left(44), compressed, oddBits, QByteArray("RIFX") + wave.mid(4) })
             QVERIFY(!WaveSound::fromBytes(bad));
     }
 
@@ -193,15 +138,15 @@ private slots:
         SinkRecorder recorder;
         QVERIFY(recorder.isRecording());
         const auto player = readyPlayer();
-        const std::vector<Cue> cues { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueWrong,
-            Cue::CueCorrect, Cue::CueTimeOut };
-        const HeardCues heard(recorder, playOnBeat(*player, cues, 450ms));
+        const std::vector<Cue> cues {
+            Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueWrong, Cue::CueCorrect, Cue::CueTimeOut };
+        const HeardCues heard(recorder, HeardCues::playOnBeat(*player, cues, 450ms));
         for (std::size_t i = 0; i < cues.size(); ++i) {
             const HeardCues::Heard &cue = heard.cues()[i];
             QVERIFY2(cue.started, qPrintable(describe(heard)));
             QVERIFY2(cue.onsetMs <= OnsetLimitMs, qPrintable(describe(heard)));
-            QVERIFY2(std::abs(cue.heardMs - HeardCues::fileMs(cues[i])) <= WholeToleranceMs,
-                qPrintable(describe(heard)));
+            QVERIFY2(
+                std::abs(cue.heardMs - HeardCues::fileMs(cues[i])) <= WholeToleranceMs, qPrintable(describe(heard)));
         }
         // Nothing else sounded: no cue twice, none late.
         QVERIFY2(heard.strayMs() == 0, qPrintable(describe(heard)));
@@ -215,14 +160,15 @@ private slots:
         const auto player = readyPlayer();
         // A wrong click, a right one a tenth of a second later, and the countdown running out on the next tick.
         const HeardCues heard(recorder,
-            playAt(*player, { { Cue::CueWrong, 0ms }, { Cue::CueCorrect, 100ms }, { Cue::CueTimeOut, 160ms } }));
+            HeardCues::playAt(
+                *player, { { Cue::CueWrong, 0ms }, { Cue::CueCorrect, 100ms }, { Cue::CueTimeOut, 160ms } }));
         const auto &result = heard.cues();
         QVERIFY2(result[0].started && result[1].started && result[2].started, qPrintable(describe(heard)));
         // Each cut where the next begins, give or take the one step the matching resolves.
-        QVERIFY2(std::abs(result[0].heardMs - (result[1].startMs - result[0].startMs)) <= 4,
-            qPrintable(describe(heard)));
-        QVERIFY2(std::abs(result[1].heardMs - (result[2].startMs - result[1].startMs)) <= 4,
-            qPrintable(describe(heard)));
+        QVERIFY2(
+            std::abs(result[0].heardMs - (result[1].startMs - result[0].startMs)) <= 4, qPrintable(describe(heard)));
+        QVERIFY2(
+            std::abs(result[1].heardMs - (result[2].startMs - result[1].startMs)) <= 4, qPrintable(describe(heard)));
         QVERIFY2(std::abs(result[2].heardMs - HeardCues::fileMs(Cue::CueTimeOut)) <= WholeToleranceMs,
             qPrintable(describe(heard)));
         // Cut, not mixed: no cue goes on under the next.
@@ -241,7 +187,7 @@ private slots:
         std::vector<HeardCues::Played> played;
         {
             BusyCores busy;
-            played = playOnBeat(*player, cues, 100ms);
+            played = HeardCues::playOnBeat(*player, cues, 100ms);
         }
         const HeardCues heard(recorder, played);
         const std::vector<double> onsets = heard.sortedOnsets();
@@ -279,7 +225,8 @@ private slots:
         {
             SoundCuePlayer player;
             Clock::duration longestCall {};
-            playOnBeat(player, { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueWrong }, 50ms, &longestCall);
+            HeardCues::playOnBeat(
+                player, { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueWrong }, 50ms, &longestCall);
             QVERIFY(longestCall < 20ms);
         }
         qputenv("PULSE_SERVER", server);
@@ -294,7 +241,7 @@ private slots:
         {
             SinkRecorder recorder;
             QVERIFY(recorder.isRecording());
-            const HeardCues heard(recorder, playOnBeat(*player, { Cue::CueWrong, Cue::CueCorrect }, 400ms));
+            const HeardCues heard(recorder, HeardCues::playOnBeat(*player, { Cue::CueWrong, Cue::CueCorrect }, 400ms));
             QVERIFY2(heard.cues()[0].started && heard.cues()[1].started, qPrintable(describe(heard)));
         }
 
@@ -303,7 +250,7 @@ private slots:
         std::this_thread::sleep_for(50ms);
         m_server->kill();
         Clock::duration longestCall {};
-        playOnBeat(*player, std::vector<Cue>(10, Cue::CueTimeOut), 50ms, &longestCall);
+        HeardCues::playOnBeat(*player, std::vector<Cue>(10, Cue::CueTimeOut), 50ms, &longestCall);
         QVERIFY(longestCall < 20ms);
 
         // Back again: the next cue looks for it, and the cues after that are heard.
@@ -311,7 +258,7 @@ private slots:
         SinkRecorder recorder;
         QVERIFY(recorder.isRecording());
         const std::vector<Cue> cues { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueCorrect };
-        const HeardCues heard(recorder, playOnBeat(*player, cues, 400ms, &longestCall));
+        const HeardCues heard(recorder, HeardCues::playOnBeat(*player, cues, 400ms, &longestCall));
         QVERIFY(longestCall < 20ms);
         for (std::size_t i = 1; i < cues.size(); ++i) {
             QVERIFY2(heard.cues()[i].started, qPrintable(describe(heard)));
