@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int FragmentMicroseconds = 4000;
+
 // Waits, the loop locked, until the context or stream leaves its connecting states, at most two seconds.
 template <typename Ready, typename Failed> bool waitFor(pa_threaded_mainloop *loop, Ready ready, Failed failed)
 {
@@ -39,7 +41,7 @@ SinkRecorder::SinkRecorder()
         // Small fragments keep the null sink from mixing far ahead, so what it plays is recorded as it sounds.
         pa_buffer_attr attributes {};
         attributes.maxlength = uint32_t(-1);
-        attributes.fragsize = uint32_t(pa_usec_to_bytes(4000, &spec));
+        attributes.fragsize = uint32_t(pa_usec_to_bytes(FragmentMicroseconds, &spec));
         pa_stream_connect_record(stream, "null.monitor", &attributes, PA_STREAM_ADJUST_LATENCY);
         if (waitFor(
                 m_loop, [&] { return pa_stream_get_state(stream) == PA_STREAM_READY; },
@@ -105,5 +107,7 @@ std::vector<float> SinkRecorder::samples() const
 SinkRecorder::Clock::time_point SinkRecorder::start() const
 {
     std::lock_guard lock(m_mutex);
-    return m_start;
+    // The null sink mixes one fragment ahead of its clock and its monitor hands that on at once: a sample sounds
+    // one fragment after the earliest it can arrive.
+    return m_start == Clock::time_point::max() ? m_start : m_start + std::chrono::microseconds(FragmentMicroseconds);
 }
