@@ -37,7 +37,6 @@ public:
     explicit Server(std::array<std::optional<WaveSound>, 3> sounds, const std::array<QString, 3> &names)
     {
         for (std::size_t slot = 0; slot < sounds.size(); ++slot) {
-            m_samples[slot].owner = this;
             m_samples[slot].name = names[slot].toUtf8();
             m_samples[slot].sound = std::move(sounds[slot]);
         }
@@ -74,7 +73,6 @@ public:
 private:
     struct Sample
     {
-        Server *owner = nullptr;
         QByteArray name;
         std::optional<WaveSound> sound;
         pa_stream *upload = nullptr;
