@@ -27,11 +27,12 @@ test-asan: deps
 BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_display_aggregates_only=true
 
 bench: configure
-	cmake --build --preset default --target bench_lcd99 bench_game bench_scores bench_process -j $(JOBS)
+	cmake --build --preset default --target bench_lcd99 bench_game bench_scores bench_process bench_sound -j $(JOBS)
 	./build/bench/bench_lcd99 $(BENCH_FLAGS)
 	./build/bench/bench_game $(BENCH_FLAGS)
 	./build/bench/bench_scores $(BENCH_FLAGS)
 	./build/bench/bench_process
+	./build/bench/bench_sound
 
 # A Debian package of what `cmake --install` puts in place, from a release build of its own in build-package/
 # (the program in /usr/games), written there.

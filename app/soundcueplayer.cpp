@@ -1,22 +1,285 @@
 #include "app/soundcueplayer.h"
 
+#include "app/wavesound.h"
 #include "look/assetpaths.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QFileInfo>
+
+#include <pulse/pulseaudio.h>
+
+#include <chrono>
+#include <deque>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
-constexpr std::array<Cue, 3> AllCues { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut };
+using Clock = std::chrono::steady_clock;
 
 std::size_t slotOf(Cue cue)
 {
     return std::size_t(cue) - 1;
 }
 
+// The bytes on the pipe from play() to the player's thread: a cue's slot plus one, or a request to connect.
+constexpr char ConnectRequest = 0;
+
 } // namespace
+
+// The player's side of the sound server, run on libpulse's own thread: the connection, the uploads to the sample
+// cache and the cue now sounding. Everything here happens on that thread; play() only writes to a pipe.
+class SoundCuePlayer::Server
+{
+public:
+    explicit Server(std::array<std::optional<WaveSound>, 3> sounds, const std::array<QString, 3> &names)
+    {
+        for (std::size_t slot = 0; slot < sounds.size(); ++slot) {
+            m_samples[slot].name = names[slot].toUtf8();
+            m_samples[slot].sound = std::move(sounds[slot]);
+        }
+        m_properties = pa_proplist_new();
+        pa_proplist_sets(m_properties, PA_PROP_MEDIA_ROLE, "event");
+        m_loop = pa_threaded_mainloop_new();
+        if (!m_loop || pipe2(m_pipe, O_NONBLOCK | O_CLOEXEC) != 0)
+            return;
+        pa_mainloop_api *api = pa_threaded_mainloop_get_api(m_loop);
+        m_wakeup = api->io_new(api, m_pipe[0], PA_IO_EVENT_INPUT, &Server::onRequest, this);
+        if (pa_threaded_mainloop_start(m_loop) == 0)
+            send(ConnectRequest);
+    }
+
+    ~Server()
+    {
+        if (m_loop) {
+            pa_threaded_mainloop_stop(m_loop);
+            if (m_wakeup)
+                pa_threaded_mainloop_get_api(m_loop)->io_free(m_wakeup);
+            dropConnection();
+            pa_threaded_mainloop_free(m_loop);
+        }
+        for (const int end : m_pipe) {
+            if (end >= 0)
+                close(end);
+        }
+        pa_proplist_free(m_properties);
+    }
+
+    // Called on the user-interface thread.
+    void play(std::size_t slot) { send(char(slot + 1)); }
+
+private:
+    struct Sample
+    {
+        QByteArray name;
+        std::optional<WaveSound> sound;
+        pa_stream *upload = nullptr;
+        qsizetype sent = 0;
+        bool cached = false;
+    };
+
+    void send(char request)
+    {
+        if (m_pipe[1] >= 0) {
+            // A full pipe, thousands of requests the thread has not taken yet, drops this one.
+            const ssize_t written = write(m_pipe[1], &request, 1);
+            Q_UNUSED(written)
+        }
+    }
+
+    static void onRequest(pa_mainloop_api *, pa_io_event *, int fd, pa_io_event_flags_t, void *self)
+    {
+        char requests[256];
+        std::optional<std::size_t> cue;
+        ssize_t count;
+        while ((count = read(fd, requests, sizeof requests)) > 0) {
+            // Of cues asked for faster than this thread runs, each would cut the one before at once: only the
+            // last is heard.
+            for (ssize_t i = 0; i < count; ++i)
+                cue = requests[i] == ConnectRequest ? std::nullopt : std::optional(std::size_t(requests[i] - 1));
+        }
+        auto *server = static_cast<Server *>(self);
+        if (!server->connected())
+            server->connect();
+        else if (cue)
+            server->playCue(*cue);
+    }
+
+    bool connected() const { return m_context && PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)); }
+
+    // A new connection: a server that went away cannot be reached again through the old one.
+    void connect()
+    {
+        dropConnection();
+        m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Tomelor");
+        if (!m_context)
+            return;
+        pa_context_set_state_callback(m_context, &Server::onContextState, this);
+        // Never start a server of our own: that is the desktop's business.
+        if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+            tellSilence();
+    }
+
+    void dropConnection()
+    {
+        for (Sample &sample : m_samples) {
+            if (sample.upload) {
+                pa_stream_set_state_callback(sample.upload, nullptr, nullptr);
+                pa_stream_set_write_callback(sample.upload, nullptr, nullptr);
+                pa_stream_unref(sample.upload);
+                sample.upload = nullptr;
+            }
+            sample.cached = false;
+        }
+        if (m_context) {
+            pa_context_set_state_callback(m_context, nullptr, nullptr);
+            pa_context_disconnect(m_context);
+            pa_context_unref(m_context);
+            m_context = nullptr;
+        }
+        m_playRequests.clear();
+        m_sounding = {};
+    }
+
+    static void onContextState(pa_context *context, void *self)
+    {
+        auto *server = static_cast<Server *>(self);
+        switch (pa_context_get_state(context)) {
+        case PA_CONTEXT_READY:
+            server->upload();
+            break;
+        case PA_CONTEXT_FAILED:
+        case PA_CONTEXT_TERMINATED:
+            server->tellSilence();
+            break;
+        default:
+            break;
+        }
+    }
+
+    // The first time the game finds itself without a server, it says so once; then it plays silently.
+    void tellSilence()
+    {
+        if (m_toldSilence)
+            return;
+        m_toldSilence = true;
+        qWarning("Tomelor: no sound server answers (%s); the cues are silent until one does.",
+            pa_strerror(m_context ? pa_context_errno(m_context) : PA_ERR_CONNECTIONREFUSED));
+    }
+
+    // Each sound in its own format, as the file has it; the server converts it as it plays.
+    void upload()
+    {
+        for (Sample &sample : m_samples) {
+            if (!sample.sound)
+                continue;
+            const pa_sample_spec spec { sample.sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+                uint32_t(sample.sound->sampleRate), uint8_t(sample.sound->channels) };
+            sample.upload = pa_stream_new(m_context, sample.name.constData(), &spec, nullptr);
+            if (!sample.upload)
+                continue;
+            sample.sent = 0;
+            pa_stream_set_state_callback(sample.upload, &Server::onUploadState, &sample);
+            pa_stream_set_write_callback(sample.upload, &Server::onUploadWrite, &sample);
+            pa_stream_connect_upload(sample.upload, std::size_t(sample.sound->samples.size()));
+        }
+    }
+
+    static void onUploadWrite(pa_stream *stream, size_t bytes, void *data)
+    {
+        auto *sample = static_cast<Sample *>(data);
+        const QByteArray &samples = sample->sound->samples;
+        const qsizetype count = std::min(qsizetype(bytes), samples.size() - sample->sent);
+        if (count > 0) {
+            pa_stream_write(
+                stream, samples.constData() + sample->sent, std::size_t(count), nullptr, 0, PA_SEEK_RELATIVE);
+            sample->sent += count;
+        }
+        if (sample->sent == samples.size())
+            pa_stream_finish_upload(stream);
+    }
+
+    static void onUploadState(pa_stream *stream, void *data)
+    {
+        auto *sample = static_cast<Sample *>(data);
+        // A finished upload ends its stream; the sample stays in the server's cache, under its name.
+        if (pa_stream_get_state(stream) == PA_STREAM_TERMINATED)
+            sample->cached = sample->sent == sample->sound->samples.size();
+    }
+
+    void playCue(std::size_t slot)
+    {
+        Sample &sample = m_samples[slot];
+        if (!sample.cached)
+            return;
+        cutSounding();
+        pa_operation *request = pa_context_play_sample_with_proplist(
+            m_context, sample.name.constData(), nullptr, PA_VOLUME_NORM, m_properties, &Server::onPlaying, this);
+        if (!request)
+            return;
+        pa_operation_unref(request);
+        m_sounding = { ++m_generation, PA_INVALID_INDEX,
+            Clock::now()
+                + std::chrono::duration_cast<Clock::duration>(
+                    std::chrono::duration<double>(sample.sound->seconds()) + EndMargin) };
+        m_playRequests.push_back(m_generation);
+    }
+
+    // The server plays a cached sample as a stream of its own, whose number comes with the answer to the play
+    // request; stopping that stream cuts the cue. A cue that has ended is left alone: PipeWire gives its number
+    // to the next stream soon, which may be another program's.
+    void cutSounding()
+    {
+        if (m_sounding.stream != PA_INVALID_INDEX && Clock::now() < m_sounding.ends)
+            kill(m_sounding.stream);
+        m_sounding.stream = PA_INVALID_INDEX;
+    }
+
+    void kill(uint32_t stream)
+    {
+        if (pa_operation *request = pa_context_kill_sink_input(m_context, stream, nullptr, nullptr))
+            pa_operation_unref(request);
+    }
+
+    // Answers come in the order of the requests.
+    static void onPlaying(pa_context *, uint32_t stream, void *self)
+    {
+        auto *server = static_cast<Server *>(self);
+        if (server->m_playRequests.empty())
+            return;
+        const quint64 generation = server->m_playRequests.front();
+        server->m_playRequests.pop_front();
+        if (stream == PA_INVALID_INDEX)
+            return;
+        if (generation == server->m_sounding.generation)
+            server->m_sounding.stream = stream;
+        else
+            server->kill(stream); // a later cue came before this one's answer
+    }
+
+    // How long after its expected end a cue may still be sounding, started late on a busy machine.
+    static constexpr std::chrono::milliseconds EndMargin { 100 };
+
+    std::array<Sample, 3> m_samples;
+    pa_proplist *m_properties = nullptr;
+    pa_threaded_mainloop *m_loop = nullptr;
+    pa_io_event *m_wakeup = nullptr;
+    int m_pipe[2] { -1, -1 };
+    pa_context *m_context = nullptr;
+    bool m_toldSilence = false;
+
+    struct Sounding
+    {
+        quint64 generation = 0;
+        uint32_t stream = PA_INVALID_INDEX;
+        Clock::time_point ends;
+    };
+    Sounding m_sounding;
+    quint64 m_generation = 0;
+    std::deque<quint64> m_playRequests;
+};
 
 SoundCuePlayer::SoundCuePlayer()
     : SoundCuePlayer(
@@ -27,32 +290,30 @@ SoundCuePlayer::SoundCuePlayer()
 SoundCuePlayer::SoundCuePlayer(const std::array<QString, 3> &resources, Alert alert)
     : m_alert(std::move(alert))
 {
-    for (std::size_t i = 0; i < resources.size(); ++i) {
-        if (!QFile::exists(resources[i]))
-            continue;
-        auto sound = std::make_unique<QSoundEffect>();
-        // Resource paths ":/x" are the URLs "qrc:/x".
-        sound->setSource(QUrl(QStringLiteral("qrc") + resources[i]));
-        m_effects[i] = std::move(sound);
+    std::array<std::optional<WaveSound>, 3> sounds;
+    std::array<QString, 3> names;
+    for (std::size_t slot = 0; slot < resources.size(); ++slot) {
+        QFile file(resources[slot]);
+        if (file.open(QIODevice::ReadOnly))
+            sounds[slot] = WaveSound::fromBytes(file.readAll());
+        m_loaded[slot] = sounds[slot].has_value();
+        // One name per cue for every copy of the game: a second copy replaces the samples with the same sounds.
+        names[slot] = QStringLiteral("tomelor-") + QFileInfo(resources[slot]).completeBaseName();
     }
+    m_server = std::make_unique<Server>(std::move(sounds), names);
 }
 
 SoundCuePlayer::~SoundCuePlayer() = default;
 
 void SoundCuePlayer::play(Cue cue)
 {
-    for (const Cue other : AllCues) {
-        if (const auto &sound = m_effects[slotOf(other)])
-            sound->stop();
-    }
-    QSoundEffect *sound = m_effects[slotOf(cue)].get();
-    if (!sound) {
+    const std::size_t slot = slotOf(cue);
+    if (!m_loaded[slot]) {
         if (m_alert)
             m_alert();
         return;
     }
-    // A sound that could not be loaded, or a machine without a sound device, plays nothing: the game goes on.
-    sound->play();
+    m_server->play(slot);
 }
 
 QString SoundCuePlayer::resourceOf(Cue cue)

@@ -8,11 +8,13 @@
 #include <functional>
 #include <memory>
 
-class QSoundEffect;
-
-// Plays the game's cues through Qt Multimedia, each loaded once from the compiled-in resources. A new cue stops
-// the one still sounding; cues are neither mixed nor queued. Without a sound device nothing is heard and the game
-// goes on; a cue whose sound is missing from the resources sounds the desktop's alert instead.
+// Plays the game's cues the way the desktop plays its event sounds: the three sounds are uploaded once to the
+// sound server's sample cache (PulseAudio, or PipeWire's PulseAudio server) and the server plays them itself, so
+// nothing streams from the game while a cue sounds. A new cue stops the one still sounding; cues are neither mixed
+// nor queued. play() only hands the cue to the player's own thread and never waits for the server.
+//
+// Without a server the game goes on in silence, after one line on the standard error; a server that goes away is
+// looked for again at the next cue. A cue whose sound is missing from the resources sounds the desktop's alert.
 class SoundCuePlayer : public CuePlayer
 {
 public:
@@ -30,6 +32,9 @@ public:
     static QString resourceOf(Cue cue);
 
 private:
-    std::array<std::unique_ptr<QSoundEffect>, 3> m_effects; // null where the resource is missing
+    class Server;
+
+    std::array<bool, 3> m_loaded {};
     Alert m_alert;
+    std::unique_ptr<Server> m_server;
 };

@@ -1,0 +1,227 @@
+#include "heardcues.h"
+
+#include "app/soundcueplayer.h"
+#include "app/wavesound.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace {
+
+constexpr int Rate = SinkRecorder::Rate;
+constexpr int OnsetWindow = Rate * 15 / 1000; // the start of a cue that must match where it begins
+constexpr int Step = Rate * 2 / 1000; // the resolution of a cue's heard length
+constexpr int StrayWindow = Rate * 10 / 1000;
+constexpr int LeadingLoss = Rate * 6 / 1000;
+
+std::vector<float> toFloat(const WaveSound &sound)
+{
+    std::vector<float> out;
+    const int frames = sound.frameCount();
+    const int step = sound.channels * sound.bitsPerSample / 8;
+    for (int i = 0; i < frames; ++i) {
+        const char *frame = sound.samples.constData() + i * step;
+        out.push_back(sound.bitsPerSample == 8 ? (float(quint8(frame[0])) - 128.0f) / 128.0f
+                                               : float(qFromLittleEndian<qint16>(frame)) / 32768.0f);
+    }
+    return out;
+}
+
+// Band-limited resampling (a Hann-windowed sinc), close to what the sound server does to a cue of another rate.
+std::vector<float> resample(const std::vector<float> &in, int from)
+{
+    if (from == Rate)
+        return in;
+    constexpr int Taps = 24;
+    const double ratio = double(from) / Rate;
+    std::vector<float> out(std::size_t(double(in.size()) / ratio));
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double centre = double(i) * ratio;
+        const int first = int(std::floor(centre)) - Taps + 1;
+        double sum = 0;
+        for (int j = first; j < first + 2 * Taps; ++j) {
+            if (j < 0 || j >= int(in.size()))
+                continue;
+            const double x = centre - j;
+            const double sinc = x == 0 ? 1 : std::sin(M_PI * x) / (M_PI * x);
+            const double window = 0.5 + 0.5 * std::cos(M_PI * x / Taps);
+            sum += in[std::size_t(j)] * sinc * window;
+        }
+        out[i] = float(sum);
+    }
+    return out;
+}
+
+double squaredDifference(const float *recorded, const float *sound, int count)
+{
+    double sum = 0;
+    for (int j = 0; j < count; ++j) {
+        const double d = double(recorded[j]) - sound[j];
+        sum += d * d;
+    }
+    return sum;
+}
+
+double energy(const float *sound, int count)
+{
+    double sum = 0;
+    for (int j = 0; j < count; ++j)
+        sum += double(sound[j]) * sound[j];
+    return sum;
+}
+
+} // namespace
+
+const std::array<std::vector<float>, 3> &HeardCues::sounds()
+{
+    static const std::array<std::vector<float>, 3> all = [] {
+        std::array<std::vector<float>, 3> result;
+        for (const Cue cue : { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut }) {
+            QFile file(SoundCuePlayer::resourceOf(cue));
+            file.open(QIODevice::ReadOnly);
+            const auto sound = WaveSound::fromBytes(file.readAll());
+            if (sound)
+                result[std::size_t(cue) - 1] = resample(toFloat(*sound), sound->sampleRate);
+        }
+        return result;
+    }();
+    return all;
+}
+
+double HeardCues::fileMs(Cue cue)
+{
+    QFile file(SoundCuePlayer::resourceOf(cue));
+    file.open(QIODevice::ReadOnly);
+    const auto sound = WaveSound::fromBytes(file.readAll());
+    return sound ? sound->seconds() * 1000 : 0;
+}
+
+std::vector<HeardCues::Played> HeardCues::playAt(
+    CuePlayer &player, const std::vector<std::pair<Cue, Clock::duration>> &cues, Clock::duration *longestCall)
+{
+    std::vector<Played> played;
+    const Clock::time_point first = Clock::now();
+    for (const auto &[cue, moment] : cues) {
+        std::this_thread::sleep_until(first + moment);
+        const Clock::time_point at = Clock::now();
+        player.play(cue);
+        if (longestCall)
+            *longestCall = std::max(*longestCall, Clock::now() - at);
+        played.push_back({ cue, at });
+    }
+    // The last cue's sound, and the recorder's own delay.
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    return played;
+}
+
+std::vector<HeardCues::Played> HeardCues::playOnBeat(
+    CuePlayer &player, const std::vector<Cue> &cues, Clock::duration apart, Clock::duration *longestCall)
+{
+    std::vector<std::pair<Cue, Clock::duration>> timed;
+    for (const Cue cue : cues)
+        timed.emplace_back(cue, apart * int(timed.size()));
+    return playAt(player, timed, longestCall);
+}
+
+HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played)
+{
+    const std::vector<float> recorded = recorder.samples();
+    const auto start = recorder.start();
+    const int length = int(recorded.size());
+    std::vector<float> unexplained = recorded;
+    // Where cues begin and where they are cut short, the step-wise matching leaves a little unexplained.
+    std::vector<bool> edges(std::size_t(length / StrayWindow + 1), false);
+
+    for (const Played &call : played) {
+        Heard heard;
+        const std::vector<float> &sound = sounds()[std::size_t(call.cue) - 1];
+        const int soundLength = int(sound.size());
+        const double callAt = std::chrono::duration<double>(call.at - start).count() * Rate;
+        // Where the cue's sound lies in the recording: the best match of its beginning, from just before the call
+        // to a quarter of a second after it. A server starts a new cue where its sink's mixing stands, which may
+        // be a few milliseconds into the sound, so the match leaves that much out.
+        const int from = std::max(0, int(callAt) - Rate * 10 / 1000);
+        const int to = std::min(length - LeadingLoss - OnsetWindow, int(callAt) + Rate / 4);
+        const double onsetEnergy = energy(sound.data() + LeadingLoss, OnsetWindow);
+        double best = onsetEnergy;
+        int origin = -1;
+        for (int at = from; at <= to; ++at) {
+            const double difference
+                = squaredDifference(recorded.data() + at + LeadingLoss, sound.data() + LeadingLoss, OnsetWindow);
+            if (difference < best) {
+                best = difference;
+                origin = at;
+            }
+        }
+        if (origin >= 0 && best < 0.3 * onsetEnergy) {
+            // Heard for as long as the recording goes on being the cue, step by step; the quiet end of a cue
+            // matches silence as well.
+            const double floor = Step * 1e-4;
+            const auto matches = [&](int at) {
+                return at + Step <= soundLength && origin + at + Step <= length
+                    && squaredDifference(recorded.data() + origin + at, sound.data() + at, Step)
+                    <= 0.3 * energy(sound.data() + at, Step) + floor;
+            };
+            int first = 0;
+            while (first < LeadingLoss && !matches(first))
+                first += Step;
+            int end = first;
+            while (matches(end))
+                end += Step;
+            if (soundLength - end < Step && origin + soundLength <= length)
+                end = soundLength;
+            // The first sample heard, to the sample: the earliest from which on the recording is the cue's own.
+            int lead = std::max(0, first - Step);
+            const auto agrees = [&](int at) {
+                for (int j = at; j < at + 8 && j < soundLength; ++j) {
+                    if (std::abs(recorded[std::size_t(origin + j)] - sound[std::size_t(j)]) > 0.02f)
+                        return false;
+                }
+                return true;
+            };
+            while (lead < first && !agrees(lead))
+                ++lead;
+            heard.started = true;
+            const int onset = origin + lead;
+            heard.onsetMs = (onset - callAt) * 1000.0 / Rate;
+            heard.startMs = onset * 1000.0 / Rate;
+            heard.heardMs = (end - lead) * 1000.0 / Rate;
+            for (int j = first; j < end; ++j)
+                unexplained[std::size_t(origin + j)] -= sound[std::size_t(j)];
+            // Before the first step that matches whole, the samples that are the cue's own.
+            for (int j = 0; j < first; ++j) {
+                float &sample = unexplained[std::size_t(origin + j)];
+                if (std::abs(sample - sound[std::size_t(j)]) < std::abs(sample))
+                    sample -= sound[std::size_t(j)];
+            }
+            edges[std::size_t(onset / StrayWindow)] = true;
+            if (end < soundLength)
+                edges[std::size_t((origin + end) / StrayWindow)] = true;
+        }
+        m_heard.push_back(heard);
+    }
+
+    for (int window = 0; window + 1 < int(edges.size()); ++window) {
+        const bool nearEdge = edges[std::size_t(window)] || (window > 0 && edges[std::size_t(window - 1)])
+            || edges[std::size_t(window + 1)];
+        const int at = window * StrayWindow;
+        if (!nearEdge && at + StrayWindow <= length
+            && energy(unexplained.data() + at, StrayWindow) / StrayWindow > 0.02 * 0.02)
+            m_strayMs += 10;
+    }
+}
+
+std::vector<double> HeardCues::sortedOnsets() const
+{
+    std::vector<double> onsets;
+    for (const Heard &heard : m_heard) {
+        if (heard.started)
+            onsets.push_back(heard.onsetMs);
+    }
+    std::sort(onsets.begin(), onsets.end());
+    return onsets;
+}
