@@ -27,6 +27,7 @@ public:
     // Asks the given dialog for initials; the dialog is not owned.
     explicit TfrmScores(TfrmCongrats *congrats, QWidget *parent = nullptr);
 
+    // The form's own controls, fields and handlers.
     TImage *Image1; // the Old Testament board
     TImage *Image2; // the New Testament board
     std::array<QLabel *, ScoreRowCount> lblOTUser;
@@ -34,28 +35,25 @@ public:
     std::array<QLabel *, ScoreRowCount> lblNTUser;
     std::array<TLCD99 *, ScoreRowCount> lcdNTScore;
     QPushButton *Button1;
-
-    // The table as last shown, read afresh at every showing.
-    ScoreTable Table;
-    // The pending scores of the game just ended, 0 = none; handed to the table at the next showing.
-    int NewOTScore = 0;
-    int NewNTScore = 0;
-
     // Entry r is the control of row r + 1.
     QList<TLCD99 *> OTScoreDisplays;
     QList<TLCD99 *> NTScoreDisplays;
     QList<QLabel *> OTUserLabels;
     QList<QLabel *> NTUserLabels;
+    // The pending scores of the game just ended, 0 = none; handed to the table at the next showing.
+    int NewOTScore = 0;
+    int NewNTScore = 0;
+    void FormCreate();
+    void FormShow() override;
+    void Button1Click();
 
+    // The table as last shown, read afresh at every showing.
+    ScoreTable Table;
     // The settings file every showing opens; the user's own unless set otherwise.
     const QString &SettingsPath() const { return m_settingsPath; }
     void setSettingsPath(const QString &path) { m_settingsPath = path; }
     // Who tells the player that the file could not be written: the error message box unless set otherwise.
     void setErrorReporter(ErrorBox::Reporter report) { m_reportError = std::move(report); }
-
-    void FormCreate();
-    void FormShow() override;
-    void Button1Click();
 
 private:
     QString askInitials(const QString &proposed);
