@@ -9,6 +9,7 @@
 #include "look/help.h"
 #include "look/windowlook.h"
 
+#include <QRegion>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -177,7 +178,7 @@ void TfrmMain::createBooks()
     const auto books = [this](Testament testament, auto &pictures, const char *prefix) {
         for (int i = 0; i < int(pictures.size()); ++i) {
             TImage *book = createPicture(
-                this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
+                pnlPile, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i + 1),
                 QRect(QPoint(0, 0), Board::LyingBookSize),
                 [testament, i](int scale) { return Artwork::lyingBook(testament, i + 1, scale); }, Start::Hidden);
             book->setTag(i + 1);
@@ -191,6 +192,15 @@ void TfrmMain::createBooks()
     };
     shelves(Testament::Old, imgOTShelf, "imgOTShelf", Start::Shown);
     shelves(Testament::New, imgNTShelf, "imgNTShelf", Start::Hidden);
+    // The lying books share one parent, so that a deal can place them out of sight and show them at once: Qt then
+    // looks once for what has come under the pointer instead of once for every book (on X11 each look is a round
+    // trip to the server). It lies over the whole window, so a book's place is the same in both, and its mask
+    // leaves the rest of the window to the controls beneath.
+    pnlPile = new QWidget(this);
+    pnlPile->setObjectName(QStringLiteral("pnlPile"));
+    pnlPile->setGeometry(QRect(QPoint(0, 0), ClientSize));
+    pnlPile->setMask(QRegion(Board::pileArea()));
+    pnlPile->setAccessibleName(QStringLiteral("Pile"));
     books(Testament::Old, imgOTBook, "imgOTBook");
     books(Testament::New, imgNTBook, "imgNTBook");
 }
@@ -305,12 +315,14 @@ void TfrmMain::BookSetup()
     const QList<TImage *> &books = bookList();
     const QList<TImage *> &shelves = shelfList();
     const std::vector<Pile::DealtBook> dealt = m_round.BookSetup(m_seedSource());
+    pnlPile->hide();
     for (int index = 0; index <= m_round.LastIndex(); ++index) {
         const Pile::DealtBook &book = dealt[index];
         shelves[index]->hide();
         books[index]->move(Board::pileLeft(book.cell.Column, book.jitter), Board::pileTop(book.cell.Row));
         books[index]->show();
     }
+    pnlPile->show();
 }
 
 void TfrmMain::BookClick(TImage *sender)

@@ -35,6 +35,7 @@ public:
     TMGCheckbox *chkGO;
     std::array<TImage *, OTBookCount> imgOTShelf;
     std::array<TImage *, NTBookCount> imgNTShelf;
+    QWidget *pnlPile; // holds the lying books, over the whole window but answering only in the pile's area
     std::array<TImage *, OTBookCount> imgOTBook;
     std::array<TImage *, NTBookCount> imgNTBook;
     QStatusBar *stbHints;

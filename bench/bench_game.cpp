@@ -28,7 +28,8 @@ void repaintNow()
 }
 
 // The main window as the player sees it before the first game. Where the pointer rests matters on X11: every
-// picture shown while the pointer is over the window makes Qt ask the X server where the pointer is.
+// control shown on its own while the pointer is over the window makes Qt ask the X server where the pointer is
+// (a deal shows the pile's books together, with one such question).
 class ShownWindow
 {
 public:

@@ -36,8 +36,8 @@ const QByteArray StartupMode = "--child-startup";
 const QByteArray FullGameMode = "--child-full-game";
 const QByteArray GameInProgressMode = "--child-game-in-progress";
 
-constexpr double StartupRatioTarget = 2.0;
-constexpr double MemoryRatioTarget = 1.5;
+constexpr double StartupRatioTarget = 1.3;
+constexpr double MemoryRatioTarget = 1.3;
 constexpr double ProcessorShareTarget = 2.0; // percent of one core
 
 // How often the player of the game in progress shelves the wanted book.

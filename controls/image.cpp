@@ -16,11 +16,24 @@ TImage::TImage(QWidget *parent)
 
 const QImage &TImage::Picture() const
 {
-    if (m_source) {
-        m_picture = std::exchange(m_source, nullptr)();
-        makeShown();
+    if (m_picture.isNull() && m_source) {
+        m_picture = m_source();
+        if (m_shown.isNull())
+            makeShown();
     }
     return m_picture;
+}
+
+void TImage::makeShownFromSource() const
+{
+    if (!m_shown.isNull() || !m_source)
+        return;
+    if (m_picture.isNull())
+        m_picture = m_source();
+    makeShown();
+    // Only the keyed copy of a transparent picture is painted; the picture itself can be made again if asked for.
+    if (m_transparent)
+        m_picture = QImage();
 }
 
 void TImage::setPicture(const QImage &picture, std::function<QImage()> doubleSize)
@@ -52,8 +65,13 @@ void TImage::setTransparent(bool transparent)
         return;
     m_transparent = transparent;
     setDoubleSize(std::move(m_doubleSizeSource));
-    if (!m_source)
+    if (m_source) {
+        // Made again from the source at the next paint.
+        m_shown = QImage();
+        update();
+    } else {
         refreshShown();
+    }
 }
 
 bool TImage::isClickable() const
@@ -81,7 +99,7 @@ void TImage::makeShown() const
 
 void TImage::paintEvent(QPaintEvent *)
 {
-    Picture();
+    makeShownFromSource();
     if (m_shown.isNull())
         return;
     QPainter painter(this);

@@ -53,10 +53,12 @@ protected:
 private:
     void refreshShown();
     void makeShown() const;
+    void makeShownFromSource() const;
     void setDoubleSize(std::function<QImage()> source);
 
-    // Filled from the source on first use, which may come through the const Picture().
-    mutable std::function<QImage()> m_source;
+    // Filled from the source on first use, which may come through the const Picture(). A transparent picture
+    // keeps its source and only its keyed copy once painted, so that it is not held in memory twice.
+    std::function<QImage()> m_source;
     mutable QImage m_picture;
     // The picture as painted: the picture itself, or a copy with the key colour left out.
     mutable QImage m_shown;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 // Where everything stands on the board, in client pixels of the main window. Every coordinate of the bookcase
@@ -40,6 +41,15 @@ constexpr int pileTop(int row)
 constexpr int pileLeft(int column, int jitter)
 {
     return PileColumnPitch * column + PileLeft + jitter;
+}
+
+// Everything a dealt book can cover, from the top row to the bottom one and from the first column unmoved to the
+// last one moved furthest.
+constexpr QRect pileArea()
+{
+    return QRect(QPoint(pileLeft(0, 0), pileTop(PileRows - 1)),
+                 QPoint(pileLeft(PileColumns - 1, MaxJitter) + LyingBookSize.width() - 1,
+                        pileTop(0) + LyingBookSize.height() - 1));
 }
 
 } // namespace Board

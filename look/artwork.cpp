@@ -2,16 +2,27 @@
 
 #include "look/assetpaths.h"
 
+#include <QFileInfo>
 #include <QImageReader>
+#include <QPixmap>
 
 // Every picture is compiled into the program as a resource, drawn once by the asset generator (tools/).
 namespace Artwork {
 
 namespace {
 
+// Read as the format its name gives, which Qt decodes itself. Left to guess, Qt would first load every image
+// format plugin installed (JPEG, GIF, SVG with all of Qt SVG...) to ask each whether it can read the picture.
+QImage decode(const QString &path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QImage resource(const QString &path, int scale)
 {
-    return QImage(QStringLiteral(":/") + (scale == 2 ? AssetPaths::doubleSize(path) : path));
+    return decode(QStringLiteral(":/") + (scale == 2 ? AssetPaths::doubleSize(path) : path));
 }
 
 } // namespace
@@ -70,7 +81,7 @@ QIcon programIcon()
     // them would cost every start several milliseconds for docks that read the theme anyway.
     for (const int size : AssetPaths::ThemeIconSizes) {
         if (size <= WindowIconLargest && !icon.availableSizes().contains(QSize(size, size)))
-            icon.addFile(QStringLiteral(":/") + AssetPaths::themeIcon(size), QSize(size, size));
+            icon.addPixmap(QPixmap::fromImage(decode(QStringLiteral(":/") + AssetPaths::themeIcon(size))));
     }
     return icon;
 }

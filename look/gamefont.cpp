@@ -1,17 +1,29 @@
 #include "look/gamefont.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 namespace {
 
 const char *const ClassicFamily = "MS Sans Serif";
 
+// The font is read where it lies in the program's resources, which are stored uncompressed for that: given by
+// name, Qt would copy the whole file onto the heap and keep the copy as long as the program runs.
+int addFont(const QString &path)
+{
+    const QResource font(path);
+    const QByteArray data = font.compressionAlgorithm() == QResource::NoCompression
+        ? QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()), qsizetype(font.size()))
+        : font.uncompressedData();
+    return QFontDatabase::addApplicationFontFromData(data);
+}
+
 void installOnce()
 {
     static const bool installed = [] {
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
-        const int bold = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
+        addFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+        const int bold = addFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
         const QStringList families = QFontDatabase::applicationFontFamilies(bold);
         if (!families.isEmpty())
             QFont::insertSubstitution(QString::fromLatin1(ClassicFamily), families.first());

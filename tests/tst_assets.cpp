@@ -2,11 +2,14 @@
 #include "controls/image.h"
 #include "look/artwork.h"
 #include "look/assetpaths.h"
+#include "look/gamefont.h"
 #include "transparency.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QImageReader>
 #include <QRegion>
+#include <QResource>
 #include <QtEndian>
 #include <QtTest>
 
@@ -528,6 +531,23 @@ private slots:
         for (int i = 0; i < samples; ++i)
             loudest = std::max(loudest, std::abs(sample(i)));
         QVERIFY(loudest > 8000);
+    }
+
+    // The fonts are read in place, so they must lie uncompressed in the program; both weights reach the game's
+    // text under the classic family's name.
+    void theBundledFontsServeTheGameText()
+    {
+        for (const char *path : { ":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf" }) {
+            const QResource font(QString::fromLatin1(path));
+            QVERIFY2(font.isValid(), path);
+            QCOMPARE(font.compressionAlgorithm(), QResource::NoCompression);
+        }
+        const QFontInfo regular(gameFont(13));
+        QCOMPARE(regular.family(), QStringLiteral("Liberation Sans"));
+        QVERIFY(!regular.bold());
+        const QFontInfo bold(gameFont(30, true));
+        QCOMPARE(bold.family(), QStringLiteral("Liberation Sans"));
+        QVERIFY(bold.bold());
     }
 };
 

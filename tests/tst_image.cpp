@@ -154,6 +154,15 @@ private slots:
         parent.grab();
         QCOMPARE(made, 2);
 
+        // Once painted, a transparent picture keeps only its keyed copy; asked for, or drawn opaque again, it is
+        // made again from its source, with the key colour where it was.
+        QCOMPARE(shown->Picture().pixelColor(5, 5), QColor(Qt::white));
+        QCOMPARE(made, 3);
+        shown->setTransparent(false);
+        QCOMPARE(parent.grab().toImage().pixelColor(25, 25), QColor(Qt::white));
+        shown->setTransparent(true);
+        QCOMPARE(parent.grab().toImage().pixelColor(25, 25), QColor(Qt::green));
+
         // A picture given outright replaces a source not yet used.
         shown->setPictureSource(source);
         QImage blue(10, 10, QImage::Format_RGB32);
@@ -161,7 +170,7 @@ private slots:
         shown->setPicture(blue);
         shown->setTransparent(false);
         QCOMPARE(parent.grab().toImage().pixelColor(25, 25), QColor(Qt::blue));
-        QCOMPARE(made, 2);
+        QCOMPARE(made, 3);
     }
 
     void leftClickReportsTheSender()

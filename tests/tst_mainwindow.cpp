@@ -163,13 +163,24 @@ private slots:
 
     void booksLieAboveTheShelves()
     {
-        // Creation order is painting order: a lying book covers a spine of the lower shelf.
-        const QObjectList &children = form().children();
-        QVERIFY(children.indexOf(form().Image2) < children.indexOf(form().OTShelfList.first()));
-        QVERIFY(children.indexOf(form().NTShelfList.last()) < children.indexOf(form().OTBookList.first()));
+        // Creation order is painting order: a lying book covers a spine of the lower shelf. A control's layer is
+        // the place among the window's children of the control or of the panel holding it.
+        const auto layer = [this](QWidget *control) {
+            while (control->parentWidget() != &form())
+                control = control->parentWidget();
+            return form().children().indexOf(control);
+        };
+        QVERIFY(layer(form().Image2) < layer(form().OTShelfList.first()));
+        QVERIFY(layer(form().NTShelfList.last()) < layer(form().OTBookList.first()));
         form().OTBookList[0]->move(Board::pileLeft(0, 0), Board::pileTop(7));
         form().OTBookList[0]->show();
         QCOMPARE(form().childAt(30, 280), form().OTBookList[0]);
+        QCOMPARE(form().OTBookList[0]->mapTo(&form(), QPoint(0, 0)), QPoint(Board::pileLeft(0, 0), Board::pileTop(7)));
+        // Outside the pile, what lies beneath the books still answers: the switches, the upper shelf, the spines
+        // of the lower shelf above the pile's top row.
+        QCOMPARE(form().childAt(form().chkGO->geometry().center()), form().chkGO);
+        QCOMPARE(form().childAt(form().OTShelfList[0]->geometry().center()), form().OTShelfList[0]);
+        QCOMPARE(form().childAt(form().OTShelfList[29]->pos() + QPoint(5, 1)), form().OTShelfList[29]);
         form().BooksInPlace();
         QCOMPARE(visibleCount(form().OTBookList), 0);
     }

@@ -66,8 +66,12 @@ private:
     {
         QByteArray list = "<!DOCTYPE RCC>\n<!-- Written by tools/assetgen (make assets); do not edit. -->\n"
                           "<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
-        for (const QString &path : paths)
-            list += "        <file>" + path.toUtf8() + "</file>\n";
+        // Fonts stay uncompressed, so that the game reads them where they lie instead of copying them out.
+        for (const QString &path : paths) {
+            const QByteArray storage
+                = BundledFonts.contains(path) ? QByteArrayLiteral(" compression-algorithm=\"none\"") : QByteArray();
+            list += "        <file" + storage + ">" + path.toUtf8() + "</file>\n";
+        }
         list += "    </qresource>\n</RCC>\n";
         return write(name, list);
     }
