@@ -1,5 +1,7 @@
 #include "app/frmmain.h"
 
+#include "app/keyboardplay.h"
+#include "app/mainwindowaccessible.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
@@ -82,6 +84,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     setFixedSize(ClientSize);
     applyWindowLook(this);
     Help::attachTopic(this, Help::MainWindowTopic);
+    describeMainWindowToAssistiveTools();
 
     createPanel();
     createBooks();
@@ -96,6 +99,9 @@ TfrmMain::TfrmMain(QWidget *parent)
     timValue = new QTimer(this);
     timValue->setObjectName(QStringLiteral("timValue"));
     timValue->setInterval(m_round.countdownInterval());
+
+    // Made last, so that the keyboard's ring lies above every other control.
+    m_keyboard = new KeyboardPlay(*this);
 
     connect(chkTestament, &TMGCheckbox::clicked, this, &TfrmMain::chkTestamentClick);
     connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
@@ -120,6 +126,7 @@ void TfrmMain::createPanel()
     lcdValue->setDigitNum(3);
     lcdValue->setSegmentSize(1);
     lcdValue->setOnColor(Qt::cyan);
+    lcdValue->setAnnouncesValue(false);
     lcdValue->setAccessibleName(QStringLiteral("Book value"));
     lcdValue->setAccessibleDescription(
         QStringLiteral("The points the wanted book earns if clicked now. It counts down while you search."));
@@ -247,6 +254,11 @@ bool TfrmMain::gameRunning() const
     return !chkTestament->ToggleEnabled();
 }
 
+QList<TImage *> TfrmMain::pileInOrder() const
+{
+    return m_keyboard->pileInOrder();
+}
+
 const QList<TImage *> &TfrmMain::bookList() const
 {
     return m_round.testament() == Testament::New ? NTBookList : OTBookList;
@@ -292,6 +304,7 @@ void TfrmMain::StartGame()
 {
     m_round.start(chosenTestament());
     BookSetup();
+    m_keyboard->dealt();
     showRound();
     timValue->start();
 }

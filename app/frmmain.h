@@ -10,6 +10,7 @@
 
 #include <array>
 
+class KeyboardPlay;
 class QStatusBar;
 class QTimer;
 class TImage;
@@ -80,6 +81,9 @@ public:
     // Where every deal takes its seed: the time of day unless set otherwise.
     void setSeedSource(Random::SeedSource source) { m_seedSource = std::move(source); }
 
+    // The books lying in the pile, row by row from the bottom left, as screen readers list them.
+    QList<TImage *> pileInOrder() const;
+
     // The testament the switch shows now; every operation reads it afresh.
     Testament chosenTestament() const;
 
@@ -106,4 +110,5 @@ private:
     Random::SeedSource m_seedSource = Random::timeOfDaySeed;
     SilentCuePlayer m_silence;
     CuePlayer *m_cues = &m_silence;
+    KeyboardPlay *m_keyboard;
 };

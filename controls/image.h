@@ -42,6 +42,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Space or Enter on a picture that has the keyboard and answers clicks acts as a click on it.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void refreshShown();
