@@ -111,6 +111,12 @@ private slots:
         });
         answer.start(20);
 
+        // A book leaving the pile hands the keyboard straight to the next one, never by way of a switch.
+        QStringList strayed;
+        connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
+            if (qobject_cast<TMGCheckbox *>(now) && form.round().running())
+                strayed.append(now->objectName());
+        });
         for (int index = 0; index < OTBookCount; ++index) {
             TImage *wanted = form.OTBookList[index];
             walkTo(form, wanted);
@@ -122,6 +128,7 @@ private slots:
                 QCOMPARE(QApplication::focusWidget(), above);
         }
         QVERIFY(!form.gameRunning());
+        QCOMPARE(strayed, QStringList());
         QVERIFY(Play::score(form) > 0);
         QCOMPARE(tableScore, form.lcdScore->Value());
         QCOMPARE(game.frmScores->lblOTUser[0]->text(), QStringLiteral("KBD"));
