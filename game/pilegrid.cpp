@@ -30,7 +30,6 @@ PileGrid::PileGrid(const PileRecord &dealt, const std::vector<int> &lying)
         if (height[column] == Board::PileRows)
             continue; // more books recorded in a column than it holds: the pile shows the first ones
         m_cells[height[column]++][column] = index;
-        ++m_count;
     }
 }
 

@@ -15,11 +15,9 @@ class PileGrid
 public:
     enum class Direction { Left, Right, Up, Down };
 
-    PileGrid() = default;
     // `lying` holds the list indexes of the books still in the pile; `dealt` is where each of them was dealt.
     PileGrid(const PileRecord &dealt, const std::vector<int> &lying);
 
-    bool isEmpty() const { return m_count == 0; }
     // The list index of the book lying in the cell, if any.
     std::optional<int> at(PileCell cell) const;
     std::optional<PileCell> cellOf(int index) const;
@@ -37,5 +35,4 @@ public:
 private:
     static constexpr int NoBook = -1;
     std::array<std::array<int, Board::PileColumns>, Board::PileRows> m_cells {};
-    int m_count = 0;
 };

@@ -17,9 +17,6 @@ public:
     // Follows the keyboard onto the control whenever it takes it.
     void watch(QWidget *control);
 
-    // The control the ring stands round while it is shown.
-    QWidget *target() const { return m_target; }
-
     // How far the ring reaches beyond its control's edge, and the widths of its lines.
     static constexpr int Outset = 2;
     static constexpr int DarkLine = 1;

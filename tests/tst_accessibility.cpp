@@ -170,14 +170,12 @@ private slots:
         QAccessibleInterface *genesis = describe(m_form->OTBookList.first());
         QVERIFY(genesis->state().focused);
         QCOMPARE(genesis->text(QAccessible::Name), QStringLiteral("Genesis"));
-        // After the shelving the keyboard is on another book, which says its name when it takes it.
+        // After the shelving another book has the keyboard, and says its name when it takes it.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QAccessibleInterface *next = describe(QApplication::focusWidget());
-        QVERIFY(next->state().focused);
-        QCOMPARE(next->role(), QAccessible::Button);
-        auto *book = qobject_cast<TImage *>(QApplication::focusWidget());
-        QVERIFY(book && book != m_form->OTBookList.first());
-        QCOMPARE(next->text(QAccessible::Name), spokenBookName(Testament::Old, book->Tag()));
+        auto *next = qobject_cast<TImage *>(QApplication::focusWidget());
+        QVERIFY(next && next != m_form->OTBookList.first());
+        QVERIFY(describe(next)->state().focused);
+        QCOMPARE(name(next), spokenBookName(Testament::Old, next->Tag()));
         // The countdown would speak ten times a second; the score speaks when a book is shelved or missed.
         QVERIFY(!m_form->lcdValue->AnnouncesValue());
         QVERIFY(m_form->lcdScore->AnnouncesValue());

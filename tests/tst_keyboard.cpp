@@ -86,7 +86,7 @@ private slots:
         for (int tab = 0; tab < 4 && QApplication::focusWidget() != form.chkGO; ++tab)
             press(form, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form.chkGO);
-        press(form, Qt::Key_Space);
+        press(form, Qt::Key_Return);
         QVERIFY(form.gameRunning());
         // Into the pile: its first book, at the bottom left.
         press(form, Qt::Key_Tab);
@@ -99,12 +99,10 @@ private slots:
         QTimer answer;
         connect(&answer, &QTimer::timeout, this, [&] {
             QWidget *widget = QApplication::focusWidget();
-            if (!widget)
-                return;
-            if (widget->window() == game.frmCongrats) {
+            if (widget && widget->window() == game.frmCongrats) {
                 QTest::keyClicks(widget, QStringLiteral("kbd"));
                 QTest::keyClick(widget, Qt::Key_Return);
-            } else if (widget->window() == game.frmScores) {
+            } else if (widget && widget->window() == game.frmScores) {
                 tableScore = game.frmScores->OTScoreDisplays[0]->Value();
                 QTest::keyClick(widget, Qt::Key_Return);
             }
@@ -161,14 +159,6 @@ private slots:
         QCOMPARE(shot.pixelColor(band - QPoint(1, 0)), QColor(36, 22, 8));
         QCOMPARE(form.children().last(), ring);
 
-        // Enter presses the switch; the switch that cannot flip now does nothing.
-        while (QApplication::focusWidget() != form.chkTestament)
-            press(form, Qt::Key_Tab);
-        press(form, Qt::Key_Return);
-        QCOMPARE(form.chosenTestament(), Testament::Old);
-        Play::stop(form);
-        press(form, Qt::Key_Return);
-        QCOMPARE(form.chosenTestament(), Testament::New);
     }
 };
 
