@@ -111,7 +111,7 @@ private slots:
 
         // A book leaving the pile hands the keyboard straight to the next one, never by way of a switch.
         QStringList strayed;
-        connect(qApp, &QApplication::focusChanged, this, [&](QWidget *, QWidget *now) {
+        connect(qApp, &QApplication::focusChanged, &form, [&](QWidget *, QWidget *now) {
             if (qobject_cast<TMGCheckbox *>(now) && form.round().running())
                 strayed.append(now->objectName());
         });
