@@ -42,7 +42,7 @@ KeyboardPlay::KeyboardPlay(TfrmMain &form)
     , m_ring(new FocusRing(&form))
 {
     // Only the keyboard gives the switches and books the focus, so a click of the mouse leaves no ring behind.
-    for (TMGCheckbox *toggle : { form.chkTestament, form.chkHints, form.chkGO }) {
+    for (TMGCheckbox *toggle : {form.chkTestament, form.chkHints, form.chkGO}) {
         toggle->setFocusPolicy(Qt::TabFocus);
         m_ring->watch(toggle);
     }
@@ -138,8 +138,8 @@ bool KeyboardPlay::keyPressed(const QKeyEvent &key)
     }
     if (!isTyping(key))
         return false;
-    const std::optional<int> found = m_typeAhead.type(
-        key.text(), m_clock.elapsed(), m_form.round().testament(), grid().inPileOrder(), m_current);
+    const std::optional<int> found
+        = m_typeAhead.type(key.text(), m_clock.elapsed(), m_form.round().testament(), grid().inPileOrder(), m_current);
     if (found)
         moveTo(found, true);
     return true;

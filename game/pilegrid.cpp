@@ -22,8 +22,8 @@ PileGrid::PileGrid(const PileRecord &dealt, const std::vector<int> &lying)
         if (index >= 0 && index < int(dealt.size()) && onBoard(dealt[index]))
             byDealtRow.push_back(index);
     }
-    std::stable_sort(byDealtRow.begin(), byDealtRow.end(),
-        [&dealt](int a, int b) { return dealt[a].Row < dealt[b].Row; });
+    std::stable_sort(
+        byDealtRow.begin(), byDealtRow.end(), [&dealt](int a, int b) { return dealt[a].Row < dealt[b].Row; });
     std::array<int, Board::PileColumns> height {};
     for (const int index : byDealtRow) {
         const int column = dealt[index].Column;
@@ -45,7 +45,7 @@ std::optional<PileCell> PileGrid::cellOf(int index) const
     for (int row = 0; row < Board::PileRows; ++row) {
         for (int column = 0; column < Board::PileColumns; ++column) {
             if (m_cells[row][column] == index && index != NoBook)
-                return PileCell { row, column };
+                return PileCell {row, column};
         }
     }
     return std::nullopt;
@@ -70,16 +70,16 @@ std::optional<int> PileGrid::neighbour(int index, Direction direction) const
         return std::nullopt;
     switch (direction) {
     case Direction::Up:
-        return at({ from->Row + 1, from->Column });
+        return at({from->Row + 1, from->Column});
     case Direction::Down:
-        return at({ from->Row - 1, from->Column });
+        return at({from->Row - 1, from->Column});
     case Direction::Left:
     case Direction::Right:
         break;
     }
     const int step = direction == Direction::Left ? -1 : 1;
     for (int column = from->Column + step; column >= 0 && column < Board::PileColumns; column += step) {
-        if (const std::optional<int> found = at({ from->Row, column }))
+        if (const std::optional<int> found = at({from->Row, column}))
             return found;
     }
     return std::nullopt;

@@ -21,8 +21,8 @@ std::optional<int> firstFitting(Testament testament, const std::vector<int> &ord
 
 } // namespace
 
-std::optional<int> TypeAhead::type(const QString &text, qint64 now, Testament testament,
-    const std::vector<int> &order, std::optional<int> current)
+std::optional<int> TypeAhead::type(
+    const QString &text, qint64 now, Testament testament, const std::vector<int> &order, std::optional<int> current)
 {
     const QString key = typingKey(text);
     if (key.isEmpty())

@@ -158,7 +158,6 @@ private slots:
         QCOMPARE(shot.pixelColor(band), QColor(232, 185, 49));
         QCOMPARE(shot.pixelColor(band - QPoint(1, 0)), QColor(36, 22, 8));
         QCOMPARE(form.children().last(), ring);
-
     }
 };
 

@@ -12,7 +12,7 @@ PileRecord inOrder(int books)
 {
     PileRecord cells {};
     for (int index = 0; index < books; ++index)
-        cells[index] = { index / Board::PileColumns, index % Board::PileColumns };
+        cells[index] = {index / Board::PileColumns, index % Board::PileColumns};
     return cells;
 }
 
@@ -42,11 +42,11 @@ private slots:
     {
         // Column 2 has lost three books: the others have dropped, and row 6 is empty there, so left and right jump
         // over the gap.
-        const PileGrid grid(inOrder(39), allBut(39, { 2, 7, 12 }));
-        QCOMPARE(grid.at({ 0, 2 }), std::optional<int>(17));
-        QCOMPARE(grid.cellOf(37), std::optional<PileCell>(PileCell { 4, 2 }));
+        const PileGrid grid(inOrder(39), allBut(39, {2, 7, 12}));
+        QCOMPARE(grid.at({0, 2}), std::optional<int>(17));
+        QCOMPARE(grid.cellOf(37), std::optional<PileCell>(PileCell {4, 2}));
         const std::vector<int> order = grid.inPileOrder();
-        QCOMPARE(std::vector<int>(order.begin(), order.begin() + 6), (std::vector<int> { 0, 1, 17, 3, 4, 5 }));
+        QCOMPARE(std::vector<int>(order.begin(), order.begin() + 6), (std::vector<int> {0, 1, 17, 3, 4, 5}));
         QCOMPARE(grid.neighbour(31, D::Right), std::optional<int>(33));
         QCOMPARE(grid.neighbour(33, D::Left), std::optional<int>(31));
         QCOMPARE(grid.neighbour(0, D::Up), std::optional<int>(5));
@@ -63,21 +63,21 @@ private slots:
     {
         const PileRecord cells = inOrder(39);
         // 2 leaves row 0: 7 drops into its cell.
-        QCOMPARE(PileGrid(cells, allBut(39, { 2 })).nearest({ 0, 2 }), std::optional<int>(7));
+        QCOMPARE(PileGrid(cells, allBut(39, {2})).nearest({0, 2}), std::optional<int>(7));
         // 37 leaves the top of column 2: the book below it is nearer than those beside it.
-        QCOMPARE(PileGrid(cells, allBut(39, { 37 })).nearest({ 7, 2 }), std::optional<int>(32));
+        QCOMPARE(PileGrid(cells, allBut(39, {37})).nearest({7, 2}), std::optional<int>(32));
         // The last book of a column leaves: the one beside it, the left one first.
-        QCOMPARE(PileGrid(cells, { 0, 2, 7 }).nearest({ 0, 1 }), std::optional<int>(0));
-        QCOMPARE(PileGrid(cells, { 3 }).nearest({ 0, 0 }), std::optional<int>(3));
-        QCOMPARE(PileGrid(cells, NoBook).nearest({ 0, 0 }), std::nullopt);
+        QCOMPARE(PileGrid(cells, {0, 2, 7}).nearest({0, 1}), std::optional<int>(0));
+        QCOMPARE(PileGrid(cells, {3}).nearest({0, 0}), std::optional<int>(3));
+        QCOMPARE(PileGrid(cells, NoBook).nearest({0, 0}), std::nullopt);
     }
 
     void typingFindsTheNextBookByItsName_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("found");
-        QTest::newRow("Roman number") << "iik" << 11;    // II Kings
-        QTest::newRow("spoken number") << "2k" << 11;    // 2 Kings
+        QTest::newRow("Roman number") << "iik" << 11; // II Kings
+        QTest::newRow("spoken number") << "2k" << 11; // 2 Kings
         QTest::newRow("without spaces") << "song" << 21; // Song of Solomon
         QTest::newRow("any case") << "EXO" << 1;
         QTest::newRow("whole name") << "ikings" << 10;
@@ -103,7 +103,7 @@ private slots:
 
     void aPauseForgetsWhatWasTypedAndSearchesOnFromTheCurrentBook()
     {
-        const std::vector<int> order { 0, 10, 11, 3, 4 }; // Genesis, I Kings, II Kings, Numbers, Deuteronomy
+        const std::vector<int> order {0, 10, 11, 3, 4}; // Genesis, I Kings, II Kings, Numbers, Deuteronomy
         TypeAhead typeAhead;
         QCOMPARE(typeAhead.type(QStringLiteral("i"), 0, Testament::Old, order, 0), std::optional<int>(10));
         // Still the same search: I Kings itself is tried first and fits "ik".
@@ -115,7 +115,7 @@ private slots:
         // Round the end of the pile.
         QCOMPARE(typeAhead.type(QStringLiteral("g"), 5000, Testament::Old, order, 4), std::optional<int>(0));
         // New Testament names, and only books in the pile.
-        QCOMPARE(typeAhead.type(QStringLiteral("jo"), 9000, Testament::New, { 0, 25, 3 }, 0), std::optional<int>(3));
+        QCOMPARE(typeAhead.type(QStringLiteral("jo"), 9000, Testament::New, {0, 25, 3}, 0), std::optional<int>(3));
     }
 };
 
