@@ -155,12 +155,17 @@ void TfrmMain::createPanel()
     Image2->setAccessibleName(QStringLiteral("Bookcase"));
 }
 
-// The switches' names say their state, so a screen reader tells what pressing them would change.
+// The switches' names say their state, so a screen reader tells what pressing them would change. Qt announces
+// every name it is given, and the round is shown at every tick: only a new name is given.
 void TfrmMain::nameSwitches()
 {
-    chkTestament->setAccessibleName(QStringLiteral("Testament: ") + testamentName(chosenTestament()));
-    chkHints->setAccessibleName(chkHints->Checked() ? QStringLiteral("Hints: on") : QStringLiteral("Hints: off"));
-    chkGO->setAccessibleName(chkGO->Checked() ? QStringLiteral("STOP") : QStringLiteral("GO!"));
+    const auto name = [](TMGCheckbox *toggle, const QString &text) {
+        if (toggle->accessibleName() != text)
+            toggle->setAccessibleName(text);
+    };
+    name(chkTestament, QStringLiteral("Testament: ") + testamentName(chosenTestament()));
+    name(chkHints, chkHints->Checked() ? QStringLiteral("Hints: on") : QStringLiteral("Hints: off"));
+    name(chkGO, chkGO->Checked() ? QStringLiteral("STOP") : QStringLiteral("GO!"));
 }
 
 void TfrmMain::createBooks()
