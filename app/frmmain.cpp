@@ -101,7 +101,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     timValue->setInterval(m_round.countdownInterval());
 
     // Made last, so that the keyboard's ring lies above every other control.
-    m_keyboard = new KeyboardPlay(*this);
+    m_keyboard = std::make_unique<KeyboardPlay>(*this);
 
     connect(chkTestament, &TMGCheckbox::clicked, this, &TfrmMain::chkTestamentClick);
     connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
@@ -112,6 +112,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     showRound();
     centreOnScreen(this);
 }
+
+TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::createPanel()
 {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class KeyboardPlay;
 class QStatusBar;
@@ -25,6 +26,7 @@ class TfrmMain : public QWidget
 
 public:
     explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
 
     // Painting order is creation order: the bookcase lowest, then the standing books, then the lying ones.
     TImage *Image1; // the display panel
@@ -110,5 +112,6 @@ private:
     Random::SeedSource m_seedSource = Random::timeOfDaySeed;
     SilentCuePlayer m_silence;
     CuePlayer *m_cues = &m_silence;
-    KeyboardPlay *m_keyboard;
+    // Last, so that it is gone before the lists it reads and the books it watches.
+    std::unique_ptr<KeyboardPlay> m_keyboard;
 };

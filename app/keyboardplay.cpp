@@ -37,8 +37,7 @@ bool isTyping(const QKeyEvent &key)
 } // namespace
 
 KeyboardPlay::KeyboardPlay(TfrmMain &form)
-    : QObject(&form)
-    , m_form(form)
+    : m_form(form)
     , m_ring(new FocusRing(&form))
 {
     // Only the keyboard gives the switches and books the focus, so a click of the mouse leaves no ring behind.
