@@ -119,7 +119,9 @@ void KeyboardPlay::moveTo(std::optional<int> index, bool focus)
 
 bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *book = static_cast<TImage *>(watched);
+    auto *book = qobject_cast<TImage *>(watched);
+    if (!book)
+        return false;
     if (event->type() == QEvent::KeyPress && book == current())
         return keyPressed(*static_cast<QKeyEvent *>(event));
     // Only a book hidden by itself leaves the pile; a book hidden with its window stays in it.
