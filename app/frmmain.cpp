@@ -1,5 +1,8 @@
 #include "app/frmmain.h"
 
+#include "app/formcontrols.h"
+#include "app/keyboardplay.h"
+#include "app/mainwindowaccessible.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
@@ -17,14 +20,6 @@ namespace {
 
 constexpr QSize ClientSize {632, 453};
 
-// A switch's place on the panel and the zone that answers in each state, both bounds inclusive.
-struct SwitchLayout
-{
-    QPoint at;
-    QRect uncheckedZone; // left, top, right, bottom
-    QRect checkedZone;
-};
-
 // The two rockers answer on their second half while unchecked and on their first half while checked; both
 // halves include the line where they meet.
 constexpr QRect RockerSecondHalf(QPoint(37, 20), QPoint(78, 40));
@@ -34,46 +29,6 @@ constexpr SwitchLayout TestamentLayout {{401, 11}, RockerSecondHalf, RockerFirst
 constexpr SwitchLayout HintsLayout {{401, 57}, RockerSecondHalf, RockerFirstHalf};
 constexpr SwitchLayout GoLayout {
     {490, 13}, QRect(QPoint(10, 0), QPoint(120, 40)), QRect(QPoint(10, 40), QPoint(120, 80))};
-
-TMGCheckbox *createSwitch(QWidget *parent, const char *name, const SwitchLayout &layout, Artwork::Switch which)
-{
-    auto *toggle = new TMGCheckbox(parent);
-    toggle->setObjectName(QString::fromLatin1(name));
-    toggle->move(layout.at);
-    toggle->setBitmapUnchecked(Artwork::switchPicture(which, false));
-    toggle->setBitmapChecked(Artwork::switchPicture(which, true));
-    toggle->setDoubleSizeBitmaps([which] { return Artwork::switchPicture(which, false, 2); },
-                                 [which] { return Artwork::switchPicture(which, true, 2); });
-    toggle->setMinXUnChecked(layout.uncheckedZone.left());
-    toggle->setMinYUnChecked(layout.uncheckedZone.top());
-    toggle->setMaxXUnChecked(layout.uncheckedZone.right());
-    toggle->setMaxYUnChecked(layout.uncheckedZone.bottom());
-    toggle->setMinXChecked(layout.checkedZone.left());
-    toggle->setMinYChecked(layout.checkedZone.top());
-    toggle->setMaxXChecked(layout.checkedZone.right());
-    toggle->setMaxYChecked(layout.checkedZone.bottom());
-    return toggle;
-}
-
-enum class Start { Shown, Hidden };
-
-// A picture hidden at the start is decoded when it is first shown; the others are decoded at once, so that the
-// window's first paint does nothing but paint. The picture at twice the size waits for a screen that needs it.
-TImage *createPicture(QWidget *parent, const QString &name, const QRect &frame,
-                      const std::function<QImage(int scale)> &picture, Start start = Start::Shown)
-{
-    auto *image = new TImage(parent);
-    image->setObjectName(name);
-    image->setGeometry(frame);
-    const auto doubleSize = [picture] { return picture(2); };
-    if (start == Start::Hidden) {
-        image->setPictureSource([picture] { return picture(1); }, doubleSize);
-        image->hide();
-    } else {
-        image->setPicture(picture(1), doubleSize);
-    }
-    return image;
-}
 
 } // namespace
 
@@ -87,6 +42,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     fixWindowSize(this, ClientSize);
     applyWindowLook(this);
     Help::attachTopic(this, Help::MainWindowTopic);
+    describeMainWindowToAssistiveTools();
 
     createPanel();
     createBooks();
@@ -102,6 +58,9 @@ TfrmMain::TfrmMain(QWidget *parent)
     timValue->setObjectName(QStringLiteral("timValue"));
     timValue->setInterval(m_round.countdownInterval());
 
+    // Made last, so that the keyboard's ring lies above every other control.
+    m_keyboard = std::make_unique<KeyboardPlay>(*this);
+
     connect(chkTestament, &TMGCheckbox::clicked, this, &TfrmMain::chkTestamentClick);
     connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
     connect(chkGO, &TMGCheckbox::clicked, this, &TfrmMain::chkGoClick);
@@ -111,6 +70,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     showRound();
     centreOnScreen(this);
 }
+
+TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::createPanel()
 {
@@ -125,6 +86,7 @@ void TfrmMain::createPanel()
     lcdValue->setDigitNum(3);
     lcdValue->setSegmentSize(1);
     lcdValue->setOnColor(Qt::cyan);
+    lcdValue->setAnnouncesValue(false);
     lcdValue->setAccessibleName(QStringLiteral("Book value"));
     lcdValue->setAccessibleDescription(
         QStringLiteral("The points the wanted book earns if clicked now. It counts down while you search."));
@@ -153,12 +115,17 @@ void TfrmMain::createPanel()
     Image2->setAccessibleName(QStringLiteral("Bookcase"));
 }
 
-// The switches' names say their state, so a screen reader tells what pressing them would change.
+// The switches' names say their state, so a screen reader tells what pressing them would change. Qt announces
+// every name it is given, and the round is shown at every tick: only a new name is given.
 void TfrmMain::nameSwitches()
 {
-    chkTestament->setAccessibleName(QStringLiteral("Testament: ") + testamentName(chosenTestament()));
-    chkHints->setAccessibleName(chkHints->Checked() ? QStringLiteral("Hints: on") : QStringLiteral("Hints: off"));
-    chkGO->setAccessibleName(chkGO->Checked() ? QStringLiteral("STOP") : QStringLiteral("GO!"));
+    const auto name = [](TMGCheckbox *toggle, const QString &text) {
+        if (toggle->accessibleName() != text)
+            toggle->setAccessibleName(text);
+    };
+    name(chkTestament, QStringLiteral("Testament: ") + testamentName(chosenTestament()));
+    name(chkHints, chkHints->Checked() ? QStringLiteral("Hints: on") : QStringLiteral("Hints: off"));
+    name(chkGO, chkGO->Checked() ? QStringLiteral("STOP") : QStringLiteral("GO!"));
 }
 
 void TfrmMain::createBooks()
@@ -261,6 +228,11 @@ bool TfrmMain::gameRunning() const
     return !chkTestament->ToggleEnabled();
 }
 
+QList<TImage *> TfrmMain::pileInOrder() const
+{
+    return m_keyboard->pileInOrder();
+}
+
 const QList<TImage *> &TfrmMain::bookList() const
 {
     return m_round.testament() == Testament::New ? NTBookList : OTBookList;
@@ -306,6 +278,7 @@ void TfrmMain::StartGame()
 {
     m_round.start(chosenTestament());
     BookSetup();
+    m_keyboard->dealt();
     showRound();
     timValue->start();
 }

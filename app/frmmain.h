@@ -9,7 +9,9 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
+class KeyboardPlay;
 class QStatusBar;
 class QTimer;
 class TImage;
@@ -24,6 +26,7 @@ class TfrmMain : public QWidget
 
 public:
     explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
 
     // Painting order is creation order: the bookcase lowest, then the standing books, then the lying ones.
     TImage *Image1; // the display panel
@@ -81,6 +84,9 @@ public:
     // Where every deal takes its seed: the time of day unless set otherwise.
     void setSeedSource(Random::SeedSource source) { m_seedSource = std::move(source); }
 
+    // The books lying in the pile, row by row from the bottom left, as screen readers list them.
+    QList<TImage *> pileInOrder() const;
+
     // The testament the switch shows now; every operation reads it afresh.
     Testament chosenTestament() const;
 
@@ -107,4 +113,6 @@ private:
     Random::SeedSource m_seedSource = Random::timeOfDaySeed;
     SilentCuePlayer m_silence;
     CuePlayer *m_cues = &m_silence;
+    // Last, so that it is gone before the lists it reads and the books it watches.
+    std::unique_ptr<KeyboardPlay> m_keyboard;
 };

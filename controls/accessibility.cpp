@@ -36,8 +36,9 @@ public:
 
     void doAction(const QString &actionName) override
     {
+        // The click may open a modal dialog; the tool that asked must not wait for it to close.
         if (actionName == pressAction() || actionName == toggleAction())
-            checkbox()->toggle();
+            QMetaObject::invokeMethod(checkbox(), &TMGCheckbox::toggle, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(actionName);
     }
@@ -93,8 +94,9 @@ public:
 
     void doAction(const QString &actionName) override
     {
+        // Pressing the last book may end the game and open the high-score dialogs: the click comes later.
         if (actionName == pressAction() && image()->isClickable())
-            image()->click();
+            QMetaObject::invokeMethod(image(), &TImage::click, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(actionName);
     }

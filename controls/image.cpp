@@ -1,7 +1,9 @@
 #include "controls/image.h"
 
 #include "controls/accessibility.h"
+#include "controls/clickkey.h"
 
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -110,6 +112,17 @@ void TImage::paintEvent(QPaintEvent *)
         return;
     }
     painter.drawImage(0, 0, m_shown);
+}
+
+void TImage::keyPressEvent(QKeyEvent *event)
+{
+    if (!isClickKey(*event) || !isClickable()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A held key repeats; each repeat would be a click of its own.
+    if (!event->isAutoRepeat())
+        click();
 }
 
 void TImage::mousePressEvent(QMouseEvent *event)

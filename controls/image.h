@@ -49,6 +49,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Space or Enter on a picture that has the keyboard and answers clicks acts as a click on it.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void refreshShown();

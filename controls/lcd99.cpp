@@ -32,8 +32,10 @@ void TLCD99::setValue(const QString &value)
         return;
     const QString oldValue = std::exchange(m_value, Lcd::normalisedValue(value));
     emit OnChange(this, oldValue, m_value);
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    if (m_announcesValue) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     m_animate = true;
     update();
 }

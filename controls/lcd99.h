@@ -48,6 +48,10 @@ public:
     // and animates the change at the next paint.
     const QString &Value() const { return m_value; }
     void setValue(const QString &value);
+    // Whether a change of Value is announced to screen readers (on by default). A display that changes many times
+    // a second would drown everything else a screen reader says; it can still be read when asked for.
+    bool AnnouncesValue() const { return m_announcesValue; }
+    void setAnnouncesValue(bool announces) { m_announcesValue = announces; }
 
     // Animation settings take effect at the next change of Value; they request no repaint.
     TLCDAnimation Animation() const { return m_animation; }
@@ -125,6 +129,7 @@ private:
     void finishPaint();
 
     QString m_value;
+    bool m_announcesValue = true;
     TLCDAnimation m_animation = anNone;
     int m_animationDelay = 0;
     QRandomGenerator *m_random = QRandomGenerator::global();

@@ -1,9 +1,11 @@
 #include "controls/mgcheckbox.h"
 
 #include "controls/accessibility.h"
+#include "controls/clickkey.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -186,6 +188,17 @@ void TMGCheckbox::mouseReleaseEvent(QMouseEvent *event)
         return;
     emit mouseUp(event->button(), event->modifiers(), at.x(), at.y());
     if (inActiveZone(at.x(), at.y()))
+        toggle();
+}
+
+void TMGCheckbox::keyPressEvent(QKeyEvent *event)
+{
+    if (!isClickKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A held key repeats: the switch would flicker between its states.
+    if (!event->isAutoRepeat())
         toggle();
 }
 

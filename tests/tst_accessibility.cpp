@@ -1,7 +1,10 @@
 #include "gamedriver.h"
+#include "seatlesscompositor.h"
 
 #include "game/catalogue.h"
 #include "game/hints.h"
+#include "game/pile.h"
+#include "look/focusring.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 
@@ -10,9 +13,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
+#include <random>
 
 // What a screen reader learns of the game: names, descriptions, roles, states and values of every control a
 // player uses, and the actions that let it play without a mouse.
@@ -36,6 +41,8 @@ class TestAccessibility : public QObject
         QVERIFY(actions);
         QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
         actions->doAction(QAccessibleActionInterface::pressAction());
+        // The press comes through the event loop, as a click does.
+        QCoreApplication::sendPostedEvents();
     }
 
 private slots:
@@ -110,6 +117,70 @@ private slots:
         QVERIFY(!m_form->gameRunning());
         QCOMPARE(name(m_form->chkGO), QStringLiteral("GO!"));
         QVERIFY(!describe(m_form->chkTestament)->state().disabled);
+    }
+
+    void theWindowIsAFrameThatListsThePileInTheOrderItWasDealt()
+    {
+        m_form->setSeedSource([] { return 7u; });
+        press(m_form->chkGO);
+        std::mt19937 generator(7);
+        const std::vector<Pile::DealtBook> dealt = Pile::deal(OTBookCount, generator);
+        QStringList expected(OTBookCount);
+        for (int index = 0; index < OTBookCount; ++index)
+            expected[dealt[index].cell.Row * 5 + dealt[index].cell.Column] = spokenBookName(Testament::Old, index + 1);
+
+        QAccessibleInterface *window = describe(m_form.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tomelor!"));
+        QStringList read;
+        for (int i = 0; i < window->childCount(); ++i) {
+            QAccessibleInterface *child = window->child(i);
+            QCOMPARE(window->indexOfChild(child), i);
+            QVERIFY(!qobject_cast<FocusRing *>(child->object()));
+            if (qobject_cast<TImage *>(child->object()) && child->role() == QAccessible::Button
+                && !child->state().invisible)
+                read.append(child->text(QAccessible::Name));
+        }
+        QCOMPARE(read, expected);
+    }
+
+    void pressActionsReturnBeforeTheClickIsHandled()
+    {
+        QSignalSpy highScores(m_form.get(), &TfrmMain::highScoresDue);
+        Play::go(*m_form);
+        while (m_form->WantedIndex() < m_form->LastIndex())
+            Play::clickBook(Play::wanted(*m_form));
+        TImage *last = Play::wanted(*m_form);
+        // The last book ends the game, and the high-score dialogs would hold up the tool that pressed it.
+        describe(last)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!last->isHidden());
+        QCOMPARE(highScores.count(), 0);
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(last->isHidden());
+        QCOMPARE(highScores.count(), 1);
+    }
+
+    void theFocusedBookIsNamedAndOnlyTheScoreAnnouncesItsChanges()
+    {
+        m_form->activateWindow();
+        SeatlessCompositor::activate(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        Play::go(*m_form);
+        m_form->chkGO->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_form->chkGO, Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("gen"));
+        QAccessibleInterface *genesis = describe(m_form->OTBookList.first());
+        QVERIFY(genesis->state().focused);
+        QCOMPARE(genesis->text(QAccessible::Name), QStringLiteral("Genesis"));
+        // After the shelving another book has the keyboard, and says its name when it takes it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        auto *next = qobject_cast<TImage *>(QApplication::focusWidget());
+        QVERIFY(next && next != m_form->OTBookList.first());
+        QVERIFY(describe(next)->state().focused);
+        QCOMPARE(name(next), spokenBookName(Testament::Old, next->Tag()));
+        // The countdown would speak ten times a second; the score speaks when a book is shelved or missed.
+        QVERIFY(!m_form->lcdValue->AnnouncesValue());
+        QVERIFY(m_form->lcdScore->AnnouncesValue());
     }
 
     void shelvedBooksAreGraphicsWithSpokenNames()
