@@ -22,6 +22,13 @@ constexpr std::array<Cue, 3> AllCues { Cue::CueCorrect, Cue::CueWrong, Cue::CueT
 
 // The promise for every cue: heard no later than this after the click.
 constexpr double OnsetLimitMs = 30;
+// A sanitizer build runs every thread several times slower, the player's own among them: there the onsets are
+// reported but not held to the limit, which the optimised build checks.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool OnsetLimitHolds = false;
+#else
+constexpr bool OnsetLimitHolds = true;
+#endif
 // A whole cue sounds as long as its file, give or take this.
 constexpr double WholeToleranceMs = 10;
 
@@ -144,7 +151,7 @@ private slots:
         for (std::size_t i = 0; i < cues.size(); ++i) {
             const HeardCues::Heard &cue = heard.cues()[i];
             QVERIFY2(cue.started, qPrintable(describe(heard)));
-            QVERIFY2(cue.onsetMs <= OnsetLimitMs, qPrintable(describe(heard)));
+            QVERIFY2(!OnsetLimitHolds || cue.onsetMs <= OnsetLimitMs, qPrintable(describe(heard)));
             QVERIFY2(
                 std::abs(cue.heardMs - HeardCues::fileMs(cues[i])) <= WholeToleranceMs, qPrintable(describe(heard)));
         }
@@ -207,7 +214,7 @@ private slots:
                              .arg(heard.cues()[j].startMs)
                              .arg(heard.cues()[j].heardMs);
             QVERIFY2(cue.started, qPrintable(which));
-            QVERIFY2(cue.onsetMs <= OnsetLimitMs, qPrintable(which));
+            QVERIFY2(!OnsetLimitHolds || cue.onsetMs <= OnsetLimitMs, qPrintable(which));
             // Each one sounds until the next begins, and no longer.
             if (i + 1 < cues.size())
                 QVERIFY2(cue.heardMs <= heard.cues()[i + 1].startMs - cue.startMs + 4, qPrintable(which));
