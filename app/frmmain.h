@@ -28,6 +28,7 @@ public:
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
+    // The form's own controls, lists, fields and handlers.
     // Painting order is creation order: the bookcase lowest, then the standing books, then the lying ones.
     TImage *Image1; // the display panel
     TImage *Image2; // the bookcase
@@ -43,25 +44,20 @@ public:
     std::array<TImage *, NTBookCount> imgNTBook;
     QStatusBar *stbHints;
     QTimer *timValue;
-
     // Entry i of every list is the picture of the book with tag i + 1.
     QList<TImage *> OTShelfList;
     QList<TImage *> OTBookList;
     QList<TImage *> NTShelfList;
     QList<TImage *> NTBookList;
-
-    // The game being played, or the last one played: the window shows it and never keeps a copy of its own.
-    const Round &round() const { return m_round; }
-    // The list index of the book wanted next and of the last book, and where each book was dealt.
+    // The list index of the book wanted next and of the last book, and where each book was dealt: the round's.
     int WantedIndex() const { return m_round.WantedIndex(); }
     int LastIndex() const { return m_round.LastIndex(); }
     const PileRecord &PileCells() const { return m_round.PileCells(); }
     // The final score of the last game, in the field of its testament, for the high-score table.
     int NewOTScore = 0;
     int NewNTScore = 0;
-
-    // The form's handlers and operations. Each asks the round for the step and shows what it did; the rules
-    // themselves (the value's reset, the shelving's order) are the round's.
+    // Each handler and operation asks the round for the step and shows what it did; the rules themselves (the
+    // value's reset, the shelving's order) are the round's.
     void FormCreate();
     void FormShow();
     void BooksInPlace();
@@ -76,19 +72,18 @@ public:
     void ShowHints(bool clear);
     void chkHintsClick();
 
+    // The game being played, or the last one played: the window shows it and never keeps a copy of its own.
+    const Round &round() const { return m_round; }
     // A game runs exactly while the testament switch is locked.
     bool gameRunning() const;
-
+    // The testament the switch shows now; every operation reads it afresh.
+    Testament chosenTestament() const;
+    // The books lying in the pile, row by row from the bottom left, as screen readers list them.
+    QList<TImage *> pileInOrder() const;
     // Where the cues of the game are heard; silent until a player is given. The window does not own it.
     void setCuePlayer(CuePlayer *player) { m_cues = player ? player : &m_silence; }
     // Where every deal takes its seed: the time of day unless set otherwise.
     void setSeedSource(Random::SeedSource source) { m_seedSource = std::move(source); }
-
-    // The books lying in the pile, row by row from the bottom left, as screen readers list them.
-    QList<TImage *> pileInOrder() const;
-
-    // The testament the switch shows now; every operation reads it afresh.
-    Testament chosenTestament() const;
 
 signals:
     // A game ended with a positive score, now in NewOTScore or NewNTScore: the high-score table is due. Whoever
