@@ -175,9 +175,9 @@ private:
         for (Sample &sample : m_samples) {
             if (!sample.sound)
                 continue;
-            const pa_sample_spec spec { sample.sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+            const pa_sample_spec format { sample.sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
                 uint32_t(sample.sound->sampleRate), uint8_t(sample.sound->channels) };
-            sample.upload = pa_stream_new(m_context, sample.name.constData(), &spec, nullptr);
+            sample.upload = pa_stream_new(m_context, sample.name.constData(), &format, nullptr);
             if (!sample.upload)
                 continue;
             sample.sent = 0;

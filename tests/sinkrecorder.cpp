@@ -35,13 +35,13 @@ SinkRecorder::SinkRecorder()
         m_loop, [&] { return pa_context_get_state(m_context) == PA_CONTEXT_READY; },
         [&] { return !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)); });
     if (connected) {
-        const pa_sample_spec spec { PA_SAMPLE_FLOAT32LE, Rate, 1 };
-        pa_stream *stream = pa_stream_new(m_context, "monitor", &spec, nullptr);
+        const pa_sample_spec format { PA_SAMPLE_FLOAT32LE, Rate, 1 };
+        pa_stream *stream = pa_stream_new(m_context, "monitor", &format, nullptr);
         pa_stream_set_read_callback(stream, &SinkRecorder::onRead, this);
         // Small fragments keep the null sink from mixing far ahead, so what it plays is recorded as it sounds.
         pa_buffer_attr attributes {};
         attributes.maxlength = uint32_t(-1);
-        attributes.fragsize = uint32_t(pa_usec_to_bytes(FragmentMicroseconds, &spec));
+        attributes.fragsize = uint32_t(pa_usec_to_bytes(FragmentMicroseconds, &format));
         pa_stream_connect_record(stream, "null.monitor", &attributes, PA_STREAM_ADJUST_LATENCY);
         if (waitFor(
                 m_loop, [&] { return pa_stream_get_state(stream) == PA_STREAM_READY; },
