@@ -1,5 +1,7 @@
 #include "controls/ratiopicture.h"
 
+#include "controls/keycolour.h"
+
 #include <cmath>
 #include <utility>
 
@@ -33,18 +35,7 @@ const QImage &RatioPicture::forRatio(qreal ratio)
 
 QImage RatioPicture::keyed(const QImage &picture)
 {
-    if (picture.isNull())
-        return picture;
     // Premultiplied is the form the screen takes, so painting needs no conversion; an opaque pixel reads the same
     // either way.
-    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRgb key = picture.pixel(0, picture.height() - 1);
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
-            if (line[x] == key)
-                line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
-    return keyed;
+    return withKeyColourCleared(picture, QImage::Format_ARGB32_Premultiplied);
 }

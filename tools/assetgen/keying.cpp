@@ -1,5 +1,7 @@
 #include "keying.h"
 
+#include "controls/keycolour.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -35,16 +37,7 @@ void cut(QImage &picture, const QImage &inside, const QColor &key)
 
 QImage cleared(const QImage &picture)
 {
-    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, keyed.height() - 1);
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
-            if (line[x] == key)
-                line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
-    return keyed;
+    return withKeyColourCleared(picture, QImage::Format_ARGB32);
 }
 
 } // namespace Keying

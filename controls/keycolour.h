@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+
+// The picture in the given 32-bit format with every pixel of the colour of its lower-left pixel fully transparent:
+// what a transparent picture looks like. The program draws its pictures this way and the asset generator writes
+// its see-through pictures this way, so the two agree pixel for pixel.
+inline QImage withKeyColourCleared(const QImage &picture, QImage::Format format)
+{
+    if (picture.isNull())
+        return picture;
+    QImage keyed = picture.convertToFormat(format);
+    const QRgb key = reinterpret_cast<const QRgb *>(keyed.constScanLine(keyed.height() - 1))[0];
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    return keyed;
+}
