@@ -13,6 +13,7 @@
 #include "look/windowlook.h"
 
 #include <QRegion>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -67,6 +68,12 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
     connect(chkGO, &TMGCheckbox::clicked, this, &TfrmMain::chkGoClick);
     connect(timValue, &QTimer::timeout, this, &TfrmMain::timValueTimer);
+    auto *f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    f2->setContext(Qt::WindowShortcut);
+    connect(f2, &QShortcut::activated, this, [this] {
+        if (!gameRunning())
+            emit progressWanted();
+    });
 
     FormCreate();
     showRound();
@@ -351,6 +358,7 @@ void TfrmMain::EndGame()
     timValue->stop();
     chkGO->Uncheck();
     showRound();
+    emit gameFinished();
     const int final = m_round.score();
     if (final < 1)
         return;

@@ -6,8 +6,10 @@
 #include "app/splash.h"
 #include "look/help.h"
 #include "scores/frmcongrats.h"
+#include "scores/frmprogress.h"
 #include "scores/frmscores.h"
 #include "scores/profilefile.h"
+#include "scores/progressfile.h"
 #include "scores/settingskeys.h"
 
 #include <QApplication>
@@ -19,6 +21,7 @@ const char *const ApplicationTitle = "Tomelor!";
 } // namespace
 
 GameApplication::GameApplication(ErrorBox::Reporter reportError)
+    : m_reportError(std::move(reportError))
 {
     // The splash deletes itself once the event loop runs.
     auto *splash = new TSplash;
@@ -32,8 +35,13 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError)
     frmMain->show();
     frmCongrats = new TfrmCongrats(frmMain.get());
     frmScores = new TfrmScores(frmCongrats, frmMain.get());
-    frmScores->setErrorReporter(reportError);
+    frmScores->setErrorReporter([this](QWidget *parent, const QString &message) {
+        if (!std::exchange(m_failureReported, true))
+            m_reportError(parent, message);
+    });
+    QObject::connect(frmMain.get(), &TfrmMain::gameFinished, frmMain.get(), [this] { saveProgress(); });
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
+    QObject::connect(frmMain.get(), &TfrmMain::progressWanted, frmMain.get(), [this] { showProgress(); });
     paintNow(frmMain.get());
 
     ProfileFile settings(ProfileFile::defaultPath());
@@ -45,12 +53,38 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError)
 
     if (firstTime) {
         if (!settings.writeBool(section, key, false))
-            reportError(frmMain.get(), settings.writeFailureMessage());
+            m_reportError(frmMain.get(), settings.writeFailureMessage());
         Help::showTopic(Help::FirstStartTopic, frmMain.get());
     }
 }
 
 GameApplication::~GameApplication() = default;
+
+TfrmProgress *GameApplication::progressWindow()
+{
+    if (!m_progress) {
+        m_progress = new TfrmProgress(frmMain.get());
+        m_progress->setErrorReporter(m_reportError);
+    }
+    return m_progress;
+}
+
+void GameApplication::saveProgress()
+{
+    const Progress &game = frmMain->round().record();
+    progressWindow()->setLastGame(game);
+    ProfileFile file(ProfileFile::defaultPath());
+    m_failureReported = !ProgressFile::add(file, game);
+    if (m_failureReported)
+        m_reportError(frmMain.get(), file.writeFailureMessage());
+}
+
+void GameApplication::showProgress()
+{
+    TfrmProgress *window = progressWindow();
+    window->setTestament(frmMain->chosenTestament());
+    window->ShowModal();
+}
 
 void GameApplication::showHighScores()
 {

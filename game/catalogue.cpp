@@ -1,10 +1,24 @@
 #include "game/catalogue.h"
 
-std::string_view bookName(Testament testament, int tag)
+namespace {
+
+std::string_view entry(Testament testament, int tag, const auto &oldNames, const auto &newNames)
 {
     if (tag < 1 || tag > bookCount(testament))
         return {};
-    return testament == Testament::New ? NTBookNames[tag - 1] : OTBookNames[tag - 1];
+    return testament == Testament::New ? newNames[tag - 1] : oldNames[tag - 1];
+}
+
+} // namespace
+
+std::string_view bookName(Testament testament, int tag)
+{
+    return entry(testament, tag, OTBookNames, NTBookNames);
+}
+
+std::string_view shortBookName(Testament testament, int tag)
+{
+    return entry(testament, tag, OTShortNames, NTShortNames);
 }
 
 QString testamentName(Testament testament)

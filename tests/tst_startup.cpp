@@ -6,12 +6,15 @@
 #include "look/errorbox.h"
 #include "look/helpwindow.h"
 #include "scores/frmcongrats.h"
+#include "scores/frmprogress.h"
 #include "scores/frmscores.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -177,6 +180,96 @@ private slots:
         const QByteArray saved = contents(settingsPath());
         QVERIFY(saved.contains("[OT Scores]\n1=" + form.lcdScore->Value().toLatin1()));
         QVERIFY(saved.contains("Last=ABC"));
+    }
+
+    // Book 5 costs a wrong click and book 9 runs out of time; STOP while book 10 is wanted. The high scores are too
+    // high to enter, so the table shows and nothing of them is written.
+    void everyFinishedGameTeachesWhichBooksCost()
+    {
+        QByteArray scores = "[Settings]\nFirst Time=0\n[OT Scores]\n";
+        for (int row = 1; row <= 5; ++row)
+            scores += QByteArray::number(row) + "=19999\n";
+        QFile seeded(settingsPath());
+        QVERIFY(seeded.open(QIODevice::WriteOnly));
+        seeded.write(scores);
+        seeded.close();
+        GameApplication game(reporter());
+        TfrmMain &form = *game.frmMain;
+        std::int64_t now = 0;
+        form.setClock([&now] { return now; });
+        QTimer closeTable;
+        connect(&closeTable, &QTimer::timeout, this, [&] {
+            if (game.frmScores->isVisible())
+                game.frmScores->Button1->click();
+        });
+        closeTable.start(20);
+
+        Play::go(form);
+        for (int book = 1; book <= 8; ++book) {
+            now += 1000;
+            if (book == 5)
+                Play::clickBook(Play::wrongBook(form));
+            Play::clickBook(Play::wanted(form));
+        }
+        while (form.WantedIndex() == 8) {
+            now += 100;
+            form.timValueTimer();
+        }
+        now += 500;
+        Play::stop(form);
+        QByteArray saved = contents(settingsPath());
+        QVERIFY2(saved.startsWith(scores + "\n[OT Progress]\n1=1,1,0,0,10\n2=1,1,0,0,10\n"), saved.constData());
+        QVERIFY(saved.contains("\n5=1,1,0,1,10\n"));
+        QVERIFY(saved.contains("\n9=1,0,1,0,101\n"));
+        QVERIFY(saved.endsWith("\n8=1,1,0,0,10\n9=1,0,1,0,101\n10=1,0,0,0,5\n"));
+
+        // A second game adds to the first; F2 does nothing while it runs.
+        Play::go(form);
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(!game.progressWindow()->isVisible());
+        now += 2000;
+        Play::stop(form);
+        QVERIFY(contents(settingsPath()).contains("[OT Progress]\n1=2,1,0,0,30\n"));
+
+        // F2 shows the progress; Forget progress asks, then clears it and leaves the high scores.
+        TfrmProgress *progress = game.progressWindow();
+        QString question;
+        progress->setConfirmer([&](QWidget *, const QString &asked) {
+            question = asked;
+            return true;
+        });
+        QString summary;
+        QStringList ninthRow;
+        QByteArray forgotten;
+        QTimer look;
+        connect(&look, &QTimer::timeout, this, [&] {
+            if (!progress->isVisible())
+                return;
+            look.stop();
+            summary = progress->lblSummary->text();
+            for (int column = 0; column < progress->grdBooks->columnCount(); ++column)
+                ninthRow.append(progress->grdBooks->item(8, column)->text());
+            progress->btnForget->click();
+            forgotten = contents(settingsPath());
+            QTest::keyClick(progress->grdBooks, Qt::Key_Escape);
+        });
+        look.start(20);
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(!progress->isVisible());
+        QCOMPARE(progress->windowTitle(), QStringLiteral("Progress"));
+        QCOMPARE(summary,
+            QStringLiteral("Slowest: I Samuel 10.1, Genesis 1.5, Exodus 1.0 seconds on average\n"
+                           "Cost you most: Deuteronomy 1.0, I Samuel 1.0 wrong clicks and time-outs a game"));
+        QCOMPARE(ninthRow, (QStringList {"I Samuel", "1", "10.1", "0", "1"}));
+        QVERIFY(question.contains(QStringLiteral("high scores stay")));
+        QVERIFY(forgotten.startsWith(scores + "\n[OT Progress]\n1=0,0,0,0,0\n"));
+        QVERIFY(!forgotten.contains(",1"));
+        QVERIFY(!progress->progress().played());
+        QVERIFY(m_errors.isEmpty());
     }
 
     void closingTheMainWindowMidGameEndsWithoutWriting()
