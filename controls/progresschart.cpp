@@ -10,10 +10,11 @@
 
 namespace {
 
-// The display panel's colours: a black field in a dark teal bezel, gold lettering.
-constexpr QColor Field {14, 18, 22};
-constexpr QColor BezelLight {0, 150, 150};
-constexpr QColor BezelDark {0, 70, 74};
+// The high-score boards' colours: a dark field in a walnut frame with a gilt edge, gold lettering.
+constexpr QColor Field {20, 17, 15};
+constexpr QColor FrameLight {140, 88, 46};
+constexpr QColor FrameDark {74, 42, 20};
+constexpr QColor Gilt {196, 152, 72};
 constexpr QColor Gold {232, 196, 104};
 constexpr QColor Lettering {210, 214, 206};
 constexpr QColor GridLine {52, 64, 70};
@@ -22,12 +23,13 @@ constexpr QColor Mark {255, 255, 255};
 // From a calm teal through amber to red, as a book costs points more often.
 constexpr std::array<QColor, 3> CostScale {QColor(46, 190, 160), QColor(255, 179, 0), QColor(226, 60, 40)};
 
-constexpr int Bezel = 4;
+constexpr int Frame = 5;
 constexpr int TitlePixelSize = 15;
 constexpr int LabelPixelSize = 10;
 constexpr int AxisPixelSize = 10;
 // The plot inside the field: room for the title above, the seconds to the left, the names below.
-constexpr QMargins PlotMargins {44, 44, 14, 62};
+constexpr QMargins PlotMargins {44, 44, 14, 52};
+constexpr int LegendSwatchWidth = 48;
 constexpr double BarShare = 0.72; // of a book's slot; the rest is the gap between bars
 
 QColor blend(QColor from, QColor to, double share)
@@ -88,27 +90,59 @@ double TProgressChart::scaleTop(double seconds)
     return std::ceil(seconds / 0.95 / 30) * 30;
 }
 
+// At the top right: the colours from "never" to "every game", and the last game's mark.
+void TProgressChart::paintLegend(QPainter &painter, const QRectF &field) const
+{
+    painter.save();
+    painter.setFont(sized(font(), AxisPixelSize));
+    const QFontMetricsF metrics(painter.font());
+    const QString never = QStringLiteral("cost points: never");
+    const QString always = QStringLiteral("every game");
+    const QString last = QStringLiteral("last game");
+    const double y = field.top() + 12;
+    double x = field.right() - 14 - metrics.horizontalAdvance(last);
+    painter.setPen(Lettering);
+    painter.drawText(QPointF(x, y + metrics.ascent() - 1), last);
+    x -= 22;
+    painter.setPen(QPen(Mark, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(x, y + 5.5), QPointF(x + 14, y + 5.5));
+    x -= 24 + metrics.horizontalAdvance(always);
+    painter.setPen(Lettering);
+    painter.drawText(QPointF(x, y + metrics.ascent() - 1), always);
+    x -= 6 + LegendSwatchWidth;
+    QLinearGradient scale(x, 0, x + LegendSwatchWidth, 0);
+    for (int step = 0; step <= 4; ++step)
+        scale.setColorAt(step / 4.0, costColour(step / 4.0));
+    painter.fillRect(QRectF(x, y + 1, LegendSwatchWidth, 9), scale);
+    x -= 6 + metrics.horizontalAdvance(never);
+    painter.drawText(QPointF(x, y + metrics.ascent() - 1), never);
+    painter.restore();
+}
+
 void TProgressChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF whole = rect();
 
-    // The bezel and the field, as on the game's display panel.
+    // The frame and the field, as on the high-score boards.
     painter.fillRect(whole, palette().window());
-    QLinearGradient bezel(whole.topLeft(), whole.bottomLeft());
-    bezel.setColorAt(0, BezelLight);
-    bezel.setColorAt(1, BezelDark);
+    QLinearGradient frame(whole.topLeft(), whole.bottomRight());
+    frame.setColorAt(0, FrameLight);
+    frame.setColorAt(1, FrameDark);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(bezel);
+    painter.setBrush(frame);
     painter.drawRoundedRect(whole, 8, 8);
-    const QRectF field = whole.adjusted(Bezel, Bezel, -Bezel, -Bezel);
+    const QRectF field = whole.adjusted(Frame, Frame, -Frame, -Frame);
+    painter.setPen(QPen(Gilt, 1));
     painter.setBrush(Field);
-    painter.drawRoundedRect(field, 5, 5);
+    painter.drawRoundedRect(field.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
 
     painter.setFont(sized(font(), TitlePixelSize, true));
     painter.setPen(Gold);
     painter.drawText(field.adjusted(12, 8, -12, 0), Qt::AlignLeft | Qt::AlignTop, m_title);
+
+    paintLegend(painter, field);
 
     const QRectF plot = field.toRect().marginsRemoved(PlotMargins);
     double highest = 0;
@@ -127,7 +161,7 @@ void TProgressChart::paintEvent(QPaintEvent *)
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(Lettering);
         painter.drawText(QRectF(field.left(), y - 8, PlotMargins.left() - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("%1 s").arg(seconds, 0, 'g', 3));
+            QStringLiteral("%1 s").arg(seconds, 0, 'g', 3));
     }
 
     if (m_bars.isEmpty())
@@ -167,8 +201,8 @@ void TProgressChart::paintEvent(QPaintEvent *)
         painter.rotate(90);
         painter.setFont(sized(font(), LabelPixelSize));
         painter.setPen(Lettering);
-        painter.drawText(QRectF(0, -slot / 2, PlotMargins.bottom() - 8, slot), Qt::AlignLeft | Qt::AlignVCenter,
-                         bar.label);
+        painter.drawText(
+            QRectF(0, -slot / 2, PlotMargins.bottom() - 8, slot), Qt::AlignLeft | Qt::AlignVCenter, bar.label);
         painter.restore();
     }
 

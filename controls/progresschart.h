@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+
 // A bar chart of the seconds each book took: one bar per book with its short name beneath, the bar's colour
 // telling how often the book cost points, a mark at the seconds of the last game. It draws itself with QPainter
 // at whatever pixel ratio the screen has; screen readers get the same figures from a table beside it.
@@ -38,6 +40,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintLegend(QPainter &painter, const QRectF &field) const;
+
     QString m_title;
     QString m_emptyText;
     QList<Bar> m_bars;

@@ -29,11 +29,11 @@ QString testamentName(Testament testament)
 QString spokenBookName(Testament testament, int tag)
 {
     const QString name = QString::fromUtf8(bookName(testament, tag));
-    static const std::array<std::pair<QString, QString>, 3> numbers { {
-        { QStringLiteral("III "), QStringLiteral("3 ") },
-        { QStringLiteral("II "), QStringLiteral("2 ") },
-        { QStringLiteral("I "), QStringLiteral("1 ") },
-    } };
+    static const std::array<std::pair<QString, QString>, 3> numbers {{
+        {QStringLiteral("III "), QStringLiteral("3 ")},
+        {QStringLiteral("II "), QStringLiteral("2 ")},
+        {QStringLiteral("I "), QStringLiteral("1 ")},
+    }};
     for (const auto &[roman, digits] : numbers) {
         if (name.startsWith(roman))
             return digits + name.mid(roman.size());

@@ -13,8 +13,7 @@ int saturatedSum(int a, int b)
 }
 
 // The books that pass, ordered by the figure, highest first; a stable sort keeps the Bible's order among equals.
-template<typename Figure>
-QList<int> highest(const std::vector<BookProgress> &books, int count, Figure figure)
+template <typename Figure> QList<int> highest(const std::vector<BookProgress> &books, int count, Figure figure)
 {
     std::vector<int> indexes(books.size());
     std::iota(indexes.begin(), indexes.end(), 0);

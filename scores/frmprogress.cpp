@@ -57,9 +57,9 @@ QString summary(const Progress &progress)
     const QList<int> costliest = progress.costliest(NamedBooks);
     return QStringLiteral("Slowest: %1 seconds on average\nCost you most: %2")
         .arg(listed(progress, progress.slowest(NamedBooks), &BookProgress::averageSeconds),
-             costliest.isEmpty() ? QStringLiteral("nothing yet, not one wrong click or time-out")
-                                 : listed(progress, costliest, &BookProgress::costPerGame)
-                     + QStringLiteral(" wrong clicks and time-outs a game"));
+            costliest.isEmpty() ? QStringLiteral("nothing yet, not one wrong click or time-out")
+                                : listed(progress, costliest, &BookProgress::costPerGame)
+                    + QStringLiteral(" wrong clicks and time-outs a game"));
 }
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
@@ -72,8 +72,8 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignR
 
 bool askPlayer(QWidget *parent, const QString &question)
 {
-    return QMessageBox::question(parent, QApplication::applicationName(), question,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return QMessageBox::question(
+               parent, QApplication::applicationName(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 
@@ -104,9 +104,9 @@ TfrmProgress::TfrmProgress(QWidget *parent)
     grdBooks->setObjectName(QStringLiteral("grdBooks"));
     grdBooks->setGeometry(TableFrame);
     grdBooks->setHorizontalHeaderLabels({QStringLiteral("Book"), QStringLiteral("Games"),
-                                         QStringLiteral("Average seconds"), QStringLiteral("Wrong clicks"),
-                                         QStringLiteral("Time-outs")});
+        QStringLiteral("Average seconds"), QStringLiteral("Wrong clicks"), QStringLiteral("Time-outs")});
     grdBooks->verticalHeader()->hide();
+    grdBooks->verticalHeader()->setDefaultSectionSize(22);
     grdBooks->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grdBooks->horizontalHeader()->setSectionResizeMode(BookColumn, QHeaderView::Fixed);
     grdBooks->setColumnWidth(BookColumn, 170);
@@ -147,8 +147,9 @@ void TfrmProgress::FormShow()
 
 void TfrmProgress::btnForgetClick()
 {
-    if (!m_confirm(this, QStringLiteral("Forget how every book went in your games of both testaments? "
-                                        "Your high scores stay.")))
+    if (!m_confirm(this,
+            QStringLiteral("Forget how every book went in your games of both testaments? "
+                           "Your high scores stay.")))
         return;
     ProfileFile file(m_settingsPath);
     if (!ProgressFile::forget(file)) {
@@ -171,14 +172,14 @@ void TfrmProgress::showProgress()
         const BookProgress &book = m_progress[index];
         const bool lastReached = last && (*last)[index].games > 0;
         bars.append({QString::fromUtf8(shortBookName(shown, index + 1)), book.averageSeconds(), book.costPerGame(),
-                     lastReached ? (*last)[index].tenths / 10.0 : -1.0});
+            lastReached ? (*last)[index].tenths / 10.0 : -1.0});
         grdBooks->setItem(index, BookColumn, cell(fullName(shown, index), Qt::AlignLeft | Qt::AlignVCenter));
         grdBooks->setItem(index, GamesColumn, cell(QString::number(book.games)));
         grdBooks->setItem(index, SecondsColumn, cell(book.games > 0 ? seconds(book.averageSeconds()) : QString()));
         grdBooks->setItem(index, WrongColumn, cell(QString::number(book.wrong)));
         grdBooks->setItem(index, TimeoutsColumn, cell(QString::number(book.timeouts)));
     }
-    chtProgress->setTitle(testamentName(shown) + QStringLiteral(": average seconds to find each book"));
+    chtProgress->setTitle(testamentName(shown) + QStringLiteral(": seconds to find each book"));
     chtProgress->setEmptyText(QStringLiteral("No games yet"));
     chtProgress->setBars(bars);
     lblSummary->setText(summary(m_progress));

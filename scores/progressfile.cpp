@@ -62,15 +62,20 @@ std::optional<BookProgress> parse(const QString &value)
 
 QString format(const BookProgress &book)
 {
-    return QStringLiteral("%1,%2,%3,%4,%5").arg(book.games).arg(book.found).arg(book.timeouts).arg(book.wrong).arg(
-        book.tenths);
+    return QStringLiteral("%1,%2,%3,%4,%5")
+        .arg(book.games)
+        .arg(book.found)
+        .arg(book.timeouts)
+        .arg(book.wrong)
+        .arg(book.tenths);
 }
 
 Progress load(const ProfileFile &file, Testament testament)
 {
     Progress progress(testament);
     for (int index = 0; index < bookCount(testament); ++index)
-        progress[index] = parse(file.readString(section(testament), bookKey(index), QString())).value_or(BookProgress());
+        progress[index]
+            = parse(file.readString(section(testament), bookKey(index), QString())).value_or(BookProgress());
     return progress;
 }
 

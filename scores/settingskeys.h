@@ -1,7 +1,7 @@
 #pragma once
 
-// The sections and keys of the settings file, spelled once for the start-up, the high-score table, the progress and the fuzz
-// target's dictionary (which is made from the quoted names of this file).
+// The sections and keys of the settings file, spelled once for the start-up, the high-score table, the progress and
+// the fuzz target's dictionary (which is made from the quoted names of this file).
 namespace SettingsKeys {
 
 inline constexpr char SettingsSection[] = "Settings";

@@ -53,8 +53,8 @@ private slots:
         QTest::addColumn<QList<int>>("costliest");
 
         QTest::newRow("found, then stopped at once")
-            << QStringList {"+1230 c +800 c S"} << 100 << "1=1,1,0,0,12 2=1,1,0,0,8 3=1,0,0,0,0"
-            << QList<int> {0, 1} << QList<int> {};
+            << QStringList {"+1230 c +800 c S"} << 100 << "1=1,1,0,0,12 2=1,1,0,0,8 3=1,0,0,0,0" << QList<int> {0, 1}
+            << QList<int> {};
         QTest::newRow("wrong clicks belong to the wanted book")
             << QStringList {"+500 w w +449 c +100 w +2000 c S"} << 100 << "1=1,1,0,2,9 2=1,1,0,1,21 3=1,0,0,0,0"
             << QList<int> {1, 0} << QList<int> {0, 1};
@@ -92,19 +92,19 @@ private slots:
         Progress wanted(Testament::Old);
         for (const QString &book : expected.split(u' ')) {
             const QStringList figures = book.section(u'=', 1).split(u',');
-            wanted[book.section(u'=', 0, 0).toInt() - 1] = {figures[0].toInt(), figures[1].toInt(),
-                figures[2].toInt(), figures[3].toInt(), figures[4].toInt()};
+            wanted[book.section(u'=', 0, 0).toInt() - 1]
+                = {figures[0].toInt(), figures[1].toInt(), figures[2].toInt(), figures[3].toInt(), figures[4].toInt()};
         }
         for (int index = 0; index < OTBookCount; ++index) {
             const BookProgress &book = sum[index];
             QVERIFY2(book == wanted[index],
                 qPrintable(QStringLiteral("book %1: %2,%3,%4,%5,%6")
-                        .arg(index + 1)
-                        .arg(book.games)
-                        .arg(book.found)
-                        .arg(book.timeouts)
-                        .arg(book.wrong)
-                        .arg(book.tenths)));
+                               .arg(index + 1)
+                               .arg(book.games)
+                               .arg(book.found)
+                               .arg(book.timeouts)
+                               .arg(book.wrong)
+                               .arg(book.tenths)));
         }
         QVERIFY(sum.played());
         QCOMPARE(sum.slowest(3), slowest);

@@ -99,8 +99,7 @@ private slots:
 
         store(m_path, scores + "[OT Progress]\n1=3,3,0,0,40\n2=junk\n[NT Progress]\n27=1,0,0,0,9\n");
         QVERIFY(ProgressFile::forget(file));
-        QCOMPARE(contents(m_path),
-            scores + "[OT Progress]\n1=0,0,0,0,0\n2=0,0,0,0,0\n[NT Progress]\n27=0,0,0,0,0\n");
+        QCOMPARE(contents(m_path), scores + "[OT Progress]\n1=0,0,0,0,0\n2=0,0,0,0,0\n[NT Progress]\n27=0,0,0,0,0\n");
         QVERIFY(!ProgressFile::load(ProfileFile(m_path), Testament::Old).played());
     }
 };

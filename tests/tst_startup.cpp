@@ -4,6 +4,7 @@
 #include "controls/lcd99.h"
 #include "gamedriver.h"
 #include "look/errorbox.h"
+#include "look/help.h"
 #include "look/helpwindow.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmprogress.h"
@@ -11,8 +12,8 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -225,7 +226,7 @@ private slots:
 
         // A second game adds to the first; F2 does nothing while it runs.
         Play::go(form);
-        form.activateWindow();
+        QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_F2);
         QVERIFY(!game.progressWindow()->isVisible());
@@ -256,7 +257,7 @@ private slots:
             QTest::keyClick(progress->grdBooks, Qt::Key_Escape);
         });
         look.start(20);
-        form.activateWindow();
+        QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_F2);
         QVERIFY(!progress->isVisible());
@@ -269,6 +270,13 @@ private slots:
         QVERIFY(forgotten.startsWith(scores + "\n[OT Progress]\n1=0,0,0,0,0\n"));
         QVERIFY(!forgotten.contains(",1"));
         QVERIFY(!progress->progress().played());
+        QCOMPARE(progress->HelpContext(), Help::ProgressTopic);
+
+        // Enter closes it too, from the table as from anywhere.
+        QTimer::singleShot(50, progress->grdBooks, [&] { QTest::keyClick(progress->grdBooks, Qt::Key_Return); });
+        QApplication::setActiveWindow(&form);
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(!progress->isVisible());
         QVERIFY(m_errors.isEmpty());
     }
 
