@@ -10,6 +10,8 @@
 #include "scores/frmprogress.h"
 #include "scores/frmscores.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -243,6 +245,9 @@ private slots:
         });
         QString summary;
         QStringList ninthRow;
+        QStringList headers;
+        QAccessible::Role tableRole = QAccessible::NoRole;
+        QString tableName;
         QByteArray forgotten;
         QTimer look;
         connect(&look, &QTimer::timeout, this, [&] {
@@ -250,8 +255,14 @@ private slots:
                 return;
             look.stop();
             summary = progress->lblSummary->text();
-            for (int column = 0; column < progress->grdBooks->columnCount(); ++column)
-                ninthRow.append(progress->grdBooks->item(8, column)->text());
+            // The table as screen readers walk it.
+            QAccessibleInterface *table = QAccessible::queryAccessibleInterface(progress->grdBooks);
+            tableRole = table->role();
+            tableName = table->text(QAccessible::Name);
+            for (int column = 0; column < table->tableInterface()->columnCount(); ++column) {
+                headers.append(table->tableInterface()->columnDescription(column));
+                ninthRow.append(table->tableInterface()->cellAt(8, column)->text(QAccessible::Name));
+            }
             progress->btnForget->click();
             forgotten = contents(settingsPath());
             QTest::keyClick(progress->grdBooks, Qt::Key_Escape);
@@ -265,6 +276,9 @@ private slots:
         QCOMPARE(summary,
             QStringLiteral("Slowest: I Samuel 10.1, Genesis 1.5, Exodus 1.0 seconds on average\n"
                            "Cost you most: Deuteronomy 1.0, I Samuel 1.0 wrong clicks and time-outs a game"));
+        QCOMPARE(tableRole, QAccessible::Table);
+        QCOMPARE(tableName, QStringLiteral("Old Testament, book by book"));
+        QCOMPARE(headers, (QStringList {"Book", "Games", "Average seconds", "Wrong clicks", "Time-outs"}));
         QCOMPARE(ninthRow, (QStringList {"I Samuel", "1", "10.1", "0", "1"}));
         QVERIFY(question.contains(QStringLiteral("high scores stay")));
         QVERIFY(forgotten.startsWith(scores + "\n[OT Progress]\n1=0,0,0,0,0\n"));
