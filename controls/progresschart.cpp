@@ -1,5 +1,7 @@
 #include "controls/progresschart.h"
 
+#include "controls/accessibility.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -50,6 +52,7 @@ QFont sized(QFont font, int pixelSize, bool bold = false)
 TProgressChart::TProgressChart(QWidget *parent)
     : QWidget(parent)
 {
+    describeControlsToAssistiveTools();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
