@@ -33,18 +33,21 @@ QString fullName(Testament testament, int index)
     return QString::fromUtf8(bookName(testament, index + 1));
 }
 
-QString seconds(double value)
+QString oneDecimal(double value)
 {
     return QString::number(value, 'f', 1);
 }
 
-// "Obadiah 14.2, Nahum 11.0" for the books named, each with its figure.
-QString listed(const Progress &progress, const QList<int> &books, double (BookProgress::*figure)() const)
+// "Obadiah 14.2, Nahum 11.0 seconds on average" for the books named, each with its figure; `none` without books.
+QString listed(const Progress &progress, const QList<int> &books, double (BookProgress::*figure)() const,
+    const QString &unit, const QString &none)
 {
+    if (books.isEmpty())
+        return none;
     QStringList parts;
     for (const int index : books)
-        parts.append(fullName(progress.testament(), index) + u' ' + seconds((progress[index].*figure)()));
-    return parts.join(QStringLiteral(", "));
+        parts.append(fullName(progress.testament(), index) + u' ' + oneDecimal((progress[index].*figure)()));
+    return parts.join(QStringLiteral(", ")) + u' ' + unit;
 }
 
 QString summary(const Progress &progress)
@@ -54,12 +57,13 @@ QString summary(const Progress &progress)
                               "book and which books cost you points, so that you know what to practise.")
             .arg(testamentName(progress.testament()));
     }
-    const QList<int> costliest = progress.costliest(NamedBooks);
-    return QStringLiteral("Slowest: %1 seconds on average\nCost you most: %2")
-        .arg(listed(progress, progress.slowest(NamedBooks), &BookProgress::averageSeconds),
-            costliest.isEmpty() ? QStringLiteral("nothing yet, not one wrong click or time-out")
-                                : listed(progress, costliest, &BookProgress::costPerGame)
-                    + QStringLiteral(" wrong clicks and time-outs a game"));
+    // A game stopped at once took no time over any book: nothing is slowest yet.
+    return QStringLiteral("Slowest: %1\nCost you most: %2")
+        .arg(listed(progress, progress.slowest(NamedBooks), &BookProgress::averageSeconds,
+                 QStringLiteral("seconds on average"), QStringLiteral("nothing yet")),
+            listed(progress, progress.costliest(NamedBooks), &BookProgress::costPerGame,
+                QStringLiteral("wrong clicks and time-outs a game"),
+                QStringLiteral("nothing yet, not one wrong click or time-out")));
 }
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
@@ -175,7 +179,7 @@ void TfrmProgress::showProgress()
             lastReached ? (*last)[index].tenths / 10.0 : -1.0});
         grdBooks->setItem(index, BookColumn, cell(fullName(shown, index), Qt::AlignLeft | Qt::AlignVCenter));
         grdBooks->setItem(index, GamesColumn, cell(QString::number(book.games)));
-        grdBooks->setItem(index, SecondsColumn, cell(book.games > 0 ? seconds(book.averageSeconds()) : QString()));
+        grdBooks->setItem(index, SecondsColumn, cell(book.games > 0 ? oneDecimal(book.averageSeconds()) : QString()));
         grdBooks->setItem(index, WrongColumn, cell(QString::number(book.wrong)));
         grdBooks->setItem(index, TimeoutsColumn, cell(QString::number(book.timeouts)));
     }
