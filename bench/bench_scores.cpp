@@ -1,5 +1,5 @@
 // Loading and saving the high-score table through the game's own code, each held against Qt reading or writing
-// the same bytes. A save replaces the file the safe way (a temporary file flushed to the disk, then renamed), so
+// the same bytes; and entering a score in a settings file of 15 MiB. A save replaces the file the safe way (a temporary file flushed to the disk, then renamed), so
 // its baseline is QSaveFile, which does the same; a plain write shows what the safety costs.
 
 #include "benchmain.h"
@@ -99,6 +99,69 @@ void writeSameBytesSafely(benchmark::State &state)
 }
 BENCHMARK(writeSameBytesSafely)->UseRealTime();
 
+// A settings file that another program has filled almost to the size the game still reads: 15 MiB of short
+// entries in a section before the game's own, so that every key of the table lies past them.
+class BigSettingsFile
+{
+public:
+    BigSettingsFile()
+    {
+        QByteArray bytes = "[Notes]\n";
+        bytes.reserve(BigSize + 4096);
+        for (int entry = 0; bytes.size() < BigSize; ++entry)
+            bytes += 'n' + QByteArray::number(entry) + "=1\n";
+        QFile file(path());
+        m_written = m_folder.isValid() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        file.close();
+        m_written = m_written && writePlayedSettings(path());
+    }
+
+    bool ready() const { return m_written; }
+    QString path() const { return m_folder.filePath(QStringLiteral("Tomelor.ini")); }
+
+private:
+    static constexpr qsizetype BigSize = 15 * 1024 * 1024;
+    QTemporaryDir m_folder;
+    bool m_written = false;
+};
+
+// One showing of the table dialog that enters a score, on the big file: the file read and its table loaded, the
+// score entered, and the save merged with the file as it is under the lock, which reads it again.
+void enterScoreInBigFile(benchmark::State &state)
+{
+    BigSettingsFile settings;
+    if (!settings.ready())
+        return state.SkipWithError("The big settings file could not be written.");
+    int score = 20000;
+    for (auto _ : state) {
+        ProfileFile file(settings.path());
+        ScoreTable table;
+        table.LoadScores(file);
+        table.NewOTScore = ++score;
+        table.InsertScore(Testament::Old, [](const QString &) { return QStringLiteral("BIG"); });
+        if (!table.SaveMerged(file))
+            return state.SkipWithError("The table could not be saved.");
+    }
+}
+BENCHMARK(enterScoreInBigFile)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void writeBigFileSafely(benchmark::State &state)
+{
+    BigSettingsFile settings;
+    if (!settings.ready())
+        return state.SkipWithError("The big settings file could not be written.");
+    QFile original(settings.path());
+    if (!original.open(QIODevice::ReadOnly))
+        return state.SkipWithError("The big settings file could not be read.");
+    const QByteArray bytes = original.readAll();
+    for (auto _ : state) {
+        QSaveFile file(settings.path());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            return state.SkipWithError("QSaveFile could not replace the file.");
+    }
+}
+BENCHMARK(writeBigFileSafely)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 void writeSameBytes(benchmark::State &state)
 {
     SettingsFile settings;
@@ -122,5 +185,7 @@ int main(int argc, char **argv)
                              { "loadScores", "readSameBytes" },
                              { "saveScores", "writeSameBytesSafely" },
                              { "saveScores", "writeSameBytes" },
+                             // A save must not hold the window up noticeably, whatever the file holds.
+                             { "enterScoreInBigFile", "writeBigFileSafely", 250 },
                          });
 }

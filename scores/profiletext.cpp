@@ -5,20 +5,23 @@
 
 namespace {
 
-constexpr std::string_view Blanks = " \t\r\v\f";
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
+// Asked of nearly every byte of the file, so compared rather than looked up in a list of blanks.
 bool isBlank(char c)
 {
-    return Blanks.find(c) != std::string_view::npos;
+    return c == ' ' || (c >= '\t' && c <= '\r' && c != '\n');
 }
 
 std::string_view trimmed(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && isBlank(text[first]))
+        ++first;
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
 }
 
 char asciiLower(char c)
@@ -51,9 +54,12 @@ struct Line
 // ended lines; the text's end when none follows.
 std::size_t lineEnd(std::string_view text, std::size_t begin)
 {
-    const std::size_t end = text.find_first_of("\r\n", begin);
-    if (end == std::string_view::npos)
-        return text.size();
+    // A plain loop: find_first_of looks each byte up in the set of two with a call of its own.
+    std::size_t end = begin;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+        ++end;
+    if (end == text.size())
+        return end;
     return text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 1 : end;
 }
 
@@ -255,19 +261,24 @@ struct Edit
 
 } // namespace
 
-void ProfileText::setValues(std::span<const Assignment> assignments)
+void ProfileText::setValues(std::span<const Assignment> assignments, const Unchanged &unchanged)
 {
     // A key set twice keeps the place of the first setting and the value of the last.
     std::vector<Assignment> unique;
-    for (const Assignment &assignment : assignments) {
+    std::vector<std::size_t> last;
+    for (std::size_t i = 0; i < assignments.size(); ++i) {
+        const Assignment &assignment = assignments[i];
         const Assignment trimmedNames {trimmed(assignment.section), trimmed(assignment.key), assignment.value};
         const auto same = std::ranges::find_if(unique, [&](const Assignment &a) {
             return sameName(a.section, trimmedNames.section) && sameName(a.key, trimmedNames.key);
         });
-        if (same == unique.end())
+        if (same == unique.end()) {
             unique.push_back(trimmedNames);
-        else
+            last.push_back(i);
+        } else {
             same->value = assignment.value;
+            last[std::size_t(same - unique.begin())] = i;
+        }
     }
     std::vector<Name> names;
     for (const Assignment &assignment : unique)
@@ -283,7 +294,9 @@ void ProfileText::setValues(std::span<const Assignment> assignments)
         const Place &place = places[i];
         const std::string stored = storedValue(unique[i].value);
         if (place.key) {
-            edits.push_back({place.key->valueBegin, place.key->valueEnd - place.key->valueBegin, stored});
+            const std::size_t length = place.key->valueEnd - place.key->valueBegin;
+            if (!unchanged || !unchanged(last[i], text.substr(place.key->valueBegin, length)))
+                edits.push_back({place.key->valueBegin, length, stored});
             continue;
         }
         const std::string entry = std::string(unique[i].key) + '=' + stored;
