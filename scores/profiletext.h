@@ -49,8 +49,9 @@ public:
     // Names must be valid. Line breaks in the value would split its line, so they are stored as blanks; blanks
     // around the value are left out, as reading would drop them.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
-    // Sets them all as setting them one after the other would; but a key whose stored value unchanged() accepts
-    // (given the assignment's index and the value's bytes) keeps its bytes.
+    // Sets them all as setting them one after the other would, except that a key named twice is set once, where
+    // its first naming puts it, to the last value. A key whose stored value unchanged() accepts (given the index of
+    // the assignment and the value's bytes) keeps its bytes.
     using Unchanged = std::function<bool(std::size_t index, std::string_view stored)>;
     void setValues(std::span<const Assignment> assignments, const Unchanged &unchanged = {});
 
