@@ -1,6 +1,7 @@
 // Loading and saving the high-score table through the game's own code, each held against Qt reading or writing
-// the same bytes; and entering a score in a settings file of 15 MiB. A save replaces the file the safe way (a temporary file flushed to the disk, then renamed), so
-// its baseline is QSaveFile, which does the same; a plain write shows what the safety costs.
+// the same bytes, also in a settings file of 15 MiB. A save replaces the file the safe way (a temporary file
+// flushed to the disk, then renamed), so its baseline is QSaveFile, which does the same; a plain write shows what
+// the safety costs.
 
 #include "benchmain.h"
 #include "playedsettings.h"
@@ -15,11 +16,25 @@
 namespace {
 
 // A played settings file in a temporary folder of its own ($TMPDIR, else /tmp): the time a save waits for the disk
-// is that folder's file system's.
+// is that folder's file system's. It may start with notes that another program wrote: that many bytes of short
+// entries in a section before the game's own, so that every key of the table lies past them.
 class SettingsFile
 {
 public:
-    SettingsFile() { m_written = m_folder.isValid() && writePlayedSettings(path()); }
+    explicit SettingsFile(qsizetype notesSize = 0)
+    {
+        QByteArray notes;
+        if (notesSize > 0) {
+            notes = "[Notes]\n";
+            notes.reserve(notesSize + 64);
+            for (int entry = 0; notes.size() < notesSize; ++entry)
+                notes += 'n' + QByteArray::number(entry) + "=1\n";
+        }
+        QFile file(path());
+        m_written = m_folder.isValid() && file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size();
+        file.close();
+        m_written = m_written && writePlayedSettings(path());
+    }
 
     bool ready() const { return m_written; }
     QString path() const { return m_folder.filePath(QStringLiteral("Tomelor.ini")); }
@@ -99,37 +114,14 @@ void writeSameBytesSafely(benchmark::State &state)
 }
 BENCHMARK(writeSameBytesSafely)->UseRealTime();
 
-// A settings file that another program has filled almost to the size the game still reads: 15 MiB of short
-// entries in a section before the game's own, so that every key of the table lies past them.
-class BigSettingsFile
-{
-public:
-    BigSettingsFile()
-    {
-        QByteArray bytes = "[Notes]\n";
-        bytes.reserve(BigSize + 4096);
-        for (int entry = 0; bytes.size() < BigSize; ++entry)
-            bytes += 'n' + QByteArray::number(entry) + "=1\n";
-        QFile file(path());
-        m_written = m_folder.isValid() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-        file.close();
-        m_written = m_written && writePlayedSettings(path());
-    }
+// Almost as much as the game still reads.
+constexpr qsizetype BigNotesSize = 15 * 1024 * 1024;
 
-    bool ready() const { return m_written; }
-    QString path() const { return m_folder.filePath(QStringLiteral("Tomelor.ini")); }
-
-private:
-    static constexpr qsizetype BigSize = 15 * 1024 * 1024;
-    QTemporaryDir m_folder;
-    bool m_written = false;
-};
-
-// One showing of the table dialog that enters a score, on the big file: the file read and its table loaded, the
+// One showing of the table dialog that enters a score, in the file of 15 MiB: the file read and its table loaded, the
 // score entered, and the save merged with the file as it is under the lock, which reads it again.
 void enterScoreInBigFile(benchmark::State &state)
 {
-    BigSettingsFile settings;
+    SettingsFile settings(BigNotesSize);
     if (!settings.ready())
         return state.SkipWithError("The big settings file could not be written.");
     int score = 20000;
@@ -147,13 +139,10 @@ BENCHMARK(enterScoreInBigFile)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void writeBigFileSafely(benchmark::State &state)
 {
-    BigSettingsFile settings;
+    SettingsFile settings(BigNotesSize);
     if (!settings.ready())
         return state.SkipWithError("The big settings file could not be written.");
-    QFile original(settings.path());
-    if (!original.open(QIODevice::ReadOnly))
-        return state.SkipWithError("The big settings file could not be read.");
-    const QByteArray bytes = original.readAll();
+    const QByteArray bytes = settings.bytes();
     for (auto _ : state) {
         QSaveFile file(settings.path());
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

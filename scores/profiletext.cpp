@@ -301,7 +301,9 @@ void ProfileText::setValues(std::span<const Assignment> assignments, const Uncha
         }
         const std::string entry = std::string(unique[i].key) + '=' + stored;
         if (place.sectionEnd && place.sectionEnd->end < text.size()) {
-            edits.push_back({place.sectionEnd->end + 1, 0, entry + eol});
+            // A lone CR before an LF would make one CRLF of them, and the line after would be lost.
+            const std::size_t at = place.sectionEnd->end + 1;
+            edits.push_back({at, 0, entry + (eol == "\r" && text[at] == '\n' ? "\r\n" : eol)});
         } else if (place.sectionEnd) {
             atEnd += eol + entry;
         } else {
