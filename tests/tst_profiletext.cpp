@@ -168,45 +168,6 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(profile.bytes()), after);
     }
 
-    // A save sets its keys in one pass: present, new in a section, new in the last section without a line break
-    // at its end, in new sections, and named twice; the text is what setting them one after the other makes.
-    void manyKeysAtOnceAsOneAfterTheOther_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("LF") << QByteArray("[User]\nLast=A\n\n[OT Scores]\n2=5\n[NT Users]\n2=B")
-                            << QByteArray("[User]\nLast=Z\n\n[OT Scores]\n2=5\n1=9\n3=7\n[NT Users]\n2=B\n1=C\n\n"
-                                          "[NT Scores]\n1=8\n\n[Settings]\nFirst Time=0\n");
-        QTest::newRow("CRLF") << QByteArray("[ot scores]\r\n 2 = 5 \r\n\r\n[User]\r\n")
-                              << QByteArray("[ot scores]\r\n 2 = 5 \r\n1=9\r\n3=7\r\n\r\n[User]\r\nLast=Z\r\n\r\n"
-                                            "[NT Users]\r\n1=C\r\n\r\n[NT Scores]\r\n1=8\r\n\r\n"
-                                            "[Settings]\r\nFirst Time=0\r\n");
-        // A new line ends with the text's first line break, a lone CR, which must not join the LF of the blank
-        // line after it.
-        QTest::newRow("CR first, then LF") << QByteArray("[User]\rLast=A\r[OT Scores]\n2=5\n\n[x]\n")
-                                           << QByteArray("[User]\rLast=Z\r[OT Scores]\n2=5\n1=9\r\n3=7\r\n\n[x]\n"
-                                                         "\r[NT Users]\r1=C\r\r[NT Scores]\r1=8\r\r"
-                                                         "[Settings]\rFirst Time=0\r");
-    }
-
-    void manyKeysAtOnceAsOneAfterTheOther()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
-        const std::vector<ProfileText::Assignment> assignments {
-            { "User", "Last", "Y" },  { "OT Scores", "1", "9" },          { "OT Scores", "3", "7" },
-            { "NT Users", "1", "C" }, { "NT Scores", "1", "8" },          { "Settings", "First Time", "0" },
-            { "user", " last ", "Z" },
-        };
-        ProfileText together(bytes(before));
-        together.setValues(assignments);
-        QCOMPARE(QByteArray::fromStdString(together.bytes()), after);
-        ProfileText oneByOne(bytes(before));
-        for (const ProfileText::Assignment &assignment : assignments)
-            oneByOne.setValue(assignment.section, assignment.key, assignment.value);
-        QCOMPARE(oneByOne.bytes(), together.bytes());
-    }
-
     void integerForms_data()
     {
         QTest::addColumn<QByteArray>("text");
