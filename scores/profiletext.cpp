@@ -303,7 +303,7 @@ void ProfileText::setValues(std::span<const Assignment> assignments, const Uncha
         if (place.sectionEnd && place.sectionEnd->end < text.size()) {
             // A lone CR before an LF would make one CRLF of them, and the line after would be lost.
             const std::size_t at = place.sectionEnd->end + 1;
-            edits.push_back({at, 0, entry + (eol == "\r" && text[at] == '\n' ? "\r\n" : eol)});
+            edits.push_back({at, 0, entry + (eol == "\r" && at < text.size() && text[at] == '\n' ? "\r\n" : eol)});
         } else if (place.sectionEnd) {
             atEnd += eol + entry;
         } else {
