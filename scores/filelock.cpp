@@ -28,13 +28,15 @@ FileLock::FileLock(int folder, const QByteArray &folderPath, const QByteArray &n
     , m_name(name)
 {
     const QString lockPath = QString::fromLocal8Bit(folderPath + '/' + name);
+    // Not the game's: never opened, never removed.
+    const QString notOurs = QStringLiteral("its lock %1 is not a regular file").arg(lockPath);
     QElapsedTimer waited;
     waited.start();
     for (;;) {
         struct stat named;
         if (::fstatat(folder, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0) {
             if (!S_ISREG(named.st_mode)) {
-                fail(QStringLiteral("%1 is in the way of its lock: it is not a regular file").arg(lockPath));
+                fail(notOurs);
                 return;
             }
             m_fd = FileDescriptor(
@@ -66,7 +68,7 @@ FileLock::FileLock(int folder, const QByteArray &folderPath, const QByteArray &n
             }
             refused = errno == EACCES ? errno : 0;
         } else if (::fstat(m_fd.get(), &locked) != 0 || (!S_ISREG(locked.st_mode) && !m_onFolder)) {
-            fail(QStringLiteral("%1 is in the way of its lock: it is not a regular file").arg(lockPath));
+            fail(notOurs);
             return;
         } else if (::flock(m_fd.get(), LOCK_EX | LOCK_NB) == 0) {
             // The holder before removed the file as it let go; a lock on that removed file is no lock: start again.
