@@ -44,6 +44,11 @@ bool makeFolders(const QByteArray &folder, QString &reason)
     }
 }
 
+QString notFollowed()
+{
+    return QStringLiteral("it lies behind a link made by another user, which is not followed");
+}
+
 // Where a missing folder means no file rather than a fault.
 bool isMissing(int error)
 {
@@ -93,7 +98,18 @@ std::optional<Place> findPlace(const QByteArray &path, Access access, QString &r
         reason = followed && errno == ENOENT ? missingElsewhere() : systemReason(errno);
         return std::nullopt;
     };
-    place.folder = FileDescriptor(::open(place.folderPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // The configuration folder itself may be a link, under the same rule as the file's.
+    place.folder
+        = FileDescriptor(::open(place.folderPath.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat link;
+    if (!place.folder.valid() && (errno == ENOTDIR || errno == ELOOP)
+        && ::lstat(place.folderPath.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (link.st_uid != ::geteuid() && link.st_uid != 0) {
+            reason = notFollowed();
+            return std::nullopt;
+        }
+        place.folder = FileDescriptor(::open(place.folderPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    }
     struct stat home;
     if (!place.folder.valid() || ::fstat(place.folder.get(), &home) != 0)
         return noFolder(false);
@@ -104,7 +120,7 @@ std::optional<Place> findPlace(const QByteArray &path, Access access, QString &r
             || !S_ISLNK(named.st_mode))
             return place;
         if (named.st_uid != ::geteuid() && named.st_uid != 0) {
-            reason = QStringLiteral("it is a link made by another user, which is not followed");
+            reason = notFollowed();
             return std::nullopt;
         }
         QByteArray target(PATH_MAX, Qt::Uninitialized);

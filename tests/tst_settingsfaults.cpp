@@ -167,6 +167,22 @@ private slots:
         QCOMPARE(QFileInfo::exists(targetPath), targetExists || saved);
     }
 
+    // A configuration folder that is another user's link is not used either.
+    void aConfigurationFolderBehindAnotherUsersLinkIsNotUsed()
+    {
+        const QString real = m_folder->filePath(QStringLiteral("real"));
+        const QString config = m_folder->filePath(QStringLiteral("config"));
+        QVERIFY(QDir().mkpath(real));
+        QVERIFY(QFile::link(real, config));
+        if (::lchown(QFile::encodeName(config).constData(), anotherUser(), anotherUser()) != 0)
+            QSKIP("Only the superuser gives a link to another user.");
+        ProfileFile file(config + QStringLiteral("/Tomelor.ini"));
+        QVERIFY(!file.writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false));
+        QVERIFY(
+            file.writeFailureMessage().endsWith(QStringLiteral("a link made by another user, which is not followed")));
+        QCOMPARE(folderEntries(real), QStringList());
+    }
+
     // Two players of one group share a table in a setgid folder, each with a private umask, after a killed save
     // of the first left its lock file: both count up a shared number, and no count is lost.
     void playersSharingATableWaitForEachOther()
