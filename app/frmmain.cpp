@@ -358,14 +358,14 @@ void TfrmMain::EndGame()
     timValue->stop();
     chkGO->Uncheck();
     showRound();
-    emit gameFinished();
     const int final = m_round.score();
-    if (final < 1)
-        return;
-    NewOTScore = 0;
-    NewNTScore = 0;
-    (m_round.testament() == Testament::New ? NewNTScore : NewOTScore) = final;
-    emit highScoresDue();
+    if (final >= 1) {
+        NewOTScore = 0;
+        NewNTScore = 0;
+        (m_round.testament() == Testament::New ? NewNTScore : NewOTScore) = final;
+        emit highScoresDue();
+    }
+    emit gameFinished();
 }
 
 void TfrmMain::ShowHints(bool clear)

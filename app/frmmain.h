@@ -88,11 +88,12 @@ public:
     void setClock(Round::Clock clock) { m_round.setClock(std::move(clock)); }
 
 signals:
-    // A game ended, by its last book or by STOP, whatever its score: round().record() holds what each book cost.
-    void gameFinished();
     // A game ended with a positive score, now in NewOTScore or NewNTScore: the high-score table is due. Whoever
     // shows it does so before the signal returns.
     void highScoresDue();
+    // A game ended, by its last book or by STOP, whatever its score; after the high-score table if one was due.
+    // round().record() holds what each book cost.
+    void gameFinished();
     // The player asked to see the progress (F2) while no game runs.
     void progressWanted();
 

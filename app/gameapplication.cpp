@@ -36,8 +36,8 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError)
     frmCongrats = new TfrmCongrats(frmMain.get());
     frmScores = new TfrmScores(frmCongrats, frmMain.get());
     frmScores->setErrorReporter([this](QWidget *parent, const QString &message) {
-        if (!std::exchange(m_failureReported, true))
-            m_reportError(parent, message);
+        m_failureReported = true;
+        m_reportError(parent, message);
     });
     QObject::connect(frmMain.get(), &TfrmMain::gameFinished, frmMain.get(), [this] { saveProgress(); });
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
@@ -71,12 +71,13 @@ TfrmProgress *GameApplication::progressWindow()
 
 void GameApplication::saveProgress()
 {
+    // The table, saved first, has told the player already if the file cannot be written: once is enough.
+    const bool told = std::exchange(m_failureReported, false);
     const Progress &game = frmMain->round().record();
     progressWindow()->setLastGame(game);
     ProfileFile file(ProfileFile::defaultPath());
-    m_failureReported = !ProgressFile::add(file, game);
-    if (m_failureReported)
-        m_reportError(frmMain.get(), file.writeFailureMessage());
+    if (!ProgressFile::add(file, game) && !told)
+        m_reportError(frmMain.get(), file.writeFailureMessage() + QStringLiteral("; your progress was not stored"));
 }
 
 void GameApplication::showProgress()

@@ -37,6 +37,7 @@ private:
     std::unique_ptr<CuePlayer> m_cues;
     ErrorBox::Reporter m_reportError;
     TfrmProgress *m_progress = nullptr;
-    // A settings file that cannot be written at the end of a game is reported once, not for each thing saved.
+    // The high-score table reported a file it could not write at this end of a game; the progress saved after it
+    // then says nothing more. A settings file that cannot be written is told once a game, not for each thing saved.
     bool m_failureReported = false;
 };

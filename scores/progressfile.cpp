@@ -37,6 +37,15 @@ ProfileFile::Entry entry(Testament testament, int index, const BookProgress &boo
     return {section(testament), bookKey(index), ProgressFile::format(book)};
 }
 
+// Every book's key of the testament, each with the value given, to be read in one pass or written.
+QList<ProfileFile::Entry> keys(Testament testament, const QString &value = QString())
+{
+    QList<ProfileFile::Entry> keys;
+    for (int index = 0; index < bookCount(testament); ++index)
+        keys.append({section(testament), bookKey(index), value});
+    return keys;
+}
+
 } // namespace
 
 namespace ProgressFile {
@@ -72,10 +81,10 @@ QString format(const BookProgress &book)
 
 Progress load(const ProfileFile &file, Testament testament)
 {
+    const QList<QString> values = file.readStrings(keys(testament));
     Progress progress(testament);
     for (int index = 0; index < bookCount(testament); ++index)
-        progress[index]
-            = parse(file.readString(section(testament), bookKey(index), QString())).value_or(BookProgress());
+        progress[index] = parse(values[index]).value_or(BookProgress());
     return progress;
 }
 
@@ -100,9 +109,11 @@ bool forget(ProfileFile &file)
         const QString nothing = format(BookProgress());
         QList<ProfileFile::Entry> cleared;
         for (const Testament testament : {Testament::Old, Testament::New}) {
-            for (int index = 0; index < bookCount(testament); ++index) {
-                if (current.readString(section(testament), bookKey(index), nothing) != nothing)
-                    cleared.append(entry(testament, index, BookProgress()));
+            const QList<ProfileFile::Entry> books = keys(testament, nothing);
+            const QList<QString> values = current.readStrings(books);
+            for (qsizetype index = 0; index < books.size(); ++index) {
+                if (values[index] != nothing)
+                    cleared.append(books[index]);
             }
         }
         return cleared;

@@ -148,6 +148,26 @@ private slots:
         QVERIFY(m_errors.first().startsWith(QStringLiteral("Unable to write to ")));
         QVERIFY(game.frmMain->isVisible());
         QVERIFY(welcomeShown());
+
+        // The end of a game tells it once: the progress, or the high-score table saved before it.
+        TfrmMain &form = *game.frmMain;
+        Play::go(form);
+        Play::stop(form);
+        QCOMPARE(m_errors.size(), 2);
+        QVERIFY(m_errors.last().endsWith(QStringLiteral("your progress was not stored")));
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (game.frmCongrats->isVisible())
+                game.frmCongrats->btnOK->click();
+            else if (game.frmScores->isVisible())
+                game.frmScores->Button1->click();
+        });
+        answer.start(20);
+        Play::go(form);
+        Play::clickBook(Play::wanted(form));
+        Play::stop(form);
+        QCOMPARE(m_errors.size(), 3);
+        QVERIFY(m_errors.last().endsWith(QStringLiteral("your score was not stored")));
     }
 
     void aPositiveScoreReachesTheTableAndTheFile()
