@@ -88,8 +88,8 @@ RunSummary paplayRun(Cue cue, int count, std::chrono::milliseconds interval)
     for (int i = 0; i < count; ++i) {
         std::this_thread::sleep_until(first + interval * i);
         QProcess paplay;
-        played.push_back({ cue, Clock::now() });
-        paplay.start(QStringLiteral("paplay"), { path });
+        played.push_back({cue, Clock::now()});
+        paplay.start(QStringLiteral("paplay"), {path});
         paplay.waitForFinished(5000);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
@@ -108,7 +108,7 @@ int main(int argc, char **argv)
     }
 
     QTemporaryDir folder;
-    const SoundServer server(folder.path());
+    const SoundServer server(SoundServer::Kind::PulseAudio, folder.path());
     if (!server.start()) {
         std::fprintf(stderr, "bench_sound: the private sound server did not start.\n");
         return EXIT_FAILURE;

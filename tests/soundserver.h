@@ -2,13 +2,32 @@
 
 #include <QString>
 
-// The private PulseAudio daemon of the script tests/sound-server, in a folder of its own: started, killed the
-// hard way as a crash would end it, and started again. clientEnvironment() points this process's sound
+#include <chrono>
+#include <optional>
+
+// A private sound server of the script tests/sound-server, in a folder of its own: started, its PulseAudio server
+// killed the hard way as a crash would end it, and started again. clientEnvironment() points this process's sound
 // clients at it.
 class SoundServer
 {
 public:
-    explicit SoundServer(const QString &folder);
+    enum class Kind { PulseAudio, PipeWire };
+
+    SoundServer(Kind kind, const QString &folder);
+
+    // The kind a name gives ("pulseaudio", "pipewire"), or none.
+    static std::optional<Kind> kindNamed(const QString &name);
+    static QString nameOf(Kind kind);
+
+    Kind kind() const { return m_kind; }
+    // How much of a cue the server may garble and play the rest after: PulseAudio none; PipeWire's PulseAudio
+    // server (0.3.65) now and then garbles a few milliseconds of a cue it resamples, within one period of a
+    // desktop's graph, 1024 samples at 48 kHz.
+    std::chrono::microseconds period() const;
+    // How long the sink may stay silent between a cut cue and the next. PulseAudio's sink answers at once;
+    // PipeWire starts a new cue's stream only once its session manager has linked it, which took up to two such
+    // periods on a busy machine.
+    std::chrono::microseconds cutGap() const;
 
     bool start() const;
     void stop() const;
@@ -16,7 +35,8 @@ public:
     void clientEnvironment() const;
 
 private:
-    bool run(const char *action) const;
+    bool run(const QStringList &arguments) const;
 
+    Kind m_kind;
     QString m_folder;
 };
