@@ -175,8 +175,8 @@ private:
         for (Sample &sample : m_samples) {
             if (!sample.sound)
                 continue;
-            const pa_sample_spec format {sample.sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
-                uint32_t(sample.sound->sampleRate), uint8_t(sample.sound->channels)};
+            const pa_sample_spec format { sample.sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+                uint32_t(sample.sound->sampleRate), uint8_t(sample.sound->channels) };
             sample.upload = pa_stream_new(m_context, sample.name.constData(), &format, nullptr);
             if (!sample.upload)
                 continue;
@@ -220,10 +220,10 @@ private:
         if (!request)
             return;
         pa_operation_unref(request);
-        m_sounding = {++m_generation, PA_INVALID_INDEX,
+        m_sounding = { ++m_generation, PA_INVALID_INDEX,
             Clock::now()
                 + std::chrono::duration_cast<Clock::duration>(
-                    std::chrono::duration<double>(sample.sound->seconds()) + EndMargin)};
+                    std::chrono::duration<double>(sample.sound->seconds()) + EndMargin) };
         m_playRequests.push_back(m_generation);
     }
 
@@ -261,13 +261,13 @@ private:
     }
 
     // How long after its expected end a cue may still be sounding, started late on a busy machine.
-    static constexpr std::chrono::milliseconds EndMargin {100};
+    static constexpr std::chrono::milliseconds EndMargin { 100 };
 
     std::array<Sample, 3> m_samples;
     pa_proplist *m_properties = nullptr;
     pa_threaded_mainloop *m_loop = nullptr;
     pa_io_event *m_wakeup = nullptr;
-    int m_pipe[2] {-1, -1};
+    int m_pipe[2] { -1, -1 };
     pa_context *m_context = nullptr;
     bool m_toldSilence = false;
 
@@ -284,7 +284,7 @@ private:
 
 SoundCuePlayer::SoundCuePlayer()
     : SoundCuePlayer(
-        {resourceOf(Cue::CueCorrect), resourceOf(Cue::CueWrong), resourceOf(Cue::CueTimeOut)}, &QApplication::beep)
+        { resourceOf(Cue::CueCorrect), resourceOf(Cue::CueWrong), resourceOf(Cue::CueTimeOut) }, &QApplication::beep)
 {
 }
 

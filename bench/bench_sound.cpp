@@ -88,8 +88,8 @@ RunSummary paplayRun(Cue cue, int count, std::chrono::milliseconds interval)
     for (int i = 0; i < count; ++i) {
         std::this_thread::sleep_until(first + interval * i);
         QProcess paplay;
-        played.push_back({cue, Clock::now()});
-        paplay.start(QStringLiteral("paplay"), {path});
+        played.push_back({ cue, Clock::now() });
+        paplay.start(QStringLiteral("paplay"), { path });
         paplay.waitForFinished(5000);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(600));

@@ -81,7 +81,7 @@ const std::array<std::vector<float>, 3> &HeardCues::sounds()
 {
     static const std::array<std::vector<float>, 3> all = [] {
         std::array<std::vector<float>, 3> result;
-        for (const Cue cue : {Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut}) {
+        for (const Cue cue : { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut }) {
             QFile file(SoundCuePlayer::resourceOf(cue));
             file.open(QIODevice::ReadOnly);
             const auto sound = WaveSound::fromBytes(file.readAll());
@@ -112,7 +112,7 @@ std::vector<HeardCues::Played> HeardCues::playAt(
         player.play(cue);
         if (longestCall)
             *longestCall = std::max(*longestCall, Clock::now() - at);
-        played.push_back({cue, at});
+        played.push_back({ cue, at });
     }
     // The last cue's sound, and the recorder's own delay.
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
@@ -192,7 +192,7 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
                     // The recording goes on from where the cue failed: by `at - end` in the cue, give or take as
                     // much as the server dropped or repeated.
                     for (int distance = 0; !resumed && distance <= bridge; ++distance) {
-                        for (const int candidate : {shift - distance, shift + distance}) {
+                        for (const int candidate : { shift - distance, shift + distance }) {
                             const int advance = candidate + at - (shift + end);
                             if (!resumed && advance >= 0 && advance <= bridge && goesOn(at, candidate))
                                 resumed = std::pair(at, candidate);

@@ -13,7 +13,7 @@ SoundServer::SoundServer(Kind kind, const QString &folder)
 
 std::optional<SoundServer::Kind> SoundServer::kindNamed(const QString &name)
 {
-    for (const Kind kind : {Kind::PulseAudio, Kind::PipeWire}) {
+    for (const Kind kind : { Kind::PulseAudio, Kind::PipeWire }) {
         if (name == nameOf(kind))
             return kind;
     }
@@ -37,12 +37,12 @@ std::chrono::microseconds SoundServer::cutGap() const
 
 bool SoundServer::start() const
 {
-    return run({QStringLiteral("start"), nameOf(m_kind), m_folder});
+    return run({ QStringLiteral("start"), nameOf(m_kind), m_folder });
 }
 
 void SoundServer::stop() const
 {
-    run({QStringLiteral("stop"), m_folder});
+    run({ QStringLiteral("stop"), m_folder });
 }
 
 void SoundServer::kill() const

@@ -33,8 +33,8 @@ constexpr double CutToleranceMs = 4;
 
 std::array<QString, 3> resourcesOfTheProgram()
 {
-    return {SoundCuePlayer::resourceOf(Cue::CueCorrect), SoundCuePlayer::resourceOf(Cue::CueWrong),
-        SoundCuePlayer::resourceOf(Cue::CueTimeOut)};
+    return { SoundCuePlayer::resourceOf(Cue::CueCorrect), SoundCuePlayer::resourceOf(Cue::CueWrong),
+        SoundCuePlayer::resourceOf(Cue::CueTimeOut) };
 }
 
 // Counts the lines the player prints; there may be one about a missing server, no more.
@@ -50,7 +50,7 @@ public:
     int count() const { return s_count; }
 
 private:
-    static inline std::atomic<int> s_count {0};
+    static inline std::atomic<int> s_count { 0 };
     QtMessageHandler m_previous;
 };
 
@@ -78,9 +78,9 @@ private:
 
     double cutGapMs() const { return std::chrono::duration<double, std::milli>(m_server->cutGap()).count(); }
 
-    // PipeWire answers a play request only once the sample's stream exists, a round trip later, and starts it at
-    // the next period of its graph: its onsets are measured by bench_sound, side by side with PulseAudio's, and
-    // held to the limit here on PulseAudio only.
+    // PipeWire answers a play request only once the sample's stream exists, a round trip later, and starts it once
+    // its session manager has linked it: its onsets are measured by bench_sound, side by side with PulseAudio's,
+    // and held to the limit here on PulseAudio only.
     bool onsetLimitHolds() const { return OnsetLimitHolds && m_server->kind() == SoundServer::Kind::PulseAudio; }
 
     HeardCues heardFrom(const SinkRecorder &recorder, const std::vector<HeardCues::Played> &played) const
@@ -136,7 +136,7 @@ private slots:
         QByteArray oddBits = wave;
         oddBits[34] = 12;
         for (const QByteArray &bad :
-            {QByteArray(), QByteArray("RIFF"), wave.left(44), compressed, oddBits, QByteArray("RIFX") + wave.mid(4)})
+            { QByteArray(), QByteArray("RIFF"), wave.left(44), compressed, oddBits, QByteArray("RIFX") + wave.mid(4) })
             QVERIFY(!WaveSound::fromBytes(bad));
     }
 
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(recorder.isRecording());
         const auto player = readyPlayer();
         const std::vector<Cue> cues {
-            Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueWrong, Cue::CueCorrect, Cue::CueTimeOut};
+            Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueWrong, Cue::CueCorrect, Cue::CueTimeOut };
         const HeardCues heard = heardFrom(recorder, HeardCues::playOnBeat(*player, cues, 450ms));
         for (std::size_t i = 0; i < cues.size(); ++i) {
             const HeardCues::Heard &cue = heard.cues()[i];
@@ -183,7 +183,8 @@ private slots:
         const auto player = readyPlayer();
         // A wrong click, a right one a tenth of a second later, and the countdown running out on the next tick.
         const HeardCues heard = heardFrom(recorder,
-            HeardCues::playAt(*player, {{Cue::CueWrong, 0ms}, {Cue::CueCorrect, 100ms}, {Cue::CueTimeOut, 160ms}}));
+            HeardCues::playAt(
+                *player, { { Cue::CueWrong, 0ms }, { Cue::CueCorrect, 100ms }, { Cue::CueTimeOut, 160ms } }));
         const auto &result = heard.cues();
         QVERIFY2(result[0].started && result[1].started && result[2].started, qPrintable(describe(heard)));
         // Each cut no later than the next begins, and the next follows at once, or as soon as the server starts
@@ -207,7 +208,7 @@ private slots:
             SoundCuePlayer player;
             Clock::duration longestCall {};
             HeardCues::playOnBeat(
-                player, {Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueWrong}, 50ms, &longestCall);
+                player, { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueWrong }, 50ms, &longestCall);
             QVERIFY(longestCall < 20ms);
         }
         qputenv("PULSE_SERVER", server);
@@ -223,7 +224,7 @@ private slots:
             SinkRecorder recorder;
             QVERIFY(recorder.isRecording());
             const HeardCues heard
-                = heardFrom(recorder, HeardCues::playOnBeat(*player, {Cue::CueWrong, Cue::CueCorrect}, 400ms));
+                = heardFrom(recorder, HeardCues::playOnBeat(*player, { Cue::CueWrong, Cue::CueCorrect }, 400ms));
             QVERIFY2(heard.cues()[0].started && heard.cues()[1].started, qPrintable(describe(heard)));
         }
 
@@ -239,7 +240,7 @@ private slots:
         QVERIFY(m_server->start());
         SinkRecorder recorder;
         QVERIFY(recorder.isRecording());
-        const std::vector<Cue> cues {Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueCorrect};
+        const std::vector<Cue> cues { Cue::CueCorrect, Cue::CueWrong, Cue::CueTimeOut, Cue::CueCorrect };
         const HeardCues heard = heardFrom(recorder, HeardCues::playOnBeat(*player, cues, 400ms, &longestCall));
         QVERIFY(longestCall < 20ms);
         for (std::size_t i = 1; i < cues.size(); ++i) {
