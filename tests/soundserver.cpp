@@ -45,6 +45,11 @@ void SoundServer::stop() const
     run({ QStringLiteral("stop"), m_folder });
 }
 
+bool SoundServer::forcePeriod(int samples) const
+{
+    return m_kind == Kind::PipeWire && run({ QStringLiteral("period"), m_folder, QString::number(samples) });
+}
+
 void SoundServer::kill() const
 {
     QFile pidFile(m_folder + QStringLiteral("/daemon.pid"));

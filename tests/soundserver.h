@@ -31,6 +31,9 @@ public:
 
     bool start() const;
     void stop() const;
+    // Has PipeWire's graph run in periods of `samples` at 48 kHz, as on a desktop where nothing asks for less; 0
+    // gives it back its own.
+    bool forcePeriod(int samples) const;
     void kill() const;
     void clientEnvironment() const;
 
