@@ -137,7 +137,7 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
     std::vector<float> unexplained = recorded;
     // Where cues begin and where they are cut short, the step-wise matching leaves a little unexplained.
     std::vector<bool> edges(std::size_t(length / StrayWindow + 1), false);
-    std::vector<int> glitches; // where in the recording a cue was garbled
+    std::vector<int> glitches; // where in the recording a cue strayed from its shape
     std::vector<double> tolerated(edges.size(), 0.0);
 
     for (const Played &call : played) {
@@ -182,9 +182,9 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
                     steps.emplace_back(end, shift);
                     end += Step;
                 }
-                // A server may garble up to one period of a cue, dropping or repeating some of it, and play the
-                // rest: a listener hears a click in the cue, not its end. Where the rest of the cue follows within
-                // a period of the recording, it is heard on.
+                // A server that resamples a cue may leave a few milliseconds of it off the file's shape, and the rest
+                // a fraction of a sample earlier or later: that is not the cue's end. Where the rest of the cue
+                // follows within a period of the recording, it is heard on.
                 const auto goesOn
                     = [&](int at, int candidate) { return matches(at, candidate) && matches(at + Step, candidate); };
                 std::optional<std::pair<int, int>> resumed;
@@ -252,7 +252,7 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
         m_heard.push_back(heard);
     }
 
-    // A garbled period, and the step on either side.
+    // Where a cue strayed, and the step on either side.
     for (const int glitch : glitches) {
         for (int at = std::max(0, glitch - Step); at <= std::min(length, glitch + 2 * bridge + Step); at += StrayWindow)
             edges[std::size_t(at / StrayWindow)] = true;

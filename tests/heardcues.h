@@ -40,8 +40,8 @@ public:
     static std::vector<Played> playOnBeat(
         CuePlayer &player, const std::vector<Cue> &cues, Clock::duration apart, Clock::duration *longestCall = nullptr);
 
-    // `period` is how long the server may fail to play a cue's sound once, in the middle of a cue, and have it go
-    // on as before: a server that mixes in periods may miss one now and then on a busy machine.
+    // `period` is how long a cue may stray from its file's shape in the middle, the rest of it following a little
+    // earlier or later, as resampling does to it; none on a server that plays it untouched.
     HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played, Clock::duration period = {});
 
     const std::vector<Heard> &cues() const { return m_heard; }

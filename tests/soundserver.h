@@ -20,9 +20,10 @@ public:
     static QString nameOf(Kind kind);
 
     Kind kind() const { return m_kind; }
-    // How much of a cue the server may garble and play the rest after: PulseAudio none; PipeWire's PulseAudio
-    // server (0.3.65) now and then garbles a few milliseconds of a cue it resamples, within one period of a
-    // desktop's graph, 1024 samples at 48 kHz.
+    // How much of a cue may stray from the file's shape, the rest of it following a little earlier or later:
+    // PulseAudio plays the cues at the sink's rate, nearly untouched, so none. PipeWire resamples them to its
+    // graph's rate and back; the bright strike in the middle of CueCorrect then strays for a few milliseconds in
+    // some plays, well within one period of a desktop's graph, 1024 samples at 48 kHz.
     std::chrono::microseconds period() const;
     // How long the sink may stay silent between a cut cue and the next. PulseAudio's sink answers at once;
     // PipeWire starts a new cue's stream only once its session manager has linked it, which took up to two such
