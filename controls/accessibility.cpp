@@ -3,6 +3,7 @@
 
 #include "controls/accessibility.h"
 
+#include "controls/announcer.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
@@ -31,7 +32,7 @@ public:
 
     QStringList actionNames() const override
     {
-        return QStringList { pressAction(), toggleAction() } + QAccessibleWidget::actionNames();
+        return QStringList {pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString &actionName) override
@@ -89,7 +90,7 @@ public:
     QStringList actionNames() const override
     {
         const QStringList own = QAccessibleWidget::actionNames();
-        return image()->isClickable() ? QStringList { pressAction() } + own : own;
+        return image()->isClickable() ? QStringList {pressAction()} + own : own;
     }
 
     void doAction(const QString &actionName) override
@@ -113,6 +114,9 @@ QAccessibleInterface *describeControl(const QString &className, QObject *object)
         return new LCD99Accessible(static_cast<TLCD99 *>(object));
     if (className == QLatin1String("TImage"))
         return new ImageAccessible(static_cast<TImage *>(object));
+    // Readers speak a notification as it appears.
+    if (className == QLatin1String("TNotification"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     return nullptr;
 }
 
