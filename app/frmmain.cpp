@@ -3,10 +3,12 @@
 #include "app/formcontrols.h"
 #include "app/keyboardplay.h"
 #include "app/mainwindowaccessible.h"
+#include "controls/announcer.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
 #include "game/board.h"
+#include "game/narration.h"
 #include "look/artwork.h"
 #include "look/fixedsizewindow.h"
 #include "look/help.h"
@@ -53,6 +55,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     stbHints->setGeometry(0, 434, 632, 19);
     // The status bar's accessible name is the hint it shows.
     stbHints->setAccessibleDescription(QStringLiteral("With hints on, a description of the book wanted next."));
+    // What happens in a game is told where the hints are shown.
+    m_announcer = new Announcer(stbHints);
 
     timValue = new QTimer(this);
     timValue->setObjectName(QStringLiteral("timValue"));
@@ -221,6 +225,7 @@ void TfrmMain::chkTestamentClick()
     if (chkTestament->ToggleEnabled())
         BooksInPlace();
     nameSwitches();
+    m_announcer->announce(Narration::testamentSwitched(chosenTestament()));
 }
 
 bool TfrmMain::gameRunning() const
@@ -243,10 +248,12 @@ const QList<TImage *> &TfrmMain::shelfList() const
     return m_round.testament() == Testament::New ? NTShelfList : OTShelfList;
 }
 
-void TfrmMain::play(const Round::Step &step)
+// Heard before the pictures move: the end of a game opens the high-score dialogs.
+void TfrmMain::play(const Round::Step &step, int scoreBefore)
 {
     if (const std::optional<Cue> cue = step.cue())
         m_cues->play(*cue);
+    m_announcer->announce(Narration::step(step, m_round, scoreBefore));
 }
 
 // The displays, the hint, the countdown's speed and the switches follow the round; nothing is read back.
@@ -268,10 +275,13 @@ void TfrmMain::setCountdownInterval(int milliseconds)
 
 void TfrmMain::chkGoClick()
 {
-    if (chkGO->Checked())
+    if (chkGO->Checked()) {
         StartGame();
-    else
+        m_announcer->announce(Narration::started(m_round));
+    } else {
+        m_announcer->announce(Narration::stopped(m_round));
         EndGame();
+    }
 }
 
 void TfrmMain::StartGame()
@@ -300,8 +310,9 @@ void TfrmMain::BookSetup()
 
 void TfrmMain::BookClick(TImage *sender)
 {
+    const int scoreBefore = m_round.score();
     const Round::Step step = m_round.click(sender->Tag());
-    play(step);
+    play(step, scoreBefore);
     if (step.outcome != Round::Outcome::Shelved) {
         showRound();
         return;
@@ -329,8 +340,9 @@ bool TfrmMain::MoveBook(const Round::Step &step)
 
 void TfrmMain::timValueTimer()
 {
+    const int scoreBefore = m_round.score();
     const Round::Step step = m_round.tick();
-    play(step);
+    play(step, scoreBefore);
     if (step.outcome == Round::Outcome::TimedOut)
         MoveBook(step);
     else
@@ -362,4 +374,5 @@ void TfrmMain::chkHintsClick()
 {
     m_round.setHints(chkHints->Checked());
     showRound();
+    m_announcer->announce(Narration::hintsSwitched(m_round));
 }
