@@ -133,8 +133,7 @@ void TImage::mousePressEvent(QMouseEvent *event)
 
 void TImage::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // A picture asks for double clicks: the second press of one arrives here instead of as a press. A player who
-    // double-clicks a book means one click, and the book that has just dropped into its place must not pay for it.
+    // Qt sends the second press of a double click as a press, then again as this event.
     m_doubleClickPress = event->button() == Qt::LeftButton;
 }
 
@@ -142,8 +141,7 @@ void TImage::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    if (std::exchange(m_doubleClickPress, false))
-        return;
+    const bool secondOfDoubleClick = std::exchange(m_doubleClickPress, false);
     if (rect().contains(event->position().toPoint()))
-        emit clicked(this);
+        emit clicked(this, secondOfDoubleClick);
 }

@@ -30,8 +30,8 @@ private:
             QCOMPARE(m_round.tick().outcome, Outcome::CountedDown);
     }
 
-    Round::Step clickWanted() { return m_round.click(m_round.WantedIndex() + 1); }
-    Round::Step clickWrong() { return m_round.click(m_round.WantedIndex() == 0 ? 2 : 1); }
+    Round::Step clickWanted() { return m_round.click(m_round.WantedIndex()); }
+    Round::Step clickWrong() { return m_round.click(m_round.WantedIndex() == 0 ? 1 : 0); }
 
     // Lets the countdown run out on the wanted book: down to 0, then the shelving tick.
     Round::Step timeOut()
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(m_round.value(), 500);
         QCOMPARE(m_round.score(), 0);
         QCOMPARE(m_round.countdownInterval(), 100);
-        QCOMPARE(m_round.click(1).outcome, Outcome::Ignored);
+        QCOMPARE(m_round.click(0).outcome, Outcome::Ignored);
         QCOMPARE(m_round.tick().outcome, Outcome::Ignored);
     }
 
