@@ -3,6 +3,7 @@
 #include "app/formcontrols.h"
 #include "app/keyboardplay.h"
 #include "app/mainwindowaccessible.h"
+#include "controls/accessibility.h"
 #include "controls/announcer.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
@@ -71,6 +72,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
     connect(chkGO, &TMGCheckbox::clicked, this, &TfrmMain::chkGoClick);
     connect(timValue, &QTimer::timeout, this, &TfrmMain::timValueTimer);
+    connect(m_keyboard.get(), &KeyboardPlay::foundAgain, m_announcer,
+        [this](TImage *book) { m_announcer->announce(book->accessibleName()); });
+    connect(m_keyboard.get(), &KeyboardPlay::nothingFound, m_announcer,
+        [this](const QString &typed) { m_announcer->announce(Narration::nothingFound(typed)); });
 
     FormCreate();
     showRound();
@@ -110,13 +115,14 @@ void TfrmMain::createPanel()
     chkHints = createSwitch(this, "chkHints", HintsLayout, Artwork::Switch::Hints);
     chkGO = createSwitch(this, "chkGO", GoLayout, Artwork::Switch::Go);
     chkGO->setCursor(Qt::PointingHandCursor);
-    chkTestament->setAccessibleDescription(
+    describeOnce(chkTestament,
         QStringLiteral("Chooses the books to put in order: the 39 of the Old Testament or the 27 of the New. "
                        "It cannot be changed during a game."));
-    chkHints->setAccessibleDescription(QStringLiteral(
-        "While on, the status bar describes the book wanted next, and each book is worth half the points."));
-    chkGO->setAccessibleDescription(
-        QStringLiteral("GO! scatters the books of the chosen testament in a pile; STOP ends the game."));
+    describeOnce(chkHints,
+        QStringLiteral("While on, the status bar describes the book wanted next and each book is worth half. "
+                       "Switching on slows the countdown until the game ends."));
+    describeOnce(
+        chkGO, QStringLiteral("GO! scatters the books of the chosen testament in a pile; STOP ends the game."));
     Image1->setAccessibleName(QStringLiteral("Display panel"));
     Image2->setAccessibleName(QStringLiteral("Bookcase"));
 }
@@ -145,7 +151,6 @@ void TfrmMain::createBooks()
                 QRect(Board::shelfSlot(i), Board::StandingBookSize),
                 [testament, i](int scale) { return Artwork::standingBook(testament, i + 1, scale); }, start);
             pictures[i]->setAccessibleName(spokenBookName(testament, i + 1));
-            pictures[i]->setAccessibleDescription(QStringLiteral("In its place on the shelf."));
         }
     };
     const auto books = [this](Testament testament, auto &pictures, const char *prefix) {
@@ -157,8 +162,6 @@ void TfrmMain::createBooks()
             book->setTag(i + 1);
             book->setCursor(Qt::PointingHandCursor);
             book->setAccessibleName(spokenBookName(testament, i + 1));
-            book->setAccessibleDescription(
-                QStringLiteral("Lying in the pile. Press it when it is the next book in order."));
             connect(book, &TImage::clicked, this, &TfrmMain::BookClick);
             pictures[i] = book;
         }

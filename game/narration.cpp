@@ -27,9 +27,9 @@ namespace Narration {
 
 QString started(const Round &round)
 {
-    QString told = QStringLiteral("Game started: %1 books of the %2 in the pile.")
-                       .arg(round.LastIndex() + 1)
-                       .arg(testamentName(round.testament()));
+    QString told = QStringLiteral("%1 game: %2 books in the pile.")
+                       .arg(testamentName(round.testament()))
+                       .arg(round.LastIndex() + 1);
     // A game started with hints left on counts down at full speed: the player must not expect the slow pace.
     if (round.hints())
         told += round.countdownInterval() == Rules::CountdownInterval ? QStringLiteral(" Hints on, at full speed.")
@@ -78,6 +78,11 @@ QString hintsSwitched(const Round &round)
 QString testamentSwitched(Testament chosen)
 {
     return testamentName(chosen) + QLatin1Char('.');
+}
+
+QString nothingFound(const QString &typed)
+{
+    return QStringLiteral("No book starts with %1.").arg(typed);
 }
 
 } // namespace Narration

@@ -20,4 +20,7 @@ QString hintsSwitched(const Round &round);
 // The testament switch was pressed: the testament now chosen.
 QString testamentSwitched(Testament chosen);
 
+// Typing in the pile found no lying book whose name starts with `typed`.
+QString nothingFound(const QString &typed);
+
 } // namespace Narration

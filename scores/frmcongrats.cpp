@@ -52,6 +52,13 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     connect(btnOK, &QPushButton::clicked, this, &TfrmCongrats::btnOKClick);
 }
 
+// The picture says "Congratulations"; the window's description says what for.
+void TfrmCongrats::setNewScore(Testament testament, int score, int place)
+{
+    setAccessibleDescription(
+        QStringLiteral("Score %1: place %2 of the %3.").arg(score).arg(place).arg(testamentName(testament)));
+}
+
 void TfrmCongrats::FormShow()
 {
     m_validator->setStanding(Initials);
