@@ -5,8 +5,11 @@
 #include "look/gamefont.h"
 #include "scores/initialsvalidator.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -63,8 +66,17 @@ void TfrmCongrats::FormShow()
 {
     m_validator->setStanding(Initials);
     edtInitials->setText(Initials);
-    edtInitials->selectAll();
     edtInitials->setFocus();
+    // Selected once the dialog is up: a screen reader speaks a selection as it is made, and the dialog's title must
+    // come first.
+    m_selectOnActivation = true;
+}
+
+bool TfrmCongrats::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && std::exchange(m_selectOnActivation, false))
+        edtInitials->selectAll();
+    return TModalDialog::event(event);
 }
 
 void TfrmCongrats::btnOKClick()

@@ -37,6 +37,10 @@ public:
     void FormShow() override;
     void btnOKClick();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     InitialsValidator *m_validator;
+    bool m_selectOnActivation = false;
 };
