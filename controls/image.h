@@ -73,6 +73,6 @@ private:
     RatioPicture m_doubleSize;
     bool m_transparent = false;
     int m_tag = 0;
-    // The button is down for the second press of a double click.
+    // The button is down for the second press of a double click, as Qt or the last press says.
     bool m_doubleClickPress = false;
 };
