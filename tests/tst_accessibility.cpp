@@ -83,6 +83,17 @@ class TestAccessibility : public QObject
         QCoreApplication::sendPostedEvents();
     }
 
+    // A game started from the keyboard, which has just gone into the pile by Tab.
+    void startInThePile()
+    {
+        m_form->activateWindow();
+        SeatlessCompositor::activate(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        Play::go(*m_form);
+        m_form->chkGO->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_form->chkGO, Qt::Key_Tab);
+    }
+
 private slots:
     void init()
     {
@@ -207,12 +218,7 @@ private slots:
 
     void theFocusedBookIsNamedAndOnlyTheScoreAnnouncesItsChanges()
     {
-        m_form->activateWindow();
-        SeatlessCompositor::activate(m_form.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        Play::go(*m_form);
-        m_form->chkGO->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(m_form->chkGO, Qt::Key_Tab);
+        startInThePile();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("gen"));
         QAccessibleInterface *genesis = describe(m_form->OTBookList.first());
         QVERIFY(genesis->state().focused);
@@ -261,12 +267,7 @@ private slots:
 
     void typingSaysTheBookFoundEvenWhenTheKeyboardStaysOnIt()
     {
-        m_form->activateWindow();
-        SeatlessCompositor::activate(m_form.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        Play::go(*m_form);
-        m_form->chkGO->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(m_form->chkGO, Qt::Key_Tab);
+        startInThePile();
         Heard heard(m_form.get());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("g"));
         QCOMPARE(name(QApplication::focusWidget()), QStringLiteral("Genesis"));
