@@ -122,6 +122,8 @@ private slots:
                 describe(control)->text(QAccessible::Description).isEmpty() == book, qPrintable(control->objectName()));
         }
         // A switch describes itself when it first takes the keyboard, and only then.
+        SeatlessCompositor::activate(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
         m_form->chkHints->setFocus();
         m_form->chkGO->setFocus();
         QVERIFY(describe(m_form->chkHints)->text(QAccessible::Description).isEmpty());
@@ -316,6 +318,8 @@ private slots:
         help.show();
         QVERIFY(QTest::qWaitForWindowExposed(&help));
         QCOMPARE(describe(&help)->role(), QAccessible::Window);
+        SeatlessCompositor::activate(&help);
+        QVERIFY(QTest::qWaitForWindowActive(&help));
         QTest::keyClick(static_cast<QWidget *>(help.txtTopic), Qt::Key_Escape);
         QVERIFY(!help.isVisible());
     }
