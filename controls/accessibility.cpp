@@ -33,7 +33,7 @@ public:
 
     QStringList actionNames() const override
     {
-        return QStringList {pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+        return QStringList { pressAction(), toggleAction() } + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString &actionName) override
@@ -102,7 +102,7 @@ public:
     QStringList actionNames() const override
     {
         const QStringList own = QAccessibleWidget::actionNames();
-        return image()->isClickable() ? QStringList {pressAction()} + own : own;
+        return image()->isClickable() ? QStringList { pressAction() } + own : own;
     }
 
     void doAction(const QString &actionName) override
