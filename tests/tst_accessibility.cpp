@@ -239,6 +239,9 @@ private slots:
     void everythingThatHappensIsToldAsItHappens()
     {
         Heard heard(m_form.get());
+        Play::newTestament(*m_form);
+        QCOMPARE(heard.last(), QStringLiteral("New Testament."));
+        Play::oldTestament(*m_form);
         Play::hintsOn(*m_form);
         QCOMPARE(heard.last(), QStringLiteral("Hints on: half value, slower countdown."));
         Play::go(*m_form);
