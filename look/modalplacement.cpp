@@ -58,7 +58,8 @@ wl_proxy *gtkShell(wl_display *display)
             [](void *data, wl_registry *, uint32_t name, const char *interface, uint32_t) {
                 auto *found = static_cast<Found *>(data);
                 if (!found->shell && std::strcmp(interface, GtkShellInterface.name) == 0)
-                    found->shell = static_cast<wl_proxy *>(wl_registry_bind(found->registry, name, &GtkShellInterface, 1));
+                    found->shell
+                        = static_cast<wl_proxy *>(wl_registry_bind(found->registry, name, &GtkShellInterface, 1));
             },
             [](void *, wl_registry *, uint32_t) {},
         };
@@ -90,8 +91,8 @@ void declareModalDialog(QWidget *dialog)
     wl_proxy *shell = gtkShell(display);
     if (!shell)
         return;
-    wl_proxy *companion = wl_proxy_marshal_flags(shell, GetGtkSurface, &GtkSurfaceInterface,
-                                                 wl_proxy_get_version(shell), 0, nullptr, surface);
+    wl_proxy *companion = wl_proxy_marshal_flags(
+        shell, GetGtkSurface, &GtkSurfaceInterface, wl_proxy_get_version(shell), 0, nullptr, surface);
     wl_proxy_marshal_flags(companion, SetModal, nullptr, wl_proxy_get_version(companion), 0);
     // Version 1 has no request to let the companion go; the compositor keeps the mark with the window.
     wl_proxy_destroy(companion);
