@@ -59,7 +59,9 @@ TfrmMain::TfrmMain(QWidget *parent)
     timValue->setInterval(m_round.countdownInterval());
 
     // Made last, so that the keyboard's ring lies above every other control.
-    m_keyboard = std::make_unique<KeyboardPlay>(*this);
+    m_keyboard = std::make_unique<KeyboardPlay>(*this, m_round,
+        KeyboardPlay::Controls {{chkTestament, chkHints, chkGO}, chkGO,
+            QList<TImage *>(imgOTBook.begin(), imgOTBook.end()), QList<TImage *>(imgNTBook.begin(), imgNTBook.end())});
 
     connect(chkTestament, &TMGCheckbox::clicked, this, &TfrmMain::chkTestamentClick);
     connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
@@ -205,6 +207,8 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::BooksInPlace()
 {
+    m_round.clearPile();
+    m_keyboard->cleared();
     for (TImage *book : OTBookList)
         book->hide();
     for (TImage *book : NTBookList)
@@ -230,7 +234,10 @@ bool TfrmMain::gameRunning() const
 
 QList<TImage *> TfrmMain::pileInOrder() const
 {
-    return m_keyboard->pileInOrder();
+    QList<TImage *> pile;
+    for (const int index : m_round.pile().inPileOrder())
+        pile.append(bookList()[index]);
+    return pile;
 }
 
 const QList<TImage *> &TfrmMain::bookList() const
@@ -298,9 +305,9 @@ void TfrmMain::BookSetup()
     pnlPile->show();
 }
 
-void TfrmMain::BookClick(TImage *sender)
+void TfrmMain::BookClick(TImage *sender, bool secondOfDoubleClick)
 {
-    const Round::Step step = m_round.click(sender->Tag());
+    const Round::Step step = m_round.click(sender->Tag() - 1, secondOfDoubleClick);
     play(step);
     if (step.outcome != Round::Outcome::Shelved) {
         showRound();
@@ -314,6 +321,7 @@ void TfrmMain::BookClick(TImage *sender)
 
 bool TfrmMain::MoveBook(const Round::Step &step)
 {
+    m_keyboard->shelved(step);
     const QList<TImage *> &books = bookList();
     books[step.shelved]->hide();
     shelfList()[step.shelved]->show();

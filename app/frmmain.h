@@ -65,7 +65,7 @@ public:
     void chkGoClick();
     void StartGame();
     void BookSetup();
-    void BookClick(TImage *sender);
+    void BookClick(TImage *sender, bool secondOfDoubleClick = false);
     bool MoveBook(const Round::Step &step);
     void timValueTimer();
     void EndGame();

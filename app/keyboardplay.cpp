@@ -1,13 +1,13 @@
 #include "app/keyboardplay.h"
 
-#include "app/frmmain.h"
+#include "controls/clickkey.h"
 #include "controls/image.h"
 #include "controls/mgcheckbox.h"
 #include "look/focusring.h"
 
 #include <QKeyEvent>
 
-#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -36,74 +36,66 @@ bool isTyping(const QKeyEvent &key)
 
 } // namespace
 
-KeyboardPlay::KeyboardPlay(TfrmMain &form)
-    : m_form(form)
-    , m_ring(new FocusRing(&form))
+KeyboardPlay::KeyboardPlay(QWidget &window, const Round &round, Controls controls)
+    : m_round(round)
+    , m_controls(std::move(controls))
+    , m_ring(new FocusRing(&window))
 {
     // Only the keyboard gives the switches and books the focus, so a click of the mouse leaves no ring behind.
-    for (TMGCheckbox *toggle : {form.chkTestament, form.chkHints, form.chkGO}) {
+    for (TMGCheckbox *toggle : m_controls.switches) {
         toggle->setFocusPolicy(Qt::TabFocus);
         m_ring->watch(toggle);
     }
     // The ring watches after the pile does, so that it sees the keys before the pile takes them.
-    const auto watch = [this](const auto &pictures) {
-        for (TImage *book : pictures) {
-            book->installEventFilter(this);
-            m_ring->watch(book);
-        }
-    };
-    watch(form.imgOTBook);
-    watch(form.imgNTBook);
+    for (TImage *book : m_controls.oldBooks + m_controls.newBooks) {
+        book->installEventFilter(this);
+        m_ring->watch(book);
+    }
     m_clock.start();
 }
 
 const QList<TImage *> &KeyboardPlay::books() const
 {
-    return m_form.round().testament() == Testament::New ? m_form.NTBookList : m_form.OTBookList;
+    return m_round.testament() == Testament::New ? m_controls.newBooks : m_controls.oldBooks;
 }
 
-std::vector<int> KeyboardPlay::lying() const
+bool KeyboardPlay::lies(int index) const
 {
-    std::vector<int> indexes;
-    const QList<TImage *> &pictures = books();
-    for (int index = 0; index < int(pictures.size()); ++index) {
-        if (!pictures[index]->isHidden())
-            indexes.push_back(index);
-    }
-    return indexes;
-}
-
-PileGrid KeyboardPlay::grid() const
-{
-    return PileGrid(m_form.PileCells(), lying());
+    return m_round.pile().cellOf(index).has_value();
 }
 
 void KeyboardPlay::dealt()
 {
-    const std::vector<int> order = grid().inPileOrder();
+    m_typeAhead.restart();
+    const std::vector<int> order = m_round.pile().inPileOrder();
     moveTo(order.empty() ? std::nullopt : std::optional<int>(order.front()), current() && current()->hasFocus());
 }
 
-QList<TImage *> KeyboardPlay::pileInOrder() const
+void KeyboardPlay::shelved(const Round::Step &step)
 {
-    QList<TImage *> pile;
-    for (const int index : grid().inPileOrder())
-        pile.append(books()[index]);
-    return pile;
+    m_typeAhead.restart();
+    if (step.shelved != m_current)
+        return;
+    const bool focused = books()[step.shelved]->hasFocus();
+    moveTo(m_round.pile().nearest(step.shelvedFrom), focused);
+}
+
+void KeyboardPlay::cleared()
+{
+    m_typeAhead.restart();
+    const bool focused = current() && current()->hasFocus();
+    moveTo(std::nullopt, focused);
 }
 
 TImage *KeyboardPlay::current() const
 {
-    if (!m_current || *m_current >= int(books().size()))
-        return nullptr;
-    TImage *book = books()[*m_current];
-    return book->isHidden() ? nullptr : book;
+    return m_current && lies(*m_current) ? books()[*m_current] : nullptr;
 }
 
 void KeyboardPlay::moveTo(std::optional<int> index, bool focus)
 {
     // One book of the pile is a stop of Tab at a time: the one that holds the keyboard in it.
-    for (TImage *book : m_form.OTBookList + m_form.NTBookList)
+    for (TImage *book : m_controls.oldBooks + m_controls.newBooks)
         book->setFocusPolicy(Qt::NoFocus);
     m_current = index;
     TImage *book = current();
@@ -114,47 +106,41 @@ void KeyboardPlay::moveTo(std::optional<int> index, bool focus)
     if (book)
         book->setFocus(Qt::OtherFocusReason);
     else
-        m_form.chkGO->setFocus(Qt::OtherFocusReason);
+        m_controls.home->setFocus(Qt::OtherFocusReason);
 }
 
 bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
 {
     auto *book = qobject_cast<TImage *>(watched);
-    if (!book)
+    if (!book || book != current())
         return false;
-    if (event->type() == QEvent::KeyPress && book == current())
+    if (event->type() == QEvent::KeyPress)
         return keyPressed(*static_cast<QKeyEvent *>(event));
-    // Only a book hidden by itself leaves the pile; a book hidden with its window stays in it.
-    if (event->type() == QEvent::Hide && book->isHidden() && m_current && book == books().value(*m_current))
-        leaving(*m_current);
+    // Coming back into the pile by Tab, or with the window, begins a new name; only the keyboard's own moves,
+    // which give the focus for no other reason, carry a name on.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() != Qt::OtherFocusReason)
+        m_typeAhead.restart();
     return false;
 }
 
 bool KeyboardPlay::keyPressed(const QKeyEvent &key)
 {
     if (const std::optional<PileGrid::Direction> direction = arrow(key.key())) {
-        if (const std::optional<int> next = grid().neighbour(*m_current, *direction))
+        m_typeAhead.restart();
+        if (const std::optional<int> next = m_round.pile().neighbour(*m_current, *direction))
             moveTo(next, true);
         return true;
     }
+    if (isClickKey(key)) {
+        // The book answers the key itself; whatever comes next is a new name.
+        m_typeAhead.restart();
+        return false;
+    }
     if (!isTyping(key))
         return false;
-    const std::optional<int> found
-        = m_typeAhead.type(key.text(), m_clock.elapsed(), m_form.round().testament(), grid().inPileOrder(), m_current);
+    const std::optional<int> found = m_typeAhead.type(
+        key.text(), m_clock.elapsed(), m_round.testament(), m_round.pile().inPileOrder(), m_current);
     if (found)
         moveTo(found, true);
     return true;
-}
-
-void KeyboardPlay::leaving(int index)
-{
-    // The book is hidden already; where it lay is read from the pile as it was.
-    std::vector<int> before = lying();
-    std::vector<int> after = before;
-    after.erase(std::remove(after.begin(), after.end(), index), after.end());
-    if (std::find(before.begin(), before.end(), index) == before.end())
-        before.push_back(index);
-    const std::optional<PileCell> cell = PileGrid(m_form.PileCells(), before).cellOf(index);
-    const bool focused = books()[index]->hasFocus();
-    moveTo(cell ? PileGrid(m_form.PileCells(), after).nearest(*cell) : std::nullopt, focused);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/pilegrid.h"
+#include "game/round.h"
 #include "game/typeahead.h"
 
 #include <QElapsedTimer>
@@ -12,24 +12,37 @@
 class FocusRing;
 class QKeyEvent;
 class TImage;
-class TfrmMain;
+class TMGCheckbox;
 
 // Playing the main window from the keyboard. Tab and Shift+Tab go round the three switches and the pile; in the
 // pile one book at a time holds the keyboard: the arrow keys move it from cell to cell, typing the start of a name
 // moves it to that book, and Space or Enter clicks it. When that book leaves the pile the keyboard passes to the
-// book that dropped into its place, else to the nearest one.
+// book that dropped into its place, else to the nearest one. Which books lie where is the round's to say; the
+// window tells the controller when the pile changes.
 class KeyboardPlay : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit KeyboardPlay(TfrmMain &form);
+    // What the keyboard plays on. Entry i of each book list is the picture of the book with list index i.
+    struct Controls
+    {
+        QList<TMGCheckbox *> switches;
+        TMGCheckbox *home; // takes the keyboard when the pile empties under it
+        QList<TImage *> oldBooks;
+        QList<TImage *> newBooks;
+    };
+
+    KeyboardPlay(QWidget &window, const Round &round, Controls controls);
 
     // A new pile was dealt: its first book, at the bottom left, holds the keyboard in it.
     void dealt();
+    // A book is leaving the pile; told before its picture goes, so that the keyboard passes on without ever
+    // resting on a hidden book.
+    void shelved(const Round::Step &step);
+    // Every book went back to its shelf.
+    void cleared();
 
-    // The books lying in the pile, row by row from the bottom left.
-    QList<TImage *> pileInOrder() const;
     // The book that holds the keyboard in the pile, if any lies there.
     TImage *current() const;
 
@@ -38,13 +51,12 @@ protected:
 
 private:
     const QList<TImage *> &books() const;
-    std::vector<int> lying() const;
-    PileGrid grid() const;
+    bool lies(int index) const;
     bool keyPressed(const QKeyEvent &key);
-    void leaving(int index);
     void moveTo(std::optional<int> index, bool focus);
 
-    TfrmMain &m_form;
+    const Round &m_round;
+    Controls m_controls;
     FocusRing *m_ring;
     std::optional<int> m_current;
     TypeAhead m_typeAhead;

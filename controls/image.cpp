@@ -6,8 +6,11 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QStyleHints>
 
+#include <optional>
 #include <utility>
 
 TImage::TImage(QWidget *parent)
@@ -125,25 +128,53 @@ void TImage::keyPressEvent(QKeyEvent *event)
         click();
 }
 
+namespace {
+
+// The last left press on any picture. Qt pairs presses into double clicks by itself, but after a pair the next
+// press starts afresh: a player who double-clicks a book right after clicking the one before it would have the
+// second half of the double click taken for a click of its own. Here any press soon after and close to the last
+// one counts as the second of a double click, on whichever picture it lands.
+struct LastPress
+{
+    std::optional<quint64> at;
+    QPointF where;
+};
+LastPress lastPress;
+
+bool followsClosely(const QMouseEvent &press)
+{
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    const bool soon = lastPress.at && press.timestamp() >= *lastPress.at
+        && press.timestamp() - *lastPress.at < quint64(hints->mouseDoubleClickInterval());
+    const bool close = (press.globalPosition() - lastPress.where).manhattanLength() <= hints->mouseDoubleClickDistance();
+    return soon && close;
+}
+
+} // namespace
+
 void TImage::mousePressEvent(QMouseEvent *event)
 {
-    m_doubleClickPress = false;
+    if (event->button() == Qt::LeftButton) {
+        m_doubleClickPress = followsClosely(*event);
+        lastPress = {event->timestamp(), event->globalPosition()};
+    }
     QWidget::mousePressEvent(event);
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // A picture asks for double clicks: the second press of one arrives here instead of as a press. A player who
-    // double-clicks a book means one click, and the book that has just dropped into its place must not pay for it.
-    m_doubleClickPress = event->button() == Qt::LeftButton;
+    // Qt sends the second press of a pair only as this event.
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_doubleClickPress = true;
+    lastPress = {event->timestamp(), event->globalPosition()};
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    if (std::exchange(m_doubleClickPress, false))
-        return;
+    const bool secondOfDoubleClick = std::exchange(m_doubleClickPress, false);
     if (rect().contains(event->position().toPoint()))
-        emit clicked(this);
+        emit clicked(this, secondOfDoubleClick);
 }

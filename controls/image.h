@@ -34,15 +34,16 @@ public:
     // Whether anything listens for clicks: such a picture is something the player presses, not decoration.
     bool isClickable() const;
     // Reports a left click, for keyboard and assistive tools.
-    void click() { emit clicked(this); }
+    void click() { emit clicked(this, false); }
 
     // The colour left out when drawing transparently, read from the whole picture (also where the frame cuts it).
     static QColor keyColor(const QImage &picture);
 
 signals:
-    // A left click: press and release on the picture. The second press of a double click is part of the first
-    // click, not a click of its own.
-    void clicked(TImage *sender);
+    // A left click: press and release on the picture. `secondOfDoubleClick` tells that the press came soon after
+    // and close to the last one, as the second of a double click: whoever listens decides whether the player meant
+    // a new click (the picture under the pointer may have changed since) or the first one again.
+    void clicked(TImage *sender, bool secondOfDoubleClick);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -68,6 +69,6 @@ private:
     RatioPicture m_doubleSize;
     bool m_transparent = false;
     int m_tag = 0;
-    // The button is down for the second press of a double click, whose release is no click.
+    // The button is down for the second press of a double click, as Qt or the last press says.
     bool m_doubleClickPress = false;
 };

@@ -31,6 +31,7 @@ void Round::start(Testament testament)
     m_running = true;
     m_wantedIndex = 0;
     m_lastIndex = bookCount(testament) - 1;
+    clearPile();
     InitValue();
     m_score = 0;
 }
@@ -41,16 +42,19 @@ std::vector<Pile::DealtBook> Round::BookSetup(std::uint32_t seed)
     std::vector<Pile::DealtBook> dealt = Pile::deal(m_lastIndex + 1, m_generator);
     for (int index = 0; index <= m_lastIndex; ++index)
         m_pileCells[index] = dealt[index].cell;
+    m_firstLying = 0;
     return dealt;
 }
 
-Round::Step Round::click(int tag)
+Round::Step Round::click(int index, bool secondOfDoubleClick)
 {
     Step step;
     // The books left lying after STOP belong to no game.
     if (!m_running)
         return step;
-    if (tag != m_wantedIndex + 1) {
+    if (index != m_wantedIndex) {
+        if (secondOfDoubleClick)
+            return step;
         step.outcome = Outcome::Penalised;
         m_score = Rules::afterWrongClick(m_score);
         return step;
@@ -79,6 +83,8 @@ Round::Step Round::tick()
 void Round::MoveBook(Step &step)
 {
     step.shelved = m_wantedIndex;
+    step.shelvedFrom = *pile().cellOf(m_wantedIndex);
+    m_firstLying = m_wantedIndex + 1;
     step.dropped = Pile::booksAbove(m_pileCells, m_lastIndex, m_wantedIndex);
     if (m_wantedIndex == m_lastIndex) {
         // The last book keeps the value it was shelved at on the display.
@@ -112,6 +118,19 @@ void Round::stop()
 {
     m_running = false;
     m_countdownInterval = Rules::CountdownInterval;
+}
+
+void Round::clearPile()
+{
+    m_firstLying = m_lastIndex + 1;
+}
+
+PileGrid Round::pile() const
+{
+    std::vector<int> lying;
+    for (int index = m_firstLying; index <= m_lastIndex; ++index)
+        lying.push_back(index);
+    return PileGrid(m_pileCells, lying);
 }
 
 QString Round::hint() const

@@ -3,6 +3,7 @@
 #include "game/catalogue.h"
 #include "game/cueplayer.h"
 #include "game/pile.h"
+#include "game/pilegrid.h"
 
 #include <QString>
 
@@ -31,6 +32,7 @@ public:
     {
         Outcome outcome = Outcome::Ignored;
         int shelved = -1; // list index of the book that went to its slot
+        PileCell shelvedFrom; // the cell it lay in when it left the pile
         std::vector<int> dropped; // list indexes of the lying books that dropped one row
         bool ended = false; // that was the last book: the game is over
 
@@ -42,18 +44,25 @@ public:
     void start(Testament testament);
     // Deals the books into the pile from a generator seeded with `seed`; entry i is where list index i lies.
     std::vector<Pile::DealtBook> BookSetup(std::uint32_t seed);
-    Step click(int tag);
+    // A click on the book with list index `index`. The second press of a double click is the player's first click
+    // again and costs nothing; but when it lands on the book wanted now (the one that dropped into the cell just
+    // cleared) it is as good as any click, since a quick player's next click looks the same.
+    Step click(int index, bool secondOfDoubleClick = false);
     Step tick();
     // The player's hints switch, in a game or not. See countdownInterval() for what it does to the speed.
     void setHints(bool on);
     // Ends the game, whether the last book was shelved or the player stopped it; the score stays as it is.
     void stop();
+    // The books go back to their shelves: none lies in the pile any more. The books left after STOP lie until then.
+    void clearPile();
 
     bool running() const { return m_running; }
     Testament testament() const { return m_testament; }
     int WantedIndex() const { return m_wantedIndex; }
     int LastIndex() const { return m_lastIndex; }
     const PileRecord &PileCells() const { return m_pileCells; }
+    // The books lying in the pile now, where they lie.
+    PileGrid pile() const;
     int score() const { return m_score; }
     int value() const { return m_value; }
     bool hints() const { return m_hints; }
@@ -74,6 +83,8 @@ private:
     bool m_hints = false;
     int m_wantedIndex = 0;
     int m_lastIndex = OTBookCount - 1;
+    // Books leave the pile in canonical order, so those from this list index to the last one lie in it.
+    int m_firstLying = OTBookCount;
     int m_score = 0;
     int m_value;
     int m_countdownInterval;

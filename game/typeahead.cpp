@@ -38,6 +38,12 @@ std::optional<int> TypeAhead::type(
     return std::nullopt;
 }
 
+void TypeAhead::restart()
+{
+    m_typed.clear();
+    m_lastTyped.reset();
+}
+
 QString TypeAhead::typingKey(const QString &name)
 {
     QString key = name.toCaseFolded();

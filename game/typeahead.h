@@ -25,6 +25,8 @@ public:
 
     // What was typed since the last pause.
     const QString &typed() const { return m_typed; }
+    // Forgets what was typed, as a pause does: the next letter begins a new name.
+    void restart();
 
     // A name as it is typed: without spaces, case folded.
     static QString typingKey(const QString &name);

@@ -30,8 +30,8 @@ private:
             QCOMPARE(m_round.tick().outcome, Outcome::CountedDown);
     }
 
-    Round::Step clickWanted() { return m_round.click(m_round.WantedIndex() + 1); }
-    Round::Step clickWrong() { return m_round.click(m_round.WantedIndex() == 0 ? 2 : 1); }
+    Round::Step clickWanted() { return m_round.click(m_round.WantedIndex()); }
+    Round::Step clickWrong() { return m_round.click(m_round.WantedIndex() == 0 ? 1 : 0); }
 
     // Lets the countdown run out on the wanted book: down to 0, then the shelving tick.
     Round::Step timeOut()
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(m_round.value(), 500);
         QCOMPARE(m_round.score(), 0);
         QCOMPARE(m_round.countdownInterval(), 100);
-        QCOMPARE(m_round.click(1).outcome, Outcome::Ignored);
+        QCOMPARE(m_round.click(0).outcome, Outcome::Ignored);
         QCOMPARE(m_round.tick().outcome, Outcome::Ignored);
     }
 
@@ -252,6 +252,35 @@ private slots:
         QCOMPARE(m_round.tick().outcome, Outcome::Ignored);
         QCOMPARE(m_round.score(), score);
         checkEnded();
+    }
+
+    // The second press of a double click lands on whatever now lies under the pointer: it never costs anything,
+    // but shelves the book wanted now like any click.
+    void theSecondPressOfADoubleClickNeverCosts()
+    {
+        start();
+        clickWanted();
+        const int score = m_round.score();
+        QCOMPARE(m_round.click(m_round.WantedIndex() + 1, true).outcome, Outcome::Ignored);
+        QCOMPARE(m_round.score(), score);
+        QCOMPARE(m_round.click(m_round.WantedIndex(), true).outcome, Outcome::Shelved);
+        QCOMPARE(m_round.score(), score + 500);
+    }
+
+    // The pile holds the books not yet shelved, until they go back to their shelves; STOP leaves them lying.
+    void thePileHoldsTheBooksNotYetShelved()
+    {
+        QVERIFY(m_round.pile().inPileOrder().empty());
+        start(Testament::New);
+        QCOMPARE(int(m_round.pile().inPileOrder().size()), 27);
+        const PileCell first = *m_round.pile().cellOf(0);
+        const Round::Step step = clickWanted();
+        QCOMPARE(step.shelvedFrom, first);
+        QVERIFY(!m_round.pile().cellOf(0));
+        m_round.stop();
+        QCOMPARE(int(m_round.pile().inPileOrder().size()), 26);
+        m_round.clearPile();
+        QVERIFY(m_round.pile().inPileOrder().empty());
     }
 
     void hintsDescribeTheWantedBook()

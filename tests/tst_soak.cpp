@@ -82,9 +82,9 @@ private:
     {
         const int roll = pick(0, 99);
         if (roll < 45)
-            return m_round.click(m_round.WantedIndex() + 1);
+            return m_round.click(m_round.WantedIndex());
         if (roll < 70)
-            return m_round.click(pick(1, m_round.LastIndex() + 1));
+            return m_round.click(pick(0, m_round.LastIndex()));
         if (roll < 97) {
             Round::Step step;
             for (int ticks = pick(1, 60); ticks > 0 && step.outcome != Outcome::TimedOut; --ticks)
