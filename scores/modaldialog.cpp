@@ -2,7 +2,7 @@
 
 #include "look/fixedsizewindow.h"
 #include "look/help.h"
-#include "look/modalplacement.h"
+#include "look/compositorhints.h"
 #include "look/windowlook.h"
 
 #include <QKeyEvent>
