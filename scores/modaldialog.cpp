@@ -1,5 +1,6 @@
 #include "scores/modaldialog.h"
 
+#include "look/compositorhints.h"
 #include "look/fixedsizewindow.h"
 #include "look/windowlook.h"
 
@@ -32,4 +33,11 @@ void TModalDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TModalDialog::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible)
+        declareModalDialog(this);
 }

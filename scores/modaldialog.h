@@ -31,6 +31,9 @@ protected:
 
     void keyPressEvent(QKeyEvent *event) override;
 
+public:
+    void setVisible(bool visible) override;
+
 private:
     QPushButton *m_cancelButton = nullptr;
     int m_helpContext;
