@@ -18,10 +18,11 @@ const char *const ApplicationTitle = "Tomelor!";
 
 } // namespace
 
-GameApplication::GameApplication(ErrorBox::Reporter reportError)
+GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::milliseconds splashHold)
 {
     // The splash deletes itself once the event loop runs.
     auto *splash = new TSplash;
+    splash->setHold(splashHold);
     splash->showAndPaint();
 
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));

@@ -76,7 +76,7 @@ void TSplash::FormClose()
 {
     // A steady clock cannot be set back or jump, so the hold is never cut short or stretched by a clock change.
     using Clock = std::chrono::steady_clock;
-    const auto until = Clock::now() + std::chrono::milliseconds(HoldMilliseconds);
+    const auto until = Clock::now() + m_hold;
     for (auto now = Clock::now(); now < until; now = Clock::now())
         std::this_thread::sleep_for(std::min<Clock::duration>(SleepStep, until - now));
 }

@@ -223,7 +223,7 @@ private slots:
         QElapsedTimer held;
         held.start();
         splash->close();
-        QVERIFY(held.elapsed() >= TSplash::HoldMilliseconds);
+        QVERIFY(held.elapsed() >= splash->hold().count());
         QVERIFY(splash);
         QVERIFY(splash->isVisible());
 
