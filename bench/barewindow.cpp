@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     const int linger = argc == 3 && std::strcmp(argv[1], "--linger") == 0 ? std::atoi(argv[2]) : 0;
     QWidget *window = nullptr;
     FirstPaintApplication app(
-        argc, argv, [&window](QObject *receiver) { return receiver == window; },
+        argc, argv, { [&window](QObject *receiver) { return receiver == window; } },
         [linger] {
             if (linger <= 0)
                 FirstPaintApplication::endProcess();
