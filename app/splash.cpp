@@ -35,7 +35,9 @@ TSplash::TSplash(QWidget *parent)
     setObjectName(QStringLiteral("Splash"));
     setWindowTitle(QStringLiteral("Splash"));
     setFixedSize(ClientSize);
-    applyWindowLook(this);
+    // The first window shows no text and stays out of the task bar, so it takes neither the game's font nor the
+    // program icon: setting up fonts and decoding the icon wait for the windows that show them.
+    applyButtonFace(this);
 
     Image1 = new TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -11,6 +11,11 @@ void applyWindowLook(QWidget *window)
 {
     window->setFont(gameFont());
     shareProgramIcon();
+    applyButtonFace(window);
+}
+
+void applyButtonFace(QWidget *window)
+{
     QPalette background = window->palette();
     background.setColor(QPalette::Window, background.color(QPalette::Button));
     window->setPalette(background);
