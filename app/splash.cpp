@@ -41,7 +41,7 @@ TSplash::TSplash(QWidget *parent)
 
     Image1 = new TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPicture(Artwork::splash(), [] { return Artwork::splash(2); });
+    Image1->setPicture(Artwork::keyedSplash(), [] { return Artwork::keyedSplash(2); });
     Image1->setGeometry(QRect(SplashOutline::ArtOrigin, Image1->Picture().size()));
     Image1->setTransparent(true);
 
