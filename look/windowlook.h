@@ -5,6 +5,10 @@ class QWidget;
 // What the game's windows share: the game's font, the button face behind the controls and the program icon.
 void applyWindowLook(QWidget *window);
 
+// Makes the game's font the application's font. It is set up (fontconfig, the bundled font files) the first time
+// it is asked for.
+void shareGameFont();
+
 // The button face behind the controls alone.
 void applyButtonFace(QWidget *window);
 
