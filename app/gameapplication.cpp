@@ -27,15 +27,17 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
 
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
 
-    m_cues = std::make_unique<SoundCuePlayer>();
     frmMain = std::make_unique<TfrmMain>();
-    frmMain->setCuePlayer(m_cues.get());
     frmMain->show();
     frmCongrats = new TfrmCongrats(frmMain.get());
     frmScores = new TfrmScores(frmCongrats, frmMain.get());
     frmScores->setErrorReporter(reportError);
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
     paintNow(frmMain.get());
+    // Nothing of the sound server is needed before the windows are painted: the library and the connection come
+    // now, and the cues are silent until then.
+    m_cues = std::make_unique<SoundCuePlayer>();
+    frmMain->setCuePlayer(m_cues.get());
 
     ProfileFile settings(ProfileFile::defaultPath());
     const QString section = QString::fromLatin1(SettingsKeys::SettingsSection);
