@@ -4,12 +4,14 @@
 // - the key reads back as written,
 // - every other key still reads as before,
 // - the bytes changed are at most the old value of the key (nothing else of the file moved or vanished),
-// - writing the same again changes nothing.
+// - writing the same again changes nothing,
+// - setting many keys at once gives the very bytes that setting them one after the other gives.
 // Integers read from the text are checked against the standard library's decimal conversion.
 
 #include "scores/profiletext.h"
 #include "scores/settingskeys.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -27,6 +29,7 @@ constexpr std::string_view Blanks = " \t\r\v\f";
 // Every write is checked against every name, so their number decides the speed.
 constexpr std::size_t MaxNames = 48;
 constexpr std::size_t OthersChecked = 6;
+constexpr std::size_t MaxBatch = 24;
 
 void require(bool holds, const char *what)
 {
@@ -134,6 +137,24 @@ std::size_t commonSuffix(std::string_view a, std::string_view b, std::size_t lim
     return n;
 }
 
+bool oneKindOfLineEnd(std::string_view text)
+{
+    bool lf = false;
+    bool cr = false;
+    bool crlf = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            crlf = true;
+            ++i;
+        } else if (text[i] == '\r') {
+            cr = true;
+        } else if (text[i] == '\n') {
+            lf = true;
+        }
+    }
+    return int(lf) + int(cr) + int(crlf) <= 1;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -188,5 +209,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         again.setValue(section, key, value);
         require(again.bytes() == text.bytes(), "writing the same again changes nothing");
     }
+
+    // The names in an order of the input's choosing, some of them more than once, as a save of the table sets them.
+    std::vector<ProfileText::Assignment> batch;
+    for (std::size_t i = 0; i < names.size() && batch.size() < MaxBatch; ++i) {
+        const Name &name = names[(i * 7 + size) % names.size()];
+        if (ProfileText::isValidSection(name.first) && ProfileText::isValidKey(name.second))
+            batch.push_back({ name.first, name.second, values[(i + size) % values.size()] });
+    }
+    ProfileText together { std::string(input) };
+    together.setValues(batch);
+    // A key set twice is set once, in the place of the first setting, to the value of the last: setting it twice
+    // in a row would leave the blanks around the value of the first setting in the text.
+    std::vector<ProfileText::Assignment> once;
+    for (const ProfileText::Assignment &assignment : batch) {
+        const auto same = std::find_if(once.begin(), once.end(), [&](const ProfileText::Assignment &earlier) {
+            return sameName(earlier.section, assignment.section) && sameName(earlier.key, assignment.key);
+        });
+        if (same == once.end())
+            once.push_back(assignment);
+        else
+            same->value = assignment.value;
+    }
+    for (const ProfileText::Assignment &assignment : once) {
+        const auto stored = together.value(assignment.section, assignment.key);
+        require(stored.has_value() && *stored == readBack(assignment.value), "each of many keys reads back as written");
+    }
+    // Where line ends are mixed, a break added next to another can join it (a CR before an LF), and the order of
+    // the additions decides which join: the bytes may then differ, not what they read as.
+    if (!oneKindOfLineEnd(input))
+        return 0;
+    ProfileText oneByOne { std::string(input) };
+    for (const ProfileText::Assignment &assignment : once)
+        oneByOne.setValue(assignment.section, assignment.key, assignment.value);
+    require(together.bytes() == oneByOne.bytes(), "many keys set at once as one after the other");
     return 0;
 }

@@ -175,8 +175,9 @@ void TfrmScores::FormShow()
     NewNTScore = Table.NewNTScore;
     // Another window may have saved while the initials were asked for: the save merges, and the rows show what
     // was saved.
+    // The rows below show the score all the same, so the player is told plainly that it will not be there next time.
     if (!Table.SaveMerged(file))
-        m_reportError(parentWidget(), file.writeFailureMessage());
+        m_reportError(parentWidget(), file.writeFailureMessage() + QStringLiteral("; your score was not stored"));
     showRows(Table.OTScores, Table.OTUsers, OTScoreDisplays, OTUserLabels);
     showRows(Table.NTScores, Table.NTUsers, NTScoreDisplays, NTUserLabels);
 }

@@ -1,21 +1,42 @@
 #include "scores/profilefile.h"
 
 #include "scores/filelock.h"
+#include "scores/filereplace.h"
 #include "scores/settingsdisk.h"
-
-#include <cerrno>
-#include <sys/stat.h>
 
 namespace {
 
 const char *const FileName = "Tomelor.ini";
 // A save holds the lock for milliseconds; a copy that waits this long for it is facing something else.
 constexpr int LockTimeoutMs = 10000;
+const char *const LockSuffix = ".lock";
 
 std::string utf8(const QString &text)
 {
     return text.toStdString();
 }
+
+// The section and key names of entries as the profile text takes them.
+class Names
+{
+public:
+    explicit Names(const QList<ProfileFile::Entry> &entries)
+    {
+        m_names.reserve(2 * entries.size());
+        for (const ProfileFile::Entry &entry : entries) {
+            m_names.push_back(utf8(entry.section));
+            m_names.push_back(utf8(entry.key));
+        }
+        for (std::size_t i = 0; i < m_names.size(); i += 2)
+            m_views.push_back({m_names[i], m_names[i + 1]});
+    }
+
+    const std::vector<ProfileText::Name> &views() const { return m_views; }
+
+private:
+    std::vector<std::string> m_names;
+    std::vector<ProfileText::Name> m_views;
+};
 
 } // namespace
 
@@ -26,9 +47,14 @@ ProfileFile::ProfileFile(QString path)
 {
     if (m_path.isEmpty())
         return;
+    // What cannot be read reads as no file.
     QString unreadable;
-    TextEncoding::Decoded decoded
-        = TextEncoding::decode(readFile(TextEncoding::encodeFileName(m_path), MaxSize, unreadable).value_or(std::string()));
+    std::optional<std::string> bytes;
+    if (const std::optional<Place> place = findPlace(TextEncoding::encodeFileName(m_path), Access::Read, unreadable)) {
+        if (const std::optional<OpenedFile> file = openAt(*place, Access::Read, unreadable))
+            bytes = readAll(*file, MaxSize, unreadable);
+    }
+    TextEncoding::Decoded decoded = TextEncoding::decode(std::move(bytes).value_or(std::string()));
     m_form = decoded.form;
     m_text = ProfileText(std::move(decoded.text));
     m_tail = std::move(decoded.tail);
@@ -70,6 +96,20 @@ int ProfileFile::readInteger(const QString &section, const QString &key, int def
     return ProfileText::parseInteger(*value).value_or(defaultValue);
 }
 
+QList<QString> ProfileFile::readStrings(const QList<Entry> &keysWithDefaults) const
+{
+    const std::vector<std::optional<std::string_view>> values = m_text.values(Names(keysWithDefaults).views());
+    QList<QString> found;
+    for (qsizetype i = 0; i < keysWithDefaults.size(); ++i)
+        found.append(values[i] ? TextEncoding::valueText(*values[i]) : keysWithDefaults[i].value);
+    return found;
+}
+
+int ProfileFile::toInteger(const QString &text, int defaultValue)
+{
+    return ProfileText::parseInteger(utf8(text)).value_or(defaultValue);
+}
+
 bool ProfileFile::readBool(const QString &section, const QString &key, bool defaultValue) const
 {
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
@@ -105,28 +145,22 @@ bool ProfileFile::update(const std::function<QList<Entry>(const ProfileFile &cur
     if (m_path.isEmpty())
         return fail(QStringLiteral("there is no configuration folder (neither XDG_CONFIG_HOME nor HOME is set)"));
 
-    int error = 0;
-    const std::optional<QByteArray> target = followLinks(TextEncoding::encodeFileName(m_path), error);
-    if (!target || !makeFolders(folderOf(*target), error))
-        return fail(systemReason(error));
-    const FileLock lock(folderOf(*target) + "/." + nameOf(*target) + ".lock", LockTimeoutMs);
-    if (!lock.held()) {
-        return fail(lock.error() == EBUSY ? QStringLiteral("another copy of the game keeps it locked")
-                                          : systemReason(lock.error()));
-    }
-
-    struct stat info;
-    const bool exists = ::lstat(target->constData(), &info) == 0;
-    if (!exists && errno != ENOENT)
-        return fail(systemReason(errno));
-    if (exists && !S_ISREG(info.st_mode))
-        return fail(notAFile());
-    if (const int denied = exists ? writeDenied(*target, info) : 0)
-        return fail(systemReason(denied));
-    QString unreadable;
-    std::optional<std::string> current = readFile(*target, MaxSize, unreadable);
+    QString reason;
+    const std::optional<Place> place = findPlace(TextEncoding::encodeFileName(m_path), Access::Write, reason);
+    if (!place)
+        return fail(reason);
+    const FileLock lock(place->folder.get(), place->folderPath, '.' + place->name + LockSuffix, LockTimeoutMs);
+    if (!lock.held())
+        return fail(lock.failure());
+    // Opened under the lock, so that what is read is what the last save wrote.
+    const std::optional<OpenedFile> file = openAt(*place, Access::Write, reason);
+    if (!file)
+        return fail(reason);
+    if (!file->fd.valid() && place->elsewhere)
+        return fail(missingElsewhere());
+    std::optional<std::string> current = readAll(*file, MaxSize, reason);
     if (!current)
-        return fail(unreadable);
+        return fail(reason);
 
     // change() sees the file as it is now; if the write fails, this accessor reads as it did before.
     TextEncoding::Decoded decoded = TextEncoding::decode(std::move(*current));
@@ -147,20 +181,25 @@ bool ProfileFile::update(const std::function<QList<Entry>(const ProfileFile &cur
         }
     }
     // A value that reads as it is to be written keeps its bytes, whatever encoding they are in.
+    const Names names(entries);
+    const std::vector<std::optional<std::string_view>> stored = m_text.values(names.views());
     const bool singleByteFile = m_form == TextEncoding::FileForm::EightBit && !TextEncoding::isUtf8(m_text.bytes());
-    for (const Entry &entry : entries) {
-        const std::string section = utf8(entry.section);
-        const std::string key = utf8(entry.key);
-        const std::optional<std::string_view> stored = m_text.value(section, key);
-        if (!stored || TextEncoding::valueText(*stored) != entry.value)
-            m_text.setValue(section, key, TextEncoding::valueBytes(entry.value, singleByteFile));
+    std::vector<std::string> values;
+    values.reserve(entries.size());
+    std::vector<ProfileText::Assignment> assignments;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (stored[i] && TextEncoding::valueText(*stored[i]) == entries[i].value)
+            continue;
+        values.push_back(TextEncoding::valueBytes(entries[i].value, singleByteFile));
+        assignments.push_back({names.views()[i].section, names.views()[i].key, values.back()});
     }
+    m_text.setValues(assignments);
 
-    removeAbandonedTemporaries(folderOf(*target), nameOf(*target));
-    if (!replaceFile(*target, exists ? &info : nullptr, TextEncoding::encode(m_text.bytes(), m_form) + m_tail,
-                     error)) {
+    removeAbandonedTemporaries(*place);
+    if (!replaceFile(*place, file->fd.valid() ? &*file : nullptr, TextEncoding::encode(m_text.bytes(), m_form) + m_tail,
+            reason)) {
         restore();
-        return fail(systemReason(error));
+        return fail(reason);
     }
     return true;
 }

@@ -11,14 +11,15 @@
 // The settings file: typed reads and writes of single keys of a sectioned profile file (see ProfileText for the
 // form). Reads see the file as it was when the accessor was opened, or as this accessor last wrote it.
 //
-// Every write takes the lock that copies of the program share, reads the file afresh, changes its keys and
-// replaces the whole file in one step: the new text goes to a temporary file in the same folder, is flushed to the
-// disk and renamed over the old file. So whatever happens, the file on disk is the old one or the new one, never a
-// mixture; and a write that fails changes nothing.
+// Every write takes the lock that copies of the program share (see FileLock), reads the file afresh, changes its
+// keys and replaces the whole file in one step (see SettingsDisk::replaceFile): whatever happens, the file on disk
+// is the old one or the new one, never a mixture; and a write that fails changes nothing. Reading the file and
+// changing its keys take one pass over it each, however many keys there are.
 //
-// Only a regular file of at most MaxSize bytes is read or replaced, after following links (a link whose target is
-// missing gets its target created). A file the player may not write, or that nobody may write, is left alone.
-// Keys that are not written keep their bytes, whatever their encoding; a UTF-16 file stays UTF-16.
+// Only a regular file of at most MaxSize bytes is read or replaced, after following the links the player or the
+// superuser made; a link whose target is missing gets its target created only in its own folder. A file the player
+// may not write, or that nobody may write, is left alone. Keys that are not written keep their bytes, whatever
+// their encoding; a UTF-16 file stays UTF-16.
 class ProfileFile
 {
 public:
@@ -44,6 +45,10 @@ public:
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     int readInteger(const QString &section, const QString &key, int defaultValue) const;
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
+    // Many keys at once, each entry's value being its default.
+    QList<QString> readStrings(const QList<Entry> &keysWithDefaults) const;
+    // An integer value, as readInteger() takes it.
+    static int toInteger(const QString &text, int defaultValue);
 
     // False when the file could not be replaced (it is then as it was) or a name cannot be stored.
     bool writeString(const QString &section, const QString &key, const QString &value);

@@ -5,20 +5,23 @@
 
 namespace {
 
-constexpr std::string_view Blanks = " \t\r\v\f";
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
+// Asked of nearly every byte of the file, so compared rather than looked up in a list of blanks.
 bool isBlank(char c)
 {
-    return Blanks.find(c) != std::string_view::npos;
+    return c == ' ' || (c >= '\t' && c <= '\r' && c != '\n');
 }
 
 std::string_view trimmed(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && isBlank(text[first]))
+        ++first;
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
 }
 
 char asciiLower(char c)
@@ -51,9 +54,12 @@ struct Line
 // ended lines; the text's end when none follows.
 std::size_t lineEnd(std::string_view text, std::size_t begin)
 {
-    const std::size_t end = text.find_first_of("\r\n", begin);
-    if (end == std::string_view::npos)
-        return text.size();
+    // A plain loop: find_first_of looks each byte up in the set of two with a call of its own.
+    std::size_t end = begin;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+        ++end;
+    if (end == text.size())
+        return end;
     return text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? end + 1 : end;
 }
 
@@ -105,27 +111,62 @@ struct Place
     std::optional<Line> sectionEnd;
 };
 
-Place locate(std::string_view text, std::string_view section, std::string_view key)
+// The places of many keys, found in one pass. Of two sections of the same name only the first is read, and of two
+// keys of the same name in it the first.
+std::vector<Place> locate(std::string_view text, std::span<const ProfileText::Name> names)
 {
-    Place place;
-    bool inSection = false;
+    struct Section
+    {
+        std::string_view name;
+        std::vector<std::size_t> names;
+        bool seen = false;
+        std::optional<Line> end;
+    };
+    std::vector<Section> sections;
+    std::vector<std::size_t> sectionOf(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string_view section = trimmed(names[i].section);
+        auto found = std::ranges::find_if(sections, [&](const Section &s) { return sameName(s.name, section); });
+        if (found == sections.end())
+            found = sections.insert(sections.end(), Section {section, {}, false, std::nullopt});
+        found->names.push_back(i);
+        sectionOf[i] = static_cast<std::size_t>(found - sections.begin());
+    }
+
+    std::vector<Place> places(names.size());
+    if (names.empty())
+        return places;
+    Section *inside = nullptr;
+    std::size_t unseen = sections.size();
     for (std::size_t begin = bodyStart(text); begin < text.size();) {
         const Line line = readLine(text, begin);
         begin = line.end + 1;
         if (line.kind == LineKind::Header) {
-            if (inSection)
+            if (inside && --unseen == 0)
                 break;
-            inSection = sameName(line.name, section);
-        } else if (!inSection || line.kind == LineKind::Blank || line.kind == LineKind::Comment) {
+            inside = nullptr;
+            const auto found
+                = std::ranges::find_if(sections, [&](const Section &s) { return sameName(s.name, line.name); });
+            if (found != sections.end() && !found->seen) {
+                inside = &*found;
+                inside->seen = true;
+            }
+        } else if (!inside || line.kind == LineKind::Blank || line.kind == LineKind::Comment) {
             continue;
-        } else if (line.kind == LineKind::Entry && sameName(line.name, key)) {
-            place.key = line;
-            return place;
+        } else if (line.kind == LineKind::Entry) {
+            for (const std::size_t i : inside->names) {
+                if (!places[i].key && sameName(line.name, trimmed(names[i].key)))
+                    places[i].key = line;
+            }
         }
-        if (inSection)
-            place.sectionEnd = line;
+        if (inside)
+            inside->end = line;
     }
-    return place;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!places[i].key)
+            places[i].sectionEnd = sections[sectionOf[i]].end;
+    }
+    return places;
 }
 
 // New lines end the way the text's first line does.
@@ -174,46 +215,129 @@ ProfileText::ProfileText(std::string bytes)
 
 std::optional<std::string_view> ProfileText::value(std::string_view section, std::string_view key) const
 {
+    const Name name {section, key};
+    return values({&name, 1}).front();
+}
+
+std::vector<std::optional<std::string_view>> ProfileText::values(std::span<const Name> names) const
+{
     const std::string_view text = m_bytes;
-    const Place place = locate(text, trimmed(section), trimmed(key));
-    if (!place.key)
-        return std::nullopt;
-    return text.substr(place.key->valueBegin, place.key->valueEnd - place.key->valueBegin);
+    const std::vector<Place> places = locate(text, names);
+    std::vector<std::optional<std::string_view>> found;
+    found.reserve(places.size());
+    for (const Place &place : places) {
+        if (place.key)
+            found.emplace_back(text.substr(place.key->valueBegin, place.key->valueEnd - place.key->valueBegin));
+        else
+            found.emplace_back();
+    }
+    return found;
 }
 
 void ProfileText::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
-    section = trimmed(section);
-    key = trimmed(key);
-    // Blanks around a value are not read back, so they are not stored: a value written again stays the same.
+    const Assignment assignment {section, key, value};
+    setValues({&assignment, 1});
+}
+
+namespace {
+
+// Blanks around a value are not read back, so they are not stored: a value written again stays the same. Line
+// breaks would split its line, so they become blanks.
+std::string storedValue(std::string_view value)
+{
     std::string stored(value);
     std::ranges::replace(stored, '\n', ' ');
     std::ranges::replace(stored, '\r', ' ');
-    stored = trimmed(stored);
+    return std::string(trimmed(stored));
+}
 
-    const Place place = locate(m_bytes, section, key);
-    if (place.key) {
-        m_bytes.replace(place.key->valueBegin, place.key->valueEnd - place.key->valueBegin, stored);
-        return;
-    }
+struct Edit
+{
+    std::size_t at;
+    std::size_t erased;
+    std::string inserted;
+};
 
-    const std::string eol(lineBreak(m_bytes));
-    const std::string entry = std::string(key) + '=' + stored;
-    if (place.sectionEnd) {
-        if (place.sectionEnd->end < m_bytes.size())
-            m_bytes.insert(place.sectionEnd->end + 1, entry + eol);
-        else
-            m_bytes += eol + entry;
-        return;
-    }
+} // namespace
 
-    if (m_bytes.size() > bodyStart(m_bytes)) {
-        if (!endsWithLineBreak(m_bytes))
-            m_bytes += eol;
-        if (!endsWithBlankLine(m_bytes))
-            m_bytes += eol;
+void ProfileText::setValues(std::span<const Assignment> assignments, const Unchanged &unchanged)
+{
+    // A key set twice keeps the place of the first setting and the value of the last.
+    std::vector<Assignment> unique;
+    std::vector<std::size_t> last;
+    for (std::size_t i = 0; i < assignments.size(); ++i) {
+        const Assignment &assignment = assignments[i];
+        const Assignment trimmedNames {trimmed(assignment.section), trimmed(assignment.key), assignment.value};
+        const auto same = std::ranges::find_if(unique, [&](const Assignment &a) {
+            return sameName(a.section, trimmedNames.section) && sameName(a.key, trimmedNames.key);
+        });
+        if (same == unique.end()) {
+            unique.push_back(trimmedNames);
+            last.push_back(i);
+        } else {
+            same->value = assignment.value;
+            last[std::size_t(same - unique.begin())] = i;
+        }
     }
-    m_bytes += '[' + std::string(section) + ']' + eol + entry + eol;
+    std::vector<Name> names;
+    for (const Assignment &assignment : unique)
+        names.push_back({assignment.section, assignment.key});
+    const std::string_view text = m_bytes;
+    const std::vector<Place> places = locate(text, names);
+    const std::string eol(lineBreak(text));
+
+    std::vector<Edit> edits;
+    std::string atEnd;
+    std::vector<std::pair<std::string_view, std::string>> newSections;
+    for (std::size_t i = 0; i < unique.size(); ++i) {
+        const Place &place = places[i];
+        const std::string stored = storedValue(unique[i].value);
+        if (place.key) {
+            const std::size_t length = place.key->valueEnd - place.key->valueBegin;
+            if (!unchanged || !unchanged(last[i], text.substr(place.key->valueBegin, length)))
+                edits.push_back({place.key->valueBegin, length, stored});
+            continue;
+        }
+        const std::string entry = std::string(unique[i].key) + '=' + stored;
+        if (place.sectionEnd && place.sectionEnd->end < text.size()) {
+            // A lone CR before an LF would make one CRLF of them, and the line after would be lost.
+            const std::size_t at = place.sectionEnd->end + 1;
+            edits.push_back({at, 0, entry + (eol == "\r" && at < text.size() && text[at] == '\n' ? "\r\n" : eol)});
+        } else if (place.sectionEnd) {
+            atEnd += eol + entry;
+        } else {
+            const auto section = std::ranges::find_if(
+                newSections, [&](const auto &s) { return sameName(s.first, unique[i].section); });
+            if (section == newSections.end())
+                newSections.emplace_back(unique[i].section, entry + eol);
+            else
+                section->second += entry + eol;
+        }
+    }
+    // New keys of one section follow each other in the order they were set.
+    std::ranges::stable_sort(edits, {}, &Edit::at);
+
+    std::string result;
+    result.reserve(text.size() + atEnd.size() + 64 * assignments.size());
+    std::size_t copied = 0;
+    for (const Edit &edit : edits) {
+        result.append(text.substr(copied, edit.at - copied));
+        result += edit.inserted;
+        copied = edit.at + edit.erased;
+    }
+    result.append(text.substr(copied));
+    result += atEnd;
+    for (const auto &[section, entries] : newSections) {
+        if (result.size() > bodyStart(result)) {
+            if (!endsWithLineBreak(result))
+                result += eol;
+            if (!endsWithBlankLine(result))
+                result += eol;
+        }
+        result += '[' + std::string(section) + ']' + eol + entries;
+    }
+    m_bytes = std::move(result);
 }
 
 bool ProfileText::isValidSection(std::string_view section)

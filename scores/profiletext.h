@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The bytes of a sectioned profile file, read and edited the way the classic profile reader and writer do.
 //
@@ -14,9 +17,24 @@
 //
 // Editing changes only the bytes it has to: a key's value is replaced where it stands, a new key goes after the
 // last line of its section, a new section at the end of the text. Everything else stays byte for byte.
+//
+// Many keys are read or set in one pass over the text, so that a large file costs one pass per save, not one per
+// key.
 class ProfileText
 {
 public:
+    struct Name
+    {
+        std::string_view section;
+        std::string_view key;
+    };
+    struct Assignment
+    {
+        std::string_view section;
+        std::string_view key;
+        std::string_view value;
+    };
+
     ProfileText() = default;
     explicit ProfileText(std::string bytes);
 
@@ -25,10 +43,17 @@ public:
     // The value of the key, trimmed; empty when the line has nothing after '='; nothing when section or key is
     // absent.
     std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
+    // The values of many keys, in their order.
+    std::vector<std::optional<std::string_view>> values(std::span<const Name> names) const;
 
     // Names must be valid. Line breaks in the value would split its line, so they are stored as blanks; blanks
     // around the value are left out, as reading would drop them.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
+    // Sets them all as setting them one after the other would, except that a key named twice is set once, where
+    // its first naming puts it, to the last value. A key whose stored value unchanged() accepts (given the index of
+    // the assignment and the value's bytes) keeps its bytes.
+    using Unchanged = std::function<bool(std::size_t index, std::string_view stored)>;
+    void setValues(std::span<const Assignment> assignments, const Unchanged &unchanged = {});
 
     // Whether a name can be written so that it reads back as itself.
     static bool isValidSection(std::string_view section);

@@ -25,14 +25,24 @@ void ScoreTable::LoadScores(const ProfileFile &file)
 {
     TableChanged = false;
     m_entered.clear();
-    LastInitials = file.readString(UserSection, LastKey, QString());
+    // The keys and defaults in the order of the rows, all read in one pass over the file.
+    QList<ProfileFile::Entry> keys {{UserSection, LastKey, QString()}};
+    for (int row = 0; row < ScoreRowCount; ++row) {
+        keys.append({OTScoresSection, rowKey(row), QString()});
+        keys.append({OTUsersSection, rowKey(row), UnknownInitials});
+        keys.append({NTScoresSection, rowKey(row), QString()});
+        keys.append({NTUsersSection, rowKey(row), UnknownInitials});
+    }
+    const QList<QString> values = file.readStrings(keys);
+    LastInitials = values[0];
     if (LastInitials.isEmpty())
         LastInitials = UnknownInitials;
     for (int row = 0; row < ScoreRowCount; ++row) {
-        OTScores[row] = file.readInteger(OTScoresSection, rowKey(row), 0);
-        OTUsers[row] = file.readString(OTUsersSection, rowKey(row), UnknownInitials);
-        NTScores[row] = file.readInteger(NTScoresSection, rowKey(row), 0);
-        NTUsers[row] = file.readString(NTUsersSection, rowKey(row), UnknownInitials);
+        const qsizetype first = 1 + 4 * row;
+        OTScores[row] = ProfileFile::toInteger(values[first], 0);
+        OTUsers[row] = values[first + 1];
+        NTScores[row] = ProfileFile::toInteger(values[first + 2], 0);
+        NTUsers[row] = values[first + 3];
     }
 }
 
@@ -66,19 +76,19 @@ void ScoreTable::InsertScore(Testament testament, const InitialsExchange &askIni
         return;
     TableChanged = true;
     LastInitials = askInitials(LastInitials);
-    m_entered.append({ testament, newScore, LastInitials });
+    m_entered.append({testament, newScore, LastInitials});
     enter(m_entered.last(), row);
     newScore = 0;
 }
 
 QList<ProfileFile::Entry> ScoreTable::entries() const
 {
-    QList<ProfileFile::Entry> entries { { UserSection, LastKey, LastInitials } };
+    QList<ProfileFile::Entry> entries {{UserSection, LastKey, LastInitials}};
     for (int row = 0; row < ScoreRowCount; ++row) {
-        entries.append({ OTScoresSection, rowKey(row), QString::number(OTScores[row]) });
-        entries.append({ OTUsersSection, rowKey(row), OTUsers[row] });
-        entries.append({ NTScoresSection, rowKey(row), QString::number(NTScores[row]) });
-        entries.append({ NTUsersSection, rowKey(row), NTUsers[row] });
+        entries.append({OTScoresSection, rowKey(row), QString::number(OTScores[row])});
+        entries.append({OTUsersSection, rowKey(row), OTUsers[row]});
+        entries.append({NTScoresSection, rowKey(row), QString::number(NTScores[row])});
+        entries.append({NTUsersSection, rowKey(row), NTUsers[row]});
     }
     return entries;
 }

@@ -1,7 +1,5 @@
 #include "scores/settingsdisk.h"
 
-#include <QRandomGenerator>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -9,7 +7,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace SettingsDisk {
@@ -19,11 +16,55 @@ namespace {
 // As many links as the system itself follows before it gives up.
 constexpr int MaxLinks = 40;
 
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Creates the folder and the missing ones above it, private to the user.
+bool makeFolders(const QByteArray &folder, QString &reason)
+{
+    for (qsizetype slash = folder.indexOf('/', 1);; slash = folder.indexOf('/', slash + 1)) {
+        const QByteArray part = slash < 0 ? folder : folder.left(slash);
+        struct stat info;
+        if (::stat(part.constData(), &info) != 0 && ::mkdir(part.constData(), 0700) != 0) {
+            struct stat named;
+            if (errno == EEXIST && ::lstat(part.constData(), &named) == 0 && S_ISLNK(named.st_mode)) {
+                reason
+                    = QStringLiteral("%1 is a link to a folder that does not exist").arg(QString::fromLocal8Bit(part));
+                return false;
+            }
+            if (errno != EEXIST) {
+                reason = systemReason(errno);
+                return false;
+            }
+        }
+        if (slash < 0)
+            return true;
+    }
+}
+
+QString notFollowed()
+{
+    return QStringLiteral("it lies behind a link made by another user, which is not followed");
+}
+
+// Where a missing folder means no file rather than a fault.
+bool isMissing(int error)
+{
+    return error == ENOENT || error == ENOTDIR;
+}
+
 } // namespace
 
 QString notAFile()
 {
     return QStringLiteral("it is not a regular file");
+}
+
+QString missingElsewhere()
+{
+    return QStringLiteral("it is a link to a missing file in another folder, which is not created");
 }
 
 QString systemReason(int error)
@@ -44,93 +85,133 @@ QByteArray nameOf(const QByteArray &path)
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
-std::optional<std::string> readFile(const QByteArray &path, qint64 maxSize, QString &reason)
+std::optional<Place> findPlace(const QByteArray &path, Access access, QString &reason)
 {
-    // Opening some devices does something already, so what is no file is not even opened.
-    struct stat named;
-    if (::stat(path.constData(), &named) == 0 && !S_ISREG(named.st_mode)) {
-        reason = notAFile();
+    Place place;
+    place.folderPath = folderOf(path);
+    place.name = nameOf(path);
+    if (access == Access::Write && !makeFolders(place.folderPath, reason))
         return std::nullopt;
+    const auto noFolder = [&](bool followed) -> std::optional<Place> {
+        if (access == Access::Read && isMissing(errno))
+            return Place();
+        reason = followed && errno == ENOENT ? missingElsewhere() : systemReason(errno);
+        return std::nullopt;
+    };
+    // The configuration folder itself may be a link, under the same rule as the file's.
+    place.folder
+        = FileDescriptor(::open(place.folderPath.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat link;
+    if (!place.folder.valid() && (errno == ENOTDIR || errno == ELOOP)
+        && ::lstat(place.folderPath.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (link.st_uid != ::geteuid() && link.st_uid != 0) {
+            reason = notFollowed();
+            return std::nullopt;
+        }
+        place.folder = FileDescriptor(::open(place.folderPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     }
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return std::string();
+    struct stat home;
+    if (!place.folder.valid() || ::fstat(place.folder.get(), &home) != 0)
+        return noFolder(false);
+
+    for (int hop = 0; hop < MaxLinks; ++hop) {
+        struct stat named;
+        if (::fstatat(place.folder.get(), place.name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0
+            || !S_ISLNK(named.st_mode))
+            return place;
+        if (named.st_uid != ::geteuid() && named.st_uid != 0) {
+            reason = notFollowed();
+            return std::nullopt;
+        }
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlinkat(place.folder.get(), place.name.constData(), target.data(), target.size());
+        if (length <= 0 || length >= target.size()) {
+            reason = systemReason(length < 0 ? errno : ENAMETOOLONG);
+            return std::nullopt;
+        }
+        target.truncate(length);
+        place.name = nameOf(target);
+        if (!target.contains('/'))
+            continue;
+        const QByteArray folder = folderOf(target);
+        place.folder
+            = FileDescriptor(::openat(place.folder.get(), folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        place.folderPath = target.startsWith('/') ? folder : place.folderPath + '/' + folder;
+        struct stat now;
+        if (!place.folder.valid() || ::fstat(place.folder.get(), &now) != 0)
+            return noFolder(true);
+        place.elsewhere = !sameFile(now, home);
+    }
+    reason = systemReason(ELOOP);
+    return std::nullopt;
+}
+
+std::optional<OpenedFile> openAt(const Place &place, Access access, QString &reason)
+{
+    OpenedFile file;
+    if (!place.folder.valid())
+        return file;
+    struct stat named;
+    if (::fstatat(place.folder.get(), place.name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT)
+            return file;
         reason = systemReason(errno);
         return std::nullopt;
     }
-    std::string bytes;
-    struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    // A link here now was put in since the place was found: it is not followed either.
+    if (!S_ISREG(named.st_mode)) {
         reason = notAFile();
-        ::close(fd);
         return std::nullopt;
     }
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (access == Access::Write) {
+        file.fd = FileDescriptor(::openat(place.folder.get(), place.name.constData(), O_RDWR | flags));
+        if (!file.fd.valid())
+            file.writeDenied = errno;
+    }
+    if (!file.fd.valid())
+        file.fd = FileDescriptor(::openat(place.folder.get(), place.name.constData(), O_RDONLY | flags));
+    if (!file.fd.valid()) {
+        reason = systemReason(errno);
+        return std::nullopt;
+    }
+    if (::fstat(file.fd.get(), &file.info) != 0 || !S_ISREG(file.info.st_mode)) {
+        reason = notAFile();
+        return std::nullopt;
+    }
+    if ((file.info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        file.writeDenied = EACCES;
+    return file;
+}
+
+std::optional<std::string> readAll(const OpenedFile &file, qint64 maxSize, QString &reason)
+{
+    std::string bytes;
+    if (!file.fd.valid())
+        return bytes;
     const auto tooBig = [&] {
         reason = QStringLiteral("it is larger than %1 MiB").arg(maxSize / (1024 * 1024));
-        ::close(fd);
         return std::nullopt;
     };
-    if (info.st_size > maxSize)
+    if (file.info.st_size > maxSize)
         return tooBig();
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    bytes.reserve(static_cast<std::size_t>(file.info.st_size));
     char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+    for (off_t offset = 0;;) {
+        const ssize_t count = ::pread(file.fd.get(), buffer, sizeof buffer, offset);
         if (count > 0) {
             bytes.append(buffer, static_cast<std::size_t>(count));
+            offset += count;
             // It may grow while it is read.
             if (bytes.size() > std::size_t(maxSize))
                 return tooBig();
         } else if (count == 0) {
-            break;
+            return bytes;
         } else if (errno != EINTR) {
             reason = systemReason(errno);
-            ::close(fd);
             return std::nullopt;
         }
     }
-    ::close(fd);
-    return bytes;
-}
-
-std::optional<QByteArray> followLinks(QByteArray path, int &error)
-{
-    for (int hop = 0; hop < MaxLinks; ++hop) {
-        struct stat info;
-        if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
-            return path;
-        QByteArray target(PATH_MAX, Qt::Uninitialized);
-        const ssize_t length = ::readlink(path.constData(), target.data(), target.size());
-        if (length < 0 || length >= target.size()) {
-            error = length < 0 ? errno : ENAMETOOLONG;
-            return std::nullopt;
-        }
-        target.truncate(length);
-        path = target.startsWith('/') ? target : folderOf(path) + '/' + target;
-    }
-    error = ELOOP;
-    return std::nullopt;
-}
-
-bool makeFolders(const QByteArray &folder, int &error)
-{
-    for (qsizetype slash = folder.indexOf('/', 1);; slash = folder.indexOf('/', slash + 1)) {
-        const QByteArray part = slash < 0 ? folder : folder.left(slash);
-        struct stat info;
-        if (::stat(part.constData(), &info) != 0 && ::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
-            error = errno;
-            return false;
-        }
-        if (slash < 0)
-            break;
-    }
-    struct stat info;
-    if (::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        error = ENOTDIR;
-        return false;
-    }
-    return true;
 }
 
 namespace {
@@ -145,115 +226,29 @@ bool isTemporaryName(const QByteArray &entry, const QByteArray &prefix)
 
 } // namespace
 
-// Temporary files of earlier saves that ended before their rename, by a crash or a kill. A save holds a lock on its
-// temporary file until it is renamed, so a file that can be locked belongs to no save any more.
-void removeAbandonedTemporaries(const QByteArray &folder, const QByteArray &targetName)
+// A save holds a lock on its temporary file until it is renamed, so a file that can be locked belongs to no save
+// any more. Where the file system has no locks, no leftover can be told from a save in progress: all stay.
+void removeAbandonedTemporaries(const Place &place)
 {
-    DIR *entries = ::opendir(folder.constData());
+    const int folder = place.folder.get();
+    DIR *entries = ::fdopendir(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!entries)
         return;
-    const QByteArray prefix = '.' + targetName + '.';
+    const QByteArray prefix = '.' + place.name + '.';
     while (const dirent *entry = ::readdir(entries)) {
         const QByteArray name(entry->d_name);
-        if (!isTemporaryName(name, prefix))
-            continue;
-        const QByteArray path = folder + '/' + name;
-        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat opened;
         struct stat named;
-        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
-            && ::lstat(path.constData(), &named) == 0 && named.st_ino == opened.st_ino
-            && named.st_dev == opened.st_dev)
-            ::unlink(path.constData());
-        ::close(fd);
+        if (!isTemporaryName(name, prefix) || ::fstatat(folder, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0
+            || !S_ISREG(named.st_mode) || named.st_uid != ::geteuid())
+            continue;
+        const FileDescriptor fd(::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat opened;
+        if (fd.valid() && ::fstat(fd.get(), &opened) == 0 && sameFile(opened, named)
+            && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0
+            && ::fstatat(folder, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(opened, named))
+            ::unlinkat(folder, entry->d_name, 0);
     }
     ::closedir(entries);
-}
-
-int writeDenied(const QByteArray &path, const struct stat &info)
-{
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return EACCES;
-    return ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
-}
-
-namespace {
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t count = ::write(fd, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            if (count == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-// A new, empty file of a name no one else uses, next to the target so that renaming it over the target is one
-// step. It stays locked until it is closed, which tells it from the leftovers of a save that never finished.
-int createTemporary(const QByteArray &folder, const QByteArray &targetName, QByteArray &name)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray unique = QByteArray::number(QRandomGenerator::global()->generate64(), 16);
-        name = folder + "/." + targetName + '.' + unique;
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::flock(fd, LOCK_EX | LOCK_NB);
-            return fd;
-        }
-        if (errno != EEXIST)
-            return -1;
-    }
-    return -1;
-}
-
-// Makes the rename itself survive a power cut; the data is already safe, so a failure here is no failure of the
-// write.
-void syncFolder(const QByteArray &folder)
-{
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-} // namespace
-
-bool replaceFile(const QByteArray &target, const struct stat *old, std::string_view bytes, int &error)
-{
-    const QByteArray folder = folderOf(target);
-    QByteArray temporary;
-    const int fd = createTemporary(folder, nameOf(target), temporary);
-    if (fd < 0) {
-        error = errno;
-        return false;
-    }
-    if (old) {
-        // Only the superuser may give a file to someone else; the player may still give it the old group.
-        if (::fchown(fd, old->st_uid, old->st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old->st_gid) != 0)
-            errno = 0;
-        ::fchmod(fd, old->st_mode & 07777);
-    }
-    // Renamed before it is closed, so that it is never seen unlocked under its temporary name.
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0
-        && ::rename(temporary.constData(), target.constData()) == 0;
-    if (!written) {
-        error = errno;
-        ::unlink(temporary.constData());
-    }
-    ::close(fd);
-    if (written)
-        syncFolder(folder);
-    return written;
 }
 
 } // namespace SettingsDisk

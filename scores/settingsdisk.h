@@ -1,48 +1,69 @@
 #pragma once
 
+#include "scores/filedescriptor.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 #include <string>
-#include <string_view>
+#include <sys/stat.h>
 
-struct stat;
-
-// The settings file on the disk, handled with care: only a regular file of a sane size is read, a link is followed
-// to where it points, and the file is replaced in one step, keeping its owner and mode, never anything that is not
-// a regular file. Paths are the file system's bytes. Errors are errno values or reasons for the player.
+// The settings file on the disk, handled with care. Its folder is opened once and everything after goes through
+// that folder; the file is opened once, so that its owner, mode and bytes all come from the same file, whatever is
+// renamed meanwhile. Only a regular file of a sane size is read. A link is followed only where the player or the
+// superuser made it, as the kernel's protected_symlinks rule has it: the superuser started on another user's folder
+// never writes, nor reads, where that user points. Paths are the file system's bytes; errors are reasons for the
+// player.
 namespace SettingsDisk {
 
 // The reason given when the path names something that is not a regular file.
 QString notAFile();
+// The reason given when a link leads to a file that is missing in another folder, which is never created.
+QString missingElsewhere();
 // The system's wording of an errno value.
 QString systemReason(int error);
 
 QByteArray folderOf(const QByteArray &path);
 QByteArray nameOf(const QByteArray &path);
 
-// The whole file; empty when there is none. Nothing, with the reason, when something is there that is not to be
-// read: then a write must not take it for an empty file either. A named pipe or a device is never waited on or
-// read, and a file larger than maxSize bytes is not loaded.
-std::optional<std::string> readFile(const QByteArray &path, qint64 maxSize, QString &reason);
+// Where the file lies once its links are followed: the folder, held open, and the name in it.
+struct Place
+{
+    FileDescriptor folder;
+    QByteArray folderPath;
+    QByteArray name;
+    // A link led out of the configuration folder; a file that is missing there is not created.
+    bool elsewhere = false;
 
-// The file a path names after following its links, also when the last one points at nothing yet: the file is then
-// created where that link points, and the link stays.
-std::optional<QByteArray> followLinks(QByteArray path, int &error);
+    QByteArray path() const { return folderPath + '/' + name; }
+};
 
-// Creates the folder and the missing ones above it, private to the user as configuration folders are to be.
-bool makeFolders(const QByteArray &folder, int &error);
+// Nothing, with the reason, when the links may not be followed or the folder cannot be had. When the folder is
+// missing, a place to read finds no folder (and so no file), a place to write creates it, private to the user as
+// configuration folders are to be.
+enum class Access { Read, Write };
+std::optional<Place> findPlace(const QByteArray &path, Access access, QString &reason);
 
-// Removes the temporary files of earlier saves that ended before their rename, by a crash or a kill.
-void removeAbandonedTemporaries(const QByteArray &folder, const QByteArray &targetName);
+// The file at its place, opened once; none when there is no file. Something that is not a regular file is never
+// opened, since opening some devices does something already.
+struct OpenedFile
+{
+    FileDescriptor fd;
+    struct stat info
+    {
+    };
+    // 0 when the player may write the file itself, else why not (an errno value). A file that nobody may write has
+    // been protected on purpose, and stays so even for the superuser, whom the system would let write anything.
+    int writeDenied = 0;
+};
+std::optional<OpenedFile> openAt(const Place &place, Access access, QString &reason);
 
-// 0 when the player may write the file itself, else why not. A file that nobody may write has been protected on
-// purpose, and stays so even for the superuser, whom the system would let write anything.
-int writeDenied(const QByteArray &path, const struct stat &info);
+// The whole file; nothing, with the reason, when it is larger than maxSize bytes or cannot be read.
+std::optional<std::string> readAll(const OpenedFile &file, qint64 maxSize, QString &reason);
 
-// Puts the bytes in place of the target in one step. The new file gets the old one's owner and mode, as far as
-// the player may give them.
-bool replaceFile(const QByteArray &target, const struct stat *old, std::string_view bytes, int &error);
+// Removes the temporary files of earlier saves that ended before their rename, by a crash or a kill; only the
+// player's own.
+void removeAbandonedTemporaries(const Place &place);
 
 } // namespace SettingsDisk

@@ -69,9 +69,7 @@ int sequenceLength(unsigned char lead)
 
 bool isUtf8(std::string_view bytes)
 {
-    const QByteArray raw = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    // Qt puts U+FFFD for every flaw, so only valid text comes back unchanged.
-    return QString::fromUtf8(raw).toUtf8() == raw;
+    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8();
 }
 
 Decoded decode(std::string bytes)

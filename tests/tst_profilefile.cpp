@@ -25,13 +25,13 @@ const char *const SaveLoopArgument = "--save-loop";
 QList<ProfileFile::Entry> markedTable(const QString &mark)
 {
     const QString score = QString::number(mark.at(0).unicode());
-    QList<ProfileFile::Entry> entries { { QStringLiteral("User"), QStringLiteral("Last"), mark } };
+    QList<ProfileFile::Entry> entries {{QStringLiteral("User"), QStringLiteral("Last"), mark}};
     for (int row = 1; row <= 5; ++row) {
         const QString key = QString::number(row);
-        entries.append({ QStringLiteral("OT Scores"), key, score });
-        entries.append({ QStringLiteral("OT Users"), key, mark });
-        entries.append({ QStringLiteral("NT Scores"), key, score });
-        entries.append({ QStringLiteral("NT Users"), key, mark });
+        entries.append({QStringLiteral("OT Scores"), key, score});
+        entries.append({QStringLiteral("OT Users"), key, mark});
+        entries.append({QStringLiteral("NT Scores"), key, score});
+        entries.append({QStringLiteral("NT Users"), key, mark});
     }
     return entries;
 }
@@ -130,8 +130,9 @@ private slots:
 
     void readsTheValueForms()
     {
-        store(m_path, "[Settings]\nFirst Time=0\n[Values]\nhex=0x1F\nletters=abc\nbig=99999999999\nnegative=-49\n"
-                      "empty=\non=-1\nname=Ab\xC3\xA9\ntwoSigns=+-49\n");
+        store(m_path,
+            "[Settings]\nFirst Time=0\n[Values]\nhex=0x1F\nletters=abc\nbig=99999999999\nnegative=-49\n"
+            "empty=\non=-1\nname=Ab\xC3\xA9\ntwoSigns=+-49\n");
         const ProfileFile file(m_path);
         const QString values = QStringLiteral("Values");
         QCOMPARE(file.readBool(QStringLiteral("Settings"), QStringLiteral("First Time"), true), false);
@@ -157,7 +158,7 @@ private slots:
         QVERIFY(file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("\u00C9T")));
         QVERIFY(file.writeBool(QStringLiteral("Settings"), QStringLiteral("Sound"), true));
         QCOMPARE(contents(path),
-                 QByteArray("[Settings]\nFirst Time=0\nSound=1\n\n[OT Scores]\n1=-49\n\n[User]\nLast=\xC3\x89T\n"));
+            QByteArray("[Settings]\nFirst Time=0\nSound=1\n\n[OT Scores]\n1=-49\n\n[User]\nLast=\xC3\x89T\n"));
         QCOMPARE(file.readInteger(QStringLiteral("OT Scores"), QStringLiteral("1"), 0), -49);
     }
 
@@ -171,8 +172,8 @@ private slots:
         QVERIFY(file.writeInteger(QStringLiteral("OT Scores"), QStringLiteral("1"), 600));
         QVERIFY(file.writeInteger(QStringLiteral("OT Scores"), QStringLiteral("3"), 300));
         QCOMPARE(contents(m_path),
-                 QByteArray("\xEF\xBB\xBF; written elsewhere\r\n[Window]\r\nLeft=10\r\n\r\n[ot scores]\r\n"
-                            " 1 = 600 \r\n;  2 = 1\r\n 2 = 400\r\n3=300\r\n\r\n[Other]\r\nx=y\r\n"));
+            QByteArray("\xEF\xBB\xBF; written elsewhere\r\n[Window]\r\nLeft=10\r\n\r\n[ot scores]\r\n"
+                       " 1 = 600 \r\n;  2 = 1\r\n 2 = 400\r\n3=300\r\n\r\n[Other]\r\nx=y\r\n"));
     }
 
     void writeKeepsWhatAnotherCopyWroteMeanwhile()
@@ -190,7 +191,7 @@ private slots:
         store(m_path, "[Settings]\nFirst Time=0\n");
         ProfileFile file(m_path);
         QList<ProfileFile::Entry> entries = markedTable(QStringLiteral("A"));
-        entries.append({ QStringLiteral("User"), QStringLiteral("a=b"), QStringLiteral("1") });
+        entries.append({QStringLiteral("User"), QStringLiteral("a=b"), QStringLiteral("1")});
         QVERIFY(!file.write(entries));
         QCOMPARE(contents(m_path), QByteArray("[Settings]\nFirst Time=0\n"));
 
@@ -208,7 +209,7 @@ private slots:
         ProfileFile file(path);
         QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("ABC")));
         QCOMPARE(file.writeFailureMessage(),
-                 QStringLiteral("Unable to write to %1: %2").arg(path, qt_error_string(ENOTDIR)));
+            QStringLiteral("Unable to write to %1: %2").arg(path, qt_error_string(ENOTDIR)));
         QCOMPARE(contents(blocker), QByteArray("x"));
     }
 
@@ -223,21 +224,22 @@ private slots:
         }
         QCOMPARE(contents(m_path), before);
         QCOMPARE(file.readString(QStringLiteral("User"), QStringLiteral("Last"), QString()), QStringLiteral("OLD"));
-        QCOMPARE(folderEntries(), QStringList { QStringLiteral("Tomelor.ini") });
+        QCOMPARE(folderEntries(), QStringList {QStringLiteral("Tomelor.ini")});
     }
 
-    void readOnlyFolderLeavesTheOldFileIntact()
+    // No temporary file can be made beside it, so the file the player may write is rewritten where it lies.
+    void readOnlyFolderGetsItsFileRewrittenInPlace()
     {
         if (geteuid() == 0)
             QSKIP("Permissions do not stop the superuser from writing.");
-        const QByteArray before = "[User]\nLast=OLD\n";
-        store(m_path, before);
+        store(m_path, "[User]\nLast=OLD\n");
         QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::ExeOwner);
         ProfileFile file(m_path);
         const bool written = file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N"));
         QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!written);
-        QCOMPARE(contents(m_path), before);
+        QVERIFY2(written, qPrintable(file.writeFailureMessage()));
+        QCOMPARE(contents(m_path), QByteArray("[User]\nLast=N\n"));
+        QCOMPARE(folderEntries(), QStringList {QStringLiteral("Tomelor.ini")});
     }
 
     void somethingUnreadableInThePlaceOfTheFileIsNotReplaced()
@@ -309,7 +311,7 @@ private slots:
     void leftoversOfKilledSavesAreCleanedUp()
     {
         store(m_path, "[User]\nLast=OLD\n");
-        for (const char *name : { ".Tomelor.ini.1f3a", ".Tomelor.ini.c0ffee", ".Tomelor.ini.busy" })
+        for (const char *name : {".Tomelor.ini.1f3a", ".Tomelor.ini.c0ffee", ".Tomelor.ini.busy"})
             store(m_folder->filePath(QString::fromLatin1(name)), "[User]\nLast=HALF");
         // A save in progress holds a lock on its temporary file: that one is not touched.
         const QString live = m_folder->filePath(QStringLiteral(".Tomelor.ini.5eed"));
@@ -318,8 +320,9 @@ private slots:
         QCOMPARE(::flock(fd, LOCK_EX), 0);
         QVERIFY(ProfileFile(m_path).writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N")));
         ::close(fd);
-        QCOMPARE(folderEntries(), (QStringList { QStringLiteral(".Tomelor.ini.5eed"),
-                                                 QStringLiteral(".Tomelor.ini.busy"), QStringLiteral("Tomelor.ini") }));
+        QCOMPARE(folderEntries(),
+            (QStringList {QStringLiteral(".Tomelor.ini.5eed"), QStringLiteral(".Tomelor.ini.busy"),
+                QStringLiteral("Tomelor.ini")}));
     }
 
     void protectionOwnerAndGroupAreRespected()
@@ -330,7 +333,7 @@ private slots:
         ProfileFile file(m_path);
         QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("NEW")));
         QCOMPARE(file.writeFailureMessage(),
-                 QStringLiteral("Unable to write to %1: %2").arg(m_path, qt_error_string(EACCES)));
+            QStringLiteral("Unable to write to %1: %2").arg(m_path, qt_error_string(EACCES)));
         QCOMPARE(contents(m_path), before);
 
         QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::WriteGroup));
@@ -344,13 +347,23 @@ private slots:
         QCOMPARE(info.st_mode & 07777, 0620u);
     }
 
-    void aDanglingLinkGetsItsTarget()
+    // A link to nothing gets its file in its own folder, never in another one.
+    void aDanglingLinkGetsItsTargetOnlyBesideIt()
     {
-        const QString target = m_folder->filePath(QStringLiteral("elsewhere/real.ini"));
-        QVERIFY(QFile::link(QStringLiteral("elsewhere/real.ini"), m_path));
+        QVERIFY(QFile::link(QStringLiteral("real.ini"), m_path));
         QVERIFY(ProfileFile(m_path).writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N")));
         QVERIFY(QFileInfo(m_path).isSymLink());
-        QCOMPARE(contents(target), QByteArray("[User]\nLast=N\n"));
+        QCOMPARE(contents(m_folder->filePath(QStringLiteral("real.ini"))), QByteArray("[User]\nLast=N\n"));
+
+        QVERIFY(QFile::remove(m_path));
+        QVERIFY(QFile::link(QStringLiteral("elsewhere/real.ini"), m_path));
+        ProfileFile file(m_path);
+        QVERIFY(!file.writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N")));
+        QVERIFY(!QFileInfo::exists(m_folder->filePath(QStringLiteral("elsewhere"))));
+        QCOMPARE(file.writeFailureMessage(),
+            QStringLiteral("Unable to write to %1: it is a link to a missing file in another folder, which is "
+                           "not created")
+                .arg(m_path));
     }
 
     // Keys that are not written keep their bytes in whatever encoding another program gave them.
@@ -385,9 +398,9 @@ private slots:
         const QString first = file.readString(QStringLiteral("OT Users"), QStringLiteral("1"), QString());
         QCOMPARE(first, oldInitials);
         const QString second = file.readString(QStringLiteral("OT Users"), QStringLiteral("2"), QString());
-        QVERIFY(file.write({ { QStringLiteral("OT Users"), QStringLiteral("1"), first },
-                             { QStringLiteral("OT Users"), QStringLiteral("2"), second },
-                             { QStringLiteral("OT Users"), QStringLiteral("3"), first } }));
+        QVERIFY(file.write({{QStringLiteral("OT Users"), QStringLiteral("1"), first},
+            {QStringLiteral("OT Users"), QStringLiteral("2"), second},
+            {QStringLiteral("OT Users"), QStringLiteral("3"), first}}));
         QCOMPARE(contents(m_path), after);
     }
 
@@ -441,11 +454,10 @@ private slots:
 
         const int rounds = 100;
         QList<QProcess *> copies;
-        for (const char *mark : { "A", "B" }) {
+        for (const char *mark : {"A", "B"}) {
             auto *copy = new QProcess(this);
             copy->start(QCoreApplication::applicationFilePath(),
-                        { QString::fromLatin1(SaveLoopArgument), m_path, QString::fromLatin1(mark),
-                          QString::number(rounds) });
+                {QString::fromLatin1(SaveLoopArgument), m_path, QString::fromLatin1(mark), QString::number(rounds)});
             QVERIFY(copy->waitForStarted());
             copies.append(copy);
         }
@@ -453,8 +465,8 @@ private slots:
         int reads = 0;
         int torn = 0;
         const auto running = [&] {
-            return std::any_of(copies.begin(), copies.end(),
-                               [](QProcess *copy) { return copy->state() != QProcess::NotRunning; });
+            return std::any_of(
+                copies.begin(), copies.end(), [](QProcess *copy) { return copy->state() != QProcess::NotRunning; });
         };
         while (running()) {
             const ProfileFile now(m_path);
@@ -472,7 +484,7 @@ private slots:
         QCOMPARE(torn, 0);
         QVERIFY(reads > 0);
         QVERIFY(holdsOneWholeTable(ProfileFile(m_path)));
-        QCOMPARE(folderEntries(), QStringList { QStringLiteral("Tomelor.ini") });
+        QCOMPARE(folderEntries(), QStringList {QStringLiteral("Tomelor.ini")});
     }
 };
 

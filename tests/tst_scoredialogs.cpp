@@ -489,7 +489,8 @@ private slots:
 
         m_scores->ShowModal();
 
-        QCOMPARE(errorsWhenShown, QStringList { QStringLiteral("Unable to write to %1: Not a directory").arg(path) });
+        const QString message = QStringLiteral("Unable to write to %1: Not a directory; your score was not stored");
+        QCOMPARE(errorsWhenShown, QStringList { message.arg(path) });
         QCOMPARE(ot[0], (ShownRow { QStringLiteral("ABC"), QStringLiteral("250") }));
         QCOMPARE(contents(blocker), QByteArray("x"));
     }

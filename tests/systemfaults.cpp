@@ -1,0 +1,49 @@
+#include "systemfaults.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+int flockError = 0;
+int renameError = 0;
+
+} // namespace
+
+namespace SystemFaults {
+
+Faults::Faults(int flock, int rename)
+{
+    flockError = flock;
+    renameError = rename;
+}
+
+Faults::~Faults()
+{
+    flockError = 0;
+    renameError = 0;
+}
+
+} // namespace SystemFaults
+
+extern "C" int flock(int fd, int operation) noexcept
+{
+    if (flockError != 0) {
+        errno = flockError;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}
+
+extern "C" int renameat(int oldFolder, const char *oldName, int newFolder, const char *newName) noexcept
+{
+    if (renameError != 0) {
+        errno = renameError;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_renameat2, oldFolder, oldName, newFolder, newName, 0));
+}

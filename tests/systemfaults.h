@@ -1,0 +1,18 @@
+#pragma once
+
+// Stand-ins for two calls of the C library, linked into a test program in place of the library's own. They pass
+// every call on to the kernel until a test makes them fail as some file systems do: flock where there are no locks
+// (NFS without its lock service, some FUSE and 9p mounts), renameat where the file is mounted onto its place.
+namespace SystemFaults {
+
+// While one lives, every flock fails with flockError and every renameat with renameError; 0 lets them through.
+class Faults
+{
+public:
+    Faults(int flockError, int renameError);
+    ~Faults();
+    Faults(const Faults &) = delete;
+    Faults &operator=(const Faults &) = delete;
+};
+
+} // namespace SystemFaults
