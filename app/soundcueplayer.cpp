@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-
 #include <chrono>
 #include <deque>
 #include <fcntl.h>

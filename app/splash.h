@@ -20,7 +20,7 @@ public:
     TImage *Image1; // the title art
 
     // How long the closing splash stays on the screen before it asks to be destroyed, unless told otherwise.
-    static constexpr std::chrono::milliseconds DefaultHold { 1000 };
+    static constexpr std::chrono::milliseconds DefaultHold {1000};
 
     std::chrono::milliseconds hold() const { return m_hold; }
     // Whoever starts the game may shorten the hold: a test that starts it many times need not wait each time.

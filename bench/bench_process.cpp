@@ -58,8 +58,7 @@ std::int64_t processorNanoseconds()
 }
 
 // Whether the object is a widget of a window of the given class.
-template<typename Window>
-bool inWindow(QObject *receiver)
+template <typename Window> bool inWindow(QObject *receiver)
 {
     auto *widget = qobject_cast<QWidget *>(receiver);
     return widget && qobject_cast<Window *>(widget->window());
@@ -69,7 +68,7 @@ bool inWindow(QObject *receiver)
 // complete; the process ends there, before the splash's one-second hold.
 int startupChild(int argc, char **argv)
 {
-    FirstPaintApplication app(argc, argv, { inWindow<TSplash>, inWindow<TfrmMain> });
+    FirstPaintApplication app(argc, argv, {inWindow<TSplash>, inWindow<TfrmMain>});
     GameApplication game;
     std::fprintf(stderr, "Start-up ended without painting the splash and the main window.\n");
     return EXIT_FAILURE;
@@ -238,8 +237,9 @@ struct Startup
 Startup startupMilliseconds(const ChildRun &child)
 {
     const QList<QByteArray> moments = child.output.trimmed().split('\n');
-    const auto since = [&child](const QByteArray &moment) { return double(moment.toLongLong() - child.startedAt) / 1e6; };
-    return { since(moments.first()), since(moments.last()) };
+    const auto since
+        = [&child](const QByteArray &moment) { return double(moment.toLongLong() - child.startedAt) / 1e6; };
+    return {since(moments.first()), since(moments.last())};
 }
 
 struct Spread
@@ -257,7 +257,7 @@ Spread spreadOf(const QList<double> &values)
 
 // The figures of the bare window and the game, and the game's ratio, against the target if there is one.
 void printComparison(const char *game, const char *unit, const QList<double> &bareValues,
-                     const QList<double> &gameValues, std::optional<double> target)
+    const QList<double> &gameValues, std::optional<double> target)
 {
     const Spread bare = spreadOf(bareValues);
     const Spread ours = spreadOf(gameValues);
@@ -314,7 +314,7 @@ int measure(const Options &options)
 
     std::printf("\nStart-up to the first window's first paint, the splash's\n"
                 "(%d fresh processes each; median [lowest .. highest]):\n",
-                options.startups);
+        options.startups);
     printComparison("Tomelor, the splash", "ms", bareStartup, gameFirstWindow, StartupRatioTarget);
     std::printf("\nStart-up to the main window's first paint, without the splash hold (the same processes):\n");
     printComparison("Tomelor, the main window", "ms", bareStartup, gameMainWindow, std::nullopt);

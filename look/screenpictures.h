@@ -16,21 +16,20 @@ namespace ScreenPictures {
 struct Picture
 {
     QString asset; // its path in assets/
-    bool keyed;    // drawn transparently
+    bool keyed; // drawn transparently
 };
 
 // What the splash and the main window show as soon as they are up: the title art, the display panel, the
 // bookcase, both pictures of each switch, and the Old Testament's books standing on the shelf.
 inline QList<Picture> firstPaint()
 {
-    QList<Picture> pictures { { AssetPaths::splash(), true }, { AssetPaths::panel(), true },
-                              { AssetPaths::bookcase(), true } };
-    for (const auto which : { Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints }) {
-        for (const bool checked : { false, true })
-            pictures.append({ AssetPaths::switchPicture(which, checked), false });
+    QList<Picture> pictures {{AssetPaths::splash(), true}, {AssetPaths::panel(), true}, {AssetPaths::bookcase(), true}};
+    for (const auto which : {Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints}) {
+        for (const bool checked : {false, true})
+            pictures.append({AssetPaths::switchPicture(which, checked), false});
     }
     for (int tag = 1; tag <= OTBookCount; ++tag)
-        pictures.append({ AssetPaths::book(Testament::Old, tag, AssetPaths::Pose::Standing), false });
+        pictures.append({AssetPaths::book(Testament::Old, tag, AssetPaths::Pose::Standing), false});
     return pictures;
 }
 

@@ -410,8 +410,8 @@ private slots:
         QTest::newRow("splash") << AssetPaths::splash() << Artwork::keyedSplash() << true;
         QTest::newRow("panel") << AssetPaths::panel() << Artwork::keyedPanel() << true;
         QTest::newRow("bookcase") << AssetPaths::bookcase() << Artwork::keyedBookcase() << true;
-        for (const auto which : { Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints }) {
-            for (const bool checked : { false, true }) {
+        for (const auto which : {Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints}) {
+            for (const bool checked : {false, true}) {
                 const QString path = AssetPaths::switchPicture(which, checked);
                 QTest::newRow(qPrintable(path)) << path << Artwork::switchPicture(which, checked) << false;
             }

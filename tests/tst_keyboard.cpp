@@ -19,7 +19,7 @@
 namespace {
 
 // Only the splash's own test waits for its hold.
-constexpr std::chrono::milliseconds NoHold { 0 };
+constexpr std::chrono::milliseconds NoHold {0};
 
 QWidget *focused(QWidget &window)
 {

@@ -20,7 +20,7 @@
 namespace {
 
 // Only the splash's own test waits for its hold.
-constexpr std::chrono::milliseconds NoHold { 0 };
+constexpr std::chrono::milliseconds NoHold {0};
 
 template<typename Window>
 Window *topLevel()

@@ -3,8 +3,8 @@
 //
 //     screenpictures ASSETS-FOLDER OUTPUT-FOLDER
 
-#include "controls/keycolour.h"
 #include "look/screenpictures.h"
+#include "controls/keycolour.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,13 +23,14 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
         return true;
     old.close();
     QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
+        && file.write(bytes) == bytes.size();
 }
 
 QByteArray pixelsOf(const QImage &image)
 {
-    const quint32 header[ScreenPictures::HeaderWords] { quint32(image.width()), quint32(image.height()),
-                                                        quint32(image.format()) };
+    const quint32 header[ScreenPictures::HeaderWords] {
+        quint32(image.width()), quint32(image.height()), quint32(image.format())};
     QByteArray bytes(reinterpret_cast<const char *>(header), sizeof header);
     for (int y = 0; y < image.height(); ++y)
         bytes.append(reinterpret_cast<const char *>(image.constScanLine(y)), image.width() * 4);
