@@ -3,10 +3,13 @@
 #include "app/formcontrols.h"
 #include "app/keyboardplay.h"
 #include "app/mainwindowaccessible.h"
+#include "controls/accessibility.h"
+#include "controls/announcer.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
 #include "game/board.h"
+#include "game/narration.h"
 #include "look/artwork.h"
 #include "look/fixedsizewindow.h"
 #include "look/help.h"
@@ -53,6 +56,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     stbHints->setGeometry(0, 434, 632, 19);
     // The status bar's accessible name is the hint it shows.
     stbHints->setAccessibleDescription(QStringLiteral("With hints on, a description of the book wanted next."));
+    // What happens in a game is told where the hints are shown.
+    m_announcer = new Announcer(stbHints);
 
     timValue = new QTimer(this);
     timValue->setObjectName(QStringLiteral("timValue"));
@@ -67,6 +72,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(chkHints, &TMGCheckbox::clicked, this, &TfrmMain::chkHintsClick);
     connect(chkGO, &TMGCheckbox::clicked, this, &TfrmMain::chkGoClick);
     connect(timValue, &QTimer::timeout, this, &TfrmMain::timValueTimer);
+    connect(m_keyboard.get(), &KeyboardPlay::foundAgain, m_announcer,
+        [this](TImage *book) { m_announcer->announce(book->accessibleName()); });
+    connect(m_keyboard.get(), &KeyboardPlay::nothingFound, m_announcer,
+        [this](const QString &typed) { m_announcer->announce(Narration::nothingFound(typed)); });
 
     FormCreate();
     showRound();
@@ -106,13 +115,14 @@ void TfrmMain::createPanel()
     chkHints = createSwitch(this, "chkHints", HintsLayout, Artwork::Switch::Hints);
     chkGO = createSwitch(this, "chkGO", GoLayout, Artwork::Switch::Go);
     chkGO->setCursor(Qt::PointingHandCursor);
-    chkTestament->setAccessibleDescription(
+    describeOnce(chkTestament,
         QStringLiteral("Chooses the books to put in order: the 39 of the Old Testament or the 27 of the New. "
                        "It cannot be changed during a game."));
-    chkHints->setAccessibleDescription(QStringLiteral(
-        "While on, the status bar describes the book wanted next, and each book is worth half the points."));
-    chkGO->setAccessibleDescription(
-        QStringLiteral("GO! scatters the books of the chosen testament in a pile; STOP ends the game."));
+    describeOnce(chkHints,
+        QStringLiteral("While on, the status bar describes the book wanted next and each book is worth half. "
+                       "Switching on slows the countdown until the game ends."));
+    describeOnce(
+        chkGO, QStringLiteral("GO! scatters the books of the chosen testament in a pile; STOP ends the game."));
     Image1->setAccessibleName(QStringLiteral("Display panel"));
     Image2->setAccessibleName(QStringLiteral("Bookcase"));
 }
@@ -141,7 +151,6 @@ void TfrmMain::createBooks()
                 QRect(Board::shelfSlot(i), Board::StandingBookSize),
                 [testament, i](int scale) { return Artwork::standingBook(testament, i + 1, scale); }, start);
             pictures[i]->setAccessibleName(spokenBookName(testament, i + 1));
-            pictures[i]->setAccessibleDescription(QStringLiteral("In its place on the shelf."));
         }
     };
     const auto books = [this](Testament testament, auto &pictures, const char *prefix) {
@@ -153,8 +162,6 @@ void TfrmMain::createBooks()
             book->setTag(i + 1);
             book->setCursor(Qt::PointingHandCursor);
             book->setAccessibleName(spokenBookName(testament, i + 1));
-            book->setAccessibleDescription(
-                QStringLiteral("Lying in the pile. Press it when it is the next book in order."));
             connect(book, &TImage::clicked, this, &TfrmMain::BookClick);
             pictures[i] = book;
         }
@@ -225,6 +232,7 @@ void TfrmMain::chkTestamentClick()
     if (chkTestament->ToggleEnabled())
         BooksInPlace();
     nameSwitches();
+    m_announcer->announce(Narration::testamentSwitched(chosenTestament()));
 }
 
 bool TfrmMain::gameRunning() const
@@ -250,10 +258,12 @@ const QList<TImage *> &TfrmMain::shelfList() const
     return m_round.testament() == Testament::New ? NTShelfList : OTShelfList;
 }
 
-void TfrmMain::play(const Round::Step &step)
+// Heard before the pictures move: the end of a game opens the high-score dialogs.
+void TfrmMain::play(const Round::Step &step, int scoreBefore)
 {
     if (const std::optional<Cue> cue = step.cue())
         m_cues->play(*cue);
+    m_announcer->announce(Narration::step(step, m_round, scoreBefore));
 }
 
 // The displays, the hint, the countdown's speed and the switches follow the round; nothing is read back.
@@ -275,10 +285,13 @@ void TfrmMain::setCountdownInterval(int milliseconds)
 
 void TfrmMain::chkGoClick()
 {
-    if (chkGO->Checked())
+    if (chkGO->Checked()) {
         StartGame();
-    else
+        m_announcer->announce(Narration::started(m_round));
+    } else {
+        m_announcer->announce(Narration::stopped(m_round));
         EndGame();
+    }
 }
 
 void TfrmMain::StartGame()
@@ -307,8 +320,9 @@ void TfrmMain::BookSetup()
 
 void TfrmMain::BookClick(TImage *sender, bool secondOfDoubleClick)
 {
+    const int scoreBefore = m_round.score();
     const Round::Step step = m_round.click(sender->Tag() - 1, secondOfDoubleClick);
-    play(step);
+    play(step, scoreBefore);
     if (step.outcome != Round::Outcome::Shelved) {
         showRound();
         return;
@@ -337,8 +351,9 @@ bool TfrmMain::MoveBook(const Round::Step &step)
 
 void TfrmMain::timValueTimer()
 {
+    const int scoreBefore = m_round.score();
     const Round::Step step = m_round.tick();
-    play(step);
+    play(step, scoreBefore);
     if (step.outcome == Round::Outcome::TimedOut)
         MoveBook(step);
     else
@@ -370,4 +385,5 @@ void TfrmMain::chkHintsClick()
 {
     m_round.setHints(chkHints->Checked());
     showRound();
+    m_announcer->announce(Narration::hintsSwitched(m_round));
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class KeyboardPlay;
 class QStatusBar;
 class QTimer;
@@ -99,7 +100,7 @@ private:
     void nameSwitches();
     const QList<TImage *> &bookList() const;
     const QList<TImage *> &shelfList() const;
-    void play(const Round::Step &step);
+    void play(const Round::Step &step, int scoreBefore);
     void showRound();
     void setCountdownInterval(int milliseconds);
 
@@ -108,6 +109,7 @@ private:
     Random::SeedSource m_seedSource = Random::timeOfDaySeed;
     SilentCuePlayer m_silence;
     CuePlayer *m_cues = &m_silence;
+    Announcer *m_announcer;
     // Last, so that it is gone before the lists it reads and the books it watches.
     std::unique_ptr<KeyboardPlay> m_keyboard;
 };

@@ -138,9 +138,13 @@ bool KeyboardPlay::keyPressed(const QKeyEvent &key)
     }
     if (!isTyping(key))
         return false;
-    const std::optional<int> found = m_typeAhead.type(
-        key.text(), m_clock.elapsed(), m_round.testament(), m_round.pile().inPileOrder(), m_current);
-    if (found)
+    const std::optional<int> found
+        = m_typeAhead.type(key.text(), m_clock.elapsed(), m_round.testament(), m_round.pile().inPileOrder(), m_current);
+    if (!found)
+        emit nothingFound(m_typeAhead.typed());
+    else if (found == m_current)
+        emit foundAgain(books()[*found]);
+    else
         moveTo(found, true);
     return true;
 }

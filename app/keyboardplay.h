@@ -46,6 +46,13 @@ public:
     // The book that holds the keyboard in the pile, if any lies there.
     TImage *current() const;
 
+signals:
+    // Typing found the book that already holds the keyboard: no focus moves, so this is the one word that says
+    // the name still fits.
+    void foundAgain(TImage *book);
+    // Nothing lying in the pile starts with what was typed.
+    void nothingFound(const QString &typed);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -239,8 +239,9 @@ private:
     }
 
     // The server plays a cached sample as a stream of its own, whose number comes with the answer to the play
-    // request; stopping that stream cuts the cue. A cue that has ended is left alone: PipeWire gives its number
-    // to the next stream soon, which may be another program's.
+    // request; stopping that stream cuts the cue. A cue that has ended is left alone, as its stream is gone and the
+    // request would only earn an error. Its number is not given to another stream soon, which might be another
+    // program's: PulseAudio counts its streams' numbers up, and PipeWire's server hands out ever-increasing serials.
     void cutSounding()
     {
         if (m_sounding.stream != PA_INVALID_INDEX && Clock::now() < m_sounding.ends)

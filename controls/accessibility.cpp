@@ -3,11 +3,13 @@
 
 #include "controls/accessibility.h"
 
+#include "controls/announcer.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 
 namespace {
 
@@ -63,9 +65,18 @@ public:
         if (which == QAccessible::Value)
             return shown;
         const QString own = QAccessibleWidget::text(which);
-        if (which != QAccessible::Name || shown.isEmpty())
+        if (which != QAccessible::Name || shown.isEmpty() || !display()->NamesValue())
             return own;
         return own.isEmpty() ? shown : QStringLiteral("%1: %2").arg(own, shown);
+    }
+
+    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override
+    {
+        auto related = QAccessibleWidget::relations(match);
+        if (QWidget *label = display()->LabelledBy(); label && (match & QAccessible::Label))
+            related.append({ QAccessible::queryAccessibleInterface(label), QAccessible::Label });
+        return related;
     }
 
 private:
@@ -83,7 +94,9 @@ public:
 
     QAccessible::Role role() const override
     {
-        return image()->isClickable() ? QAccessible::Button : QAccessible::Graphic;
+        if (image()->isClickable())
+            return QAccessible::Button;
+        return image()->isHeading() ? QAccessible::Heading : QAccessible::Graphic;
     }
 
     QStringList actionNames() const override
@@ -105,6 +118,27 @@ private:
     TImage *image() const { return static_cast<TImage *>(widget()); }
 };
 
+// Takes the description away once the control has given up the keyboard for the first time.
+class FirstVisitDescription : public QObject
+{
+public:
+    explicit FirstVisitDescription(QWidget *control)
+        : QObject(control)
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            static_cast<QWidget *>(watched)->setAccessibleDescription(QString());
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 QAccessibleInterface *describeControl(const QString &className, QObject *object)
 {
     if (className == QLatin1String("TMGCheckbox"))
@@ -113,6 +147,9 @@ QAccessibleInterface *describeControl(const QString &className, QObject *object)
         return new LCD99Accessible(static_cast<TLCD99 *>(object));
     if (className == QLatin1String("TImage"))
         return new ImageAccessible(static_cast<TImage *>(object));
+    // Readers speak a notification as it appears.
+    if (className == QLatin1String("TNotification"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     return nullptr;
 }
 
@@ -122,4 +159,10 @@ void describeControlsToAssistiveTools()
 {
     static const bool installed = (QAccessible::installFactory(describeControl), true);
     Q_UNUSED(installed);
+}
+
+void describeOnce(QWidget *control, const QString &description)
+{
+    control->setAccessibleDescription(description);
+    new FirstVisitDescription(control);
 }

@@ -33,6 +33,9 @@ public:
 
     // Whether anything listens for clicks: such a picture is something the player presses, not decoration.
     bool isClickable() const;
+    // A picture of a heading reads as a heading, its accessible name its text.
+    bool isHeading() const { return m_heading; }
+    void setHeading(bool heading) { m_heading = heading; }
     // Reports a left click, for keyboard and assistive tools.
     void click() { emit clicked(this, false); }
 
@@ -62,6 +65,7 @@ private:
     // Filled from the source on first use, which may come through the const Picture(). A transparent picture
     // keeps its source and only its keyed copy once painted, so that it is not held in memory twice.
     std::function<QImage()> m_source;
+    bool m_heading = false;
     mutable QImage m_picture;
     // The picture as painted: the picture itself, or a copy with the key colour left out.
     mutable QImage m_shown;

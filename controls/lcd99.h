@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QString>
 #include <QWidget>
@@ -52,6 +53,13 @@ public:
     // a second would drown everything else a screen reader says; it can still be read when asked for.
     bool AnnouncesValue() const { return m_announcesValue; }
     void setAnnouncesValue(bool announces) { m_announcesValue = announces; }
+    // Whether screen readers hear the shown text after the display's accessible name, as in "Score: 1200" (on by
+    // default). Off, the name is all they hear: for a display whose owner names it in full.
+    bool NamesValue() const { return m_namesValue; }
+    void setNamesValue(bool names) { m_namesValue = names; }
+    // What labels the display for screen readers, such as the heading of the column it stands in; none by default.
+    QWidget *LabelledBy() const { return m_labelledBy; }
+    void setLabelledBy(QWidget *label) { m_labelledBy = label; }
 
     // Animation settings take effect at the next change of Value; they request no repaint.
     TLCDAnimation Animation() const { return m_animation; }
@@ -130,6 +138,8 @@ private:
 
     QString m_value;
     bool m_announcesValue = true;
+    bool m_namesValue = true;
+    QPointer<QWidget> m_labelledBy;
     TLCDAnimation m_animation = anNone;
     int m_animationDelay = 0;
     QRandomGenerator *m_random = QRandomGenerator::global();

@@ -3,6 +3,8 @@
 #include "look/gamefont.h"
 #include "look/windowlook.h"
 
+#include <QAccessibleWidget>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -16,6 +18,14 @@ constexpr int PageMargin = 12;
 const char *const PageStyle = "h1 { font-size: 20px; color: #5a281e; }"
                               "h2 { font-size: 16px; color: #5a281e; margin-top: 14px; }"
                               "p, li { font-size: 14px; }";
+
+// A window of its own to screen readers, not a nameless pane.
+QAccessibleInterface *describeHelpWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("THelpWindow"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
 
 } // namespace
 
@@ -34,6 +44,12 @@ THelpWindow::THelpWindow(QWidget *parent)
     txtTopic->setFont(gameFont(14));
     txtTopic->document()->setDefaultStyleSheet(QString::fromLatin1(PageStyle));
     txtTopic->document()->setDocumentMargin(PageMargin);
+    // A caret the keyboard moves, so that a screen reader reads the page a line, a heading or a paragraph at a time.
+    txtTopic->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    static const bool described = (QAccessible::installFactory(describeHelpWindow), true);
+    Q_UNUSED(described);
+    auto *escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(txtTopic);

@@ -5,8 +5,11 @@
 #include "look/gamefont.h"
 #include "scores/initialsvalidator.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -52,12 +55,28 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     connect(btnOK, &QPushButton::clicked, this, &TfrmCongrats::btnOKClick);
 }
 
+// The picture says "Congratulations"; the window's description says what for.
+void TfrmCongrats::setNewScore(Testament testament, int score, int place)
+{
+    setAccessibleDescription(
+        QStringLiteral("Score %1: place %2 of the %3.").arg(score).arg(place).arg(testamentName(testament)));
+}
+
 void TfrmCongrats::FormShow()
 {
     m_validator->setStanding(Initials);
     edtInitials->setText(Initials);
-    edtInitials->selectAll();
     edtInitials->setFocus();
+    // Selected once the dialog is up: a screen reader speaks a selection as it is made, and the dialog's title must
+    // come first.
+    m_selectOnActivation = true;
+}
+
+bool TfrmCongrats::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && std::exchange(m_selectOnActivation, false))
+        edtInitials->selectAll();
+    return TModalDialog::event(event);
 }
 
 void TfrmCongrats::btnOKClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/catalogue.h"
 #include "scores/modaldialog.h"
 
 #include <QString>
@@ -29,10 +30,17 @@ public:
     // The initials the input opens with; after OK, the initials entered.
     QString Initials;
 
+    // What the dialog tells a screen reader along with its title: the score and the place it takes (1 to 5).
+    void setNewScore(Testament testament, int score, int place);
+
     // Puts the proposal into the input, fully selected, so that typing replaces it.
     void FormShow() override;
     void btnOKClick();
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     InitialsValidator *m_validator;
+    bool m_selectOnActivation = false;
 };

@@ -3,10 +3,12 @@
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "look/artwork.h"
+#include "look/focusring.h"
 #include "look/gamefont.h"
 #include "scores/frmcongrats.h"
 #include "scores/profilefile.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -40,10 +42,16 @@ constexpr int DisplayDigits = 5;
 constexpr int DisplayDigitSpacing = 3;
 constexpr int DisplaySegmentSize = 3;
 
+QString headingOf(Testament testament)
+{
+    return QStringLiteral("%1 high scores").arg(testamentName(testament));
+}
+
 TImage *createBoard(QWidget *parent, const QString &name, QPoint at, Testament testament)
 {
     auto *board = new TImage(parent);
-    board->setAccessibleName(QStringLiteral("%1 high scores").arg(testamentName(testament)));
+    board->setAccessibleName(headingOf(testament));
+    board->setHeading(true);
     board->setObjectName(name);
     board->setGeometry(QRect(at, BoardSize));
     board->setPictureSource([testament] { return Artwork::scoreBoard(testament); },
@@ -78,10 +86,13 @@ TLCD99 *createScoreDisplay(QWidget *parent, const QString &name, QPoint at, int 
     display->setSegmentSize(DisplaySegmentSize);
     display->setColor(Qt::black);
     display->setOnColor(QColor::fromRgb(RowColors[row]));
+    // The rows take the keyboard, so that a screen reader reads them one by one; each says its whole row.
+    display->setFocusPolicy(Qt::TabFocus);
+    display->setNamesValue(false);
     return display;
 }
 
-void createColumn(QWidget *parent, Testament testament, const Column &column,
+void createColumn(QWidget *parent, Testament testament, const Column &column, QWidget *heading,
                   std::array<QLabel *, ScoreRowCount> &labels, std::array<TLCD99 *, ScoreRowCount> &displays)
 {
     const QLatin1String prefix(testament == Testament::New ? "NT" : "OT");
@@ -95,8 +106,21 @@ void createColumn(QWidget *parent, Testament testament, const Column &column,
         labels[row]->setAccessibleDescription(place + QStringLiteral(", initials"));
         displays[row] = createScoreDisplay(
             parent, QStringLiteral("lcd%1Score%2").arg(prefix, number), column.display + down, row);
-        displays[row]->setAccessibleName(place + QStringLiteral(", score"));
     }
+    // Arriving at a testament's first row says whose rows follow. Labelled by their heading, the rows are not read
+    // out all together, both testaments mixed, as the dialog opens.
+    displays[0]->setAccessibleDescription(headingOf(testament));
+    for (TLCD99 *display : displays)
+        display->setLabelledBy(heading);
+}
+
+// How a screen reader reads a row: its place, its score and its initials, or that it is empty.
+QString rowReading(int row, int score, const QString &initials)
+{
+    if (score <= 0)
+        return QStringLiteral("Place %1, empty").arg(row + 1);
+    const QString reading = QStringLiteral("Place %1, %2").arg(row + 1).arg(score);
+    return initials.isEmpty() ? reading : reading + QStringLiteral(", ") + initials;
 }
 
 // Wide initials ("WWW") would run under the score display, which starts right after the label's slot: the same
@@ -123,6 +147,7 @@ void showRows(const std::array<int, ScoreRowCount> &scores, const std::array<QSt
         const bool filled = scores[row] > 0;
         displays[row]->setValue(filled ? QString::number(scores[row]) : QString());
         fitInitials(labels[row], filled ? users[row] : QString(), displays[row]->x() - labels[row]->x());
+        displays[row]->setAccessibleName(rowReading(row, scores[row], users[row]));
     }
 }
 
@@ -135,12 +160,13 @@ TfrmScores::TfrmScores(TfrmCongrats *congrats, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmScores"));
     setWindowTitle(QStringLiteral("High Scores"));
+    setAccessibleDescription(QStringLiteral("The five best of each testament: Tab or the arrow keys read the rows."));
 
     // Painting order is creation order: the boards below their rows.
     Image1 = createBoard(this, QStringLiteral("Image1"), OTColumn.board, Testament::Old);
     Image2 = createBoard(this, QStringLiteral("Image2"), NTColumn.board, Testament::New);
-    createColumn(this, Testament::Old, OTColumn, lblOTUser, lcdOTScore);
-    createColumn(this, Testament::New, NTColumn, lblNTUser, lcdNTScore);
+    createColumn(this, Testament::Old, OTColumn, Image1, lblOTUser, lcdOTScore);
+    createColumn(this, Testament::New, NTColumn, Image2, lblNTUser, lcdNTScore);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -151,6 +177,37 @@ TfrmScores::TfrmScores(TfrmCongrats *congrats, QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &TfrmScores::Button1Click);
 
     FormCreate();
+
+    // OK first, then the rows, the Old Testament's first; the arrow keys step through them as Tab does.
+    auto *ring = new FocusRing(this);
+    QWidget *before = Button1;
+    for (TLCD99 *display : OTScoreDisplays + NTScoreDisplays) {
+        setTabOrder(before, display);
+        before = display;
+        display->installEventFilter(this);
+        ring->watch(display);
+    }
+}
+
+bool TfrmScores::eventFilter(QObject *watched, QEvent *event)
+{
+    const QList<TLCD99 *> rows = OTScoreDisplays + NTScoreDisplays;
+    const qsizetype at = rows.indexOf(qobject_cast<TLCD99 *>(watched));
+    if (event->type() == QEvent::KeyPress && at >= 0) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            rows.value(at + 1, rows[at])->setFocus(Qt::TabFocusReason);
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            rows.value(at - 1, rows[at])->setFocus(Qt::BacktabFocusReason);
+            return true;
+        default:
+            break;
+        }
+    }
+    return TModalDialog::eventFilter(watched, event);
 }
 
 void TfrmScores::FormCreate()
@@ -167,9 +224,11 @@ void TfrmScores::FormShow()
     Table.LoadScores(file);
     Table.NewOTScore = NewOTScore;
     Table.NewNTScore = NewNTScore;
-    const ScoreTable::InitialsExchange ask = [this](const QString &proposed) { return askInitials(proposed); };
-    Table.InsertScore(Testament::Old, ask);
-    Table.InsertScore(Testament::New, ask);
+    for (const Testament testament : { Testament::Old, Testament::New }) {
+        const int score = testament == Testament::Old ? Table.NewOTScore : Table.NewNTScore;
+        Table.InsertScore(testament,
+                          [=, this](const QString &proposed) { return askInitials(proposed, testament, score); });
+    }
     // An entered score clears its field.
     NewOTScore = Table.NewOTScore;
     NewNTScore = Table.NewNTScore;
@@ -180,6 +239,7 @@ void TfrmScores::FormShow()
         m_reportError(parentWidget(), file.writeFailureMessage() + QStringLiteral("; your score was not stored"));
     showRows(Table.OTScores, Table.OTUsers, OTScoreDisplays, OTUserLabels);
     showRows(Table.NTScores, Table.NTUsers, NTScoreDisplays, NTUserLabels);
+    Button1->setFocus();
 }
 
 void TfrmScores::Button1Click()
@@ -187,11 +247,11 @@ void TfrmScores::Button1Click()
     reject();
 }
 
-QString TfrmScores::askInitials(const QString &proposed)
+QString TfrmScores::askInitials(const QString &proposed, Testament testament, int score)
 {
+    m_congrats->setNewScore(testament, score, Table.rowFor(testament, score) + 1);
     // However the dialog closes, its Initials are taken.
     m_congrats->Initials = proposed;
     m_congrats->ShowModal();
     return m_congrats->Initials;
 }
-

@@ -55,8 +55,11 @@ public:
     // Who tells the player that the file could not be written: the error message box unless set otherwise.
     void setErrorReporter(ErrorBox::Reporter report) { m_reportError = std::move(report); }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    QString askInitials(const QString &proposed);
+    QString askInitials(const QString &proposed, Testament testament, int score);
 
     TfrmCongrats *m_congrats;
     QString m_settingsPath;

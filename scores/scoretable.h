@@ -43,6 +43,8 @@ public:
     // there (without asking again), and that is written. The table then holds what was written; when the write
     // failed, it stays as it was.
     bool SaveMerged(ProfileFile &file);
+    // The row the score enters (0 for the first), or -1 when it does not beat row 5.
+    int rowFor(Testament testament, int score) const;
 
 private:
     struct Entered
@@ -52,8 +54,6 @@ private:
         QString initials;
     };
 
-    // The row the score enters, or -1 when it does not beat row 5.
-    int rowFor(Testament testament, int score) const;
     void enter(const Entered &entry, int row);
     QList<ProfileFile::Entry> entries() const;
 

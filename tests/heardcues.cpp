@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -127,14 +128,17 @@ std::vector<HeardCues::Played> HeardCues::playOnBeat(
     return playAt(player, timed, longestCall);
 }
 
-HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played)
+HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played, Clock::duration period)
 {
+    const int bridge = int(std::chrono::duration<double>(period).count() * Rate);
     const std::vector<float> recorded = recorder.samples();
     const auto start = recorder.start();
     const int length = int(recorded.size());
     std::vector<float> unexplained = recorded;
     // Where cues begin and where they are cut short, the step-wise matching leaves a little unexplained.
     std::vector<bool> edges(std::size_t(length / StrayWindow + 1), false);
+    std::vector<int> glitches; // where in the recording a cue strayed from its shape
+    std::vector<double> tolerated(edges.size(), 0.0);
 
     for (const Played &call : played) {
         Heard heard;
@@ -159,39 +163,82 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
         }
         if (origin >= 0 && best < 0.3 * onsetEnergy) {
             // Heard for as long as the recording goes on being the cue, step by step; the quiet end of a cue
-            // matches silence as well.
+            // matches silence as well. `shift` is how much later than `origin` a part of the cue sounds.
             const double floor = Step * 1e-4;
-            const auto matches = [&](int at) {
-                return at + Step <= soundLength && origin + at + Step <= length
-                    && squaredDifference(recorded.data() + origin + at, sound.data() + at, Step)
+            const auto matches = [&](int at, int shift) {
+                const int where = origin + shift + at;
+                return at + Step <= soundLength && where >= 0 && where + Step <= length
+                    && squaredDifference(recorded.data() + where, sound.data() + at, Step)
                     <= 0.3 * energy(sound.data() + at, Step) + floor;
             };
             int first = 0;
-            while (first < LeadingLoss && !matches(first))
+            while (first < LeadingLoss && !matches(first, 0))
                 first += Step;
+            std::vector<std::pair<int, int>> steps; // each step of the sound heard, with its shift
             int end = first;
-            while (matches(end))
-                end += Step;
-            if (soundLength - end < Step && origin + soundLength <= length)
-                end = soundLength;
-            // The first sample heard, to the sample: the earliest from which on the recording is the cue's own.
-            int lead = std::max(0, first - Step);
-            const auto agrees = [&](int at) {
+            int shift = 0;
+            for (;;) {
+                while (matches(end, shift)) {
+                    steps.emplace_back(end, shift);
+                    end += Step;
+                }
+                // A server that resamples a cue may leave a few milliseconds of it off the file's shape, and the rest
+                // a fraction of a sample earlier or later: that is not the cue's end. Where the rest of the cue
+                // follows within a period of the recording, it is heard on.
+                const auto goesOn
+                    = [&](int at, int candidate) { return matches(at, candidate) && matches(at + Step, candidate); };
+                std::optional<std::pair<int, int>> resumed;
+                for (int at = end + Step; !resumed && at <= end + bridge; at += Step) {
+                    // The recording goes on from where the cue failed: by `at - end` in the cue, give or take as
+                    // much as the server dropped or repeated.
+                    for (int distance = 0; !resumed && distance <= bridge; ++distance) {
+                        for (const int candidate : { shift - distance, shift + distance }) {
+                            const int advance = candidate + at - (shift + end);
+                            if (!resumed && advance >= 0 && advance <= bridge && goesOn(at, candidate))
+                                resumed = std::pair(at, candidate);
+                        }
+                    }
+                }
+                if (!resumed)
+                    break;
+                glitches.push_back(origin + shift + end);
+                std::tie(end, shift) = *resumed;
+            }
+            // The first sample heard and the last, to the sample: from the first on and up to the last the
+            // recording is the cue's own.
+            const auto agrees = [&](int at, int atShift) {
                 for (int j = at; j < at + 8 && j < soundLength; ++j) {
-                    if (std::abs(recorded[std::size_t(origin + j)] - sound[std::size_t(j)]) > 0.02f)
+                    const int where = origin + atShift + j;
+                    if (where >= length || std::abs(recorded[std::size_t(where)] - sound[std::size_t(j)]) > 0.02f)
                         return false;
                 }
                 return true;
             };
-            while (lead < first && !agrees(lead))
+            while (end < soundLength && agrees(end, shift))
+                ++end;
+            if (soundLength - end < Step && origin + shift + soundLength <= length)
+                end = soundLength;
+            int lead = std::max(0, first - Step);
+            while (lead < first && !agrees(lead, 0))
                 ++lead;
             heard.started = true;
             const int onset = origin + lead;
             heard.onsetMs = (onset - callAt) * 1000.0 / Rate;
             heard.startMs = onset * 1000.0 / Rate;
             heard.heardMs = (end - lead) * 1000.0 / Rate;
-            for (int j = first; j < end; ++j)
-                unexplained[std::size_t(origin + j)] -= sound[std::size_t(j)];
+            heard.endMs = (origin + shift + end) * 1000.0 / Rate;
+            for (const auto &[at, stepShift] : steps) {
+                const int stepEnd = std::min(at + Step, soundLength);
+                for (int j = at; j < stepEnd && origin + stepShift + j < length; ++j) {
+                    const std::size_t where = std::size_t(origin + stepShift + j);
+                    unexplained[where] -= sound[std::size_t(j)];
+                    // A server that resamples the cue to its graph's rate and back, or plays part of it a fraction
+                    // of a sample earlier or later, leaves a little of it unexplained: as much as the step-wise
+                    // matching allows is the cue's still.
+                    if (bridge > 0)
+                        tolerated[where / StrayWindow] += 0.3 * double(sound[std::size_t(j)]) * sound[std::size_t(j)];
+                }
+            }
             // Before the first step that matches whole, the samples that are the cue's own.
             for (int j = 0; j < first; ++j) {
                 float &sample = unexplained[std::size_t(origin + j)];
@@ -200,17 +247,23 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
             }
             edges[std::size_t(onset / StrayWindow)] = true;
             if (end < soundLength)
-                edges[std::size_t((origin + end) / StrayWindow)] = true;
+                edges[std::size_t(std::min(origin + shift + end, length) / StrayWindow)] = true;
         }
         m_heard.push_back(heard);
     }
 
+    // Where a cue strayed, and the step on either side.
+    for (const int glitch : glitches) {
+        for (int at = std::max(0, glitch - Step); at <= std::min(length, glitch + 2 * bridge + Step); at += StrayWindow)
+            edges[std::size_t(at / StrayWindow)] = true;
+    }
     for (int window = 0; window + 1 < int(edges.size()); ++window) {
         const bool nearEdge = edges[std::size_t(window)] || (window > 0 && edges[std::size_t(window - 1)])
             || edges[std::size_t(window + 1)];
         const int at = window * StrayWindow;
         if (!nearEdge && at + StrayWindow <= length
-            && energy(unexplained.data() + at, StrayWindow) / StrayWindow > 0.02 * 0.02)
+            && energy(unexplained.data() + at, StrayWindow)
+                > StrayWindow * 0.02 * 0.02 + tolerated[std::size_t(window)])
             m_strayMs += 10;
     }
 }

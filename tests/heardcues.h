@@ -23,7 +23,8 @@ public:
         bool started = false;
         double onsetMs = 0; // from the play() call to the first sample heard
         double startMs = 0; // the first sample heard, from the start of the recording
-        double heardMs = 0; // how long the cue sounded as it is in its file
+        double heardMs = 0; // how much of the cue sounded, as long as it is in its file
+        double endMs = 0; // the last sample heard, from the start of the recording
     };
 
     // The sounds of the three cues, from the program's resources, at the recorder's rate.
@@ -39,7 +40,9 @@ public:
     static std::vector<Played> playOnBeat(
         CuePlayer &player, const std::vector<Cue> &cues, Clock::duration apart, Clock::duration *longestCall = nullptr);
 
-    HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played);
+    // `period` is how long a cue may stray from its file's shape in the middle, the rest of it following a little
+    // earlier or later, as resampling does to it; none on a server that plays it untouched.
+    HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played, Clock::duration period = {});
 
     const std::vector<Heard> &cues() const { return m_heard; }
     // How long something sounded that none of the cues explains (a cue twice, or one that went on mixed under

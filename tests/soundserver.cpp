@@ -5,19 +5,49 @@
 
 #include <csignal>
 
-SoundServer::SoundServer(const QString &folder)
-    : m_folder(folder)
+SoundServer::SoundServer(Kind kind, const QString &folder)
+    : m_kind(kind)
+    , m_folder(folder)
 {
+}
+
+std::optional<SoundServer::Kind> SoundServer::kindNamed(const QString &name)
+{
+    for (const Kind kind : { Kind::PulseAudio, Kind::PipeWire }) {
+        if (name == nameOf(kind))
+            return kind;
+    }
+    return std::nullopt;
+}
+
+QString SoundServer::nameOf(Kind kind)
+{
+    return kind == Kind::PipeWire ? QStringLiteral("pipewire") : QStringLiteral("pulseaudio");
+}
+
+std::chrono::microseconds SoundServer::period() const
+{
+    return m_kind == Kind::PipeWire ? std::chrono::microseconds(1024 * 1000000 / 48000) : std::chrono::microseconds(0);
+}
+
+std::chrono::microseconds SoundServer::cutGap() const
+{
+    return 2 * period();
 }
 
 bool SoundServer::start() const
 {
-    return run("start");
+    return run({ QStringLiteral("start"), nameOf(m_kind), m_folder });
 }
 
 void SoundServer::stop() const
 {
-    run("stop");
+    run({ QStringLiteral("stop"), m_folder });
+}
+
+bool SoundServer::forcePeriod(int samples) const
+{
+    return m_kind == Kind::PipeWire && run({ QStringLiteral("period"), m_folder, QString::number(samples) });
 }
 
 void SoundServer::kill() const
@@ -35,7 +65,7 @@ void SoundServer::clientEnvironment() const
     qputenv("PULSE_SERVER", ("unix:" + m_folder + QStringLiteral("/native")).toLocal8Bit());
 }
 
-bool SoundServer::run(const char *action) const
+bool SoundServer::run(const QStringList &arguments) const
 {
-    return QProcess::execute(QStringLiteral(TOMELOR_SOUND_SERVER), { QString::fromLatin1(action), m_folder }) == 0;
+    return QProcess::execute(QStringLiteral(TOMELOR_SOUND_SERVER), arguments) == 0;
 }

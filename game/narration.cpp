@@ -1,0 +1,88 @@
+#include "game/narration.h"
+
+#include "game/rules.h"
+
+namespace {
+
+QString scoreSentence(int score)
+{
+    return QStringLiteral("Score %1.").arg(score);
+}
+
+QString endSentence(int score)
+{
+    return QStringLiteral("Game over: score %1.").arg(score);
+}
+
+// The hint for the book wanted now, while one shows.
+QString hintSentence(const Round &round)
+{
+    const QString hint = round.hint();
+    return hint.isEmpty() ? QString() : QStringLiteral(" Hint: %1.").arg(hint);
+}
+
+} // namespace
+
+namespace Narration {
+
+QString started(const Round &round)
+{
+    QString told = QStringLiteral("%1 game: %2 books in the pile.")
+                       .arg(testamentName(round.testament()))
+                       .arg(round.LastIndex() + 1);
+    // A game started with hints left on counts down at full speed: the player must not expect the slow pace.
+    if (round.hints())
+        told += round.countdownInterval() == Rules::CountdownInterval ? QStringLiteral(" Hints on, at full speed.")
+                                                                      : QStringLiteral(" Hints on, slowed.");
+    return told + hintSentence(round);
+}
+
+QString step(const Round::Step &step, const Round &round, int scoreBefore)
+{
+    const int score = round.score();
+    switch (step.outcome) {
+    case Round::Outcome::Ignored:
+    case Round::Outcome::CountedDown:
+        return QString();
+    case Round::Outcome::Penalised:
+        return score < scoreBefore
+            ? QStringLiteral("Wrong book: minus %1. %2").arg(scoreBefore - score).arg(scoreSentence(score))
+            : QStringLiteral("Wrong book. %1").arg(scoreSentence(score));
+    case Round::Outcome::Shelved:
+        if (step.ended)
+            return QStringLiteral("Right. %1").arg(endSentence(score));
+        return QStringLiteral("Right. %1").arg(scoreSentence(score)) + hintSentence(round);
+    case Round::Outcome::TimedOut: {
+        const QString shelved
+            = QStringLiteral("Time is up: %1 shelved.").arg(spokenBookName(round.testament(), step.shelved + 1));
+        if (step.ended)
+            return shelved + QLatin1Char(' ') + endSentence(score);
+        return shelved + hintSentence(round);
+    }
+    }
+    return QString();
+}
+
+QString stopped(const Round &round)
+{
+    return QStringLiteral("Stopped. %1").arg(endSentence(round.score()));
+}
+
+QString hintsSwitched(const Round &round)
+{
+    if (!round.hints())
+        return QStringLiteral("Hints off.");
+    return QStringLiteral("Hints on: half value, slower countdown.") + hintSentence(round);
+}
+
+QString testamentSwitched(Testament chosen)
+{
+    return testamentName(chosen) + QLatin1Char('.');
+}
+
+QString nothingFound(const QString &typed)
+{
+    return QStringLiteral("No book starts with %1.").arg(typed);
+}
+
+} // namespace Narration
