@@ -16,6 +16,16 @@ namespace {
 
 const char *const ApplicationTitle = "Tomelor!";
 
+// An X11 window manager keeps the splash above the main window that comes up behind it. A Wayland compositor
+// offers no way to stay on top: the newer window goes above, so the splash would be covered for its whole hold.
+// Nor may a Wayland client place its windows: the compositor places each when it is mapped, and one that is mapped
+// and then left unanswered through the hold is placed late (it jumps), or is placed off the splash still standing
+// in the middle rather than in the middle itself.
+bool windowsStayOnTop()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
 
 GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::milliseconds splashHold)
@@ -28,14 +38,17 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
 
     frmMain = std::make_unique<TfrmMain>();
-    frmMain->show();
+    // Where the splash cannot stay on top, the main window comes when the splash goes.
+    const bool mainWindowBehindSplash = windowsStayOnTop();
+    if (mainWindowBehindSplash)
+        frmMain->show();
     frmCongrats = new TfrmCongrats(frmMain.get());
     frmScores = new TfrmScores(frmCongrats, frmMain.get());
     frmScores->setErrorReporter(reportError);
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
     paintNow(frmMain.get());
-    // Nothing of the sound server is needed before the windows are painted: the library and the connection come
-    // now, and the cues are silent until then.
+    // Nothing of the sound server is needed for the first paint: the library and the connection come now, once the
+    // windows on the screen are painted, and the player's thread uploads the cues during the splash's hold.
     m_cues = std::make_unique<SoundCuePlayer>();
     frmMain->setCuePlayer(m_cues.get());
 
@@ -45,6 +58,11 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
     const bool firstTime = settings.readBool(section, key, true);
 
     splash->close();
+    if (!mainWindowBehindSplash) {
+        splash->hide();
+        frmMain->show();
+        paintNow(frmMain.get());
+    }
 
     if (firstTime) {
         if (!settings.writeBool(section, key, false))

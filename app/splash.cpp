@@ -4,6 +4,7 @@
 #include "app/splashoutline.h"
 #include "controls/image.h"
 #include "look/artwork.h"
+#include "look/compositorhints.h"
 #include "look/windowlook.h"
 
 #include <QCloseEvent>
@@ -17,8 +18,8 @@
 
 namespace {
 
-constexpr QSize ClientSize { 332, 305 };
-constexpr std::chrono::milliseconds SleepStep { 10 };
+constexpr QSize ClientSize {332, 305};
+constexpr std::chrono::milliseconds SleepStep {10};
 
 QRegion outline()
 {
@@ -71,6 +72,8 @@ void TSplash::paintEvent(QPaintEvent *)
 void TSplash::showAndPaint()
 {
     show();
+    // Qt 6.4 tells a Wayland compositor nothing of a splash screen.
+    keepOutOfWindowLists(this);
     paintNow(this);
 }
 

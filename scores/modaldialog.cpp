@@ -2,6 +2,7 @@
 
 #include "look/fixedsizewindow.h"
 #include "look/help.h"
+#include "look/compositorhints.h"
 #include "look/windowlook.h"
 
 #include <QKeyEvent>
@@ -41,4 +42,11 @@ void TModalDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TModalDialog::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    if (visible)
+        declareModalDialog(this);
 }

@@ -28,6 +28,9 @@ protected:
 
     void keyPressEvent(QKeyEvent *event) override;
 
+public:
+    void setVisible(bool visible) override;
+
 private:
     QPushButton *m_cancelButton = nullptr;
     bool m_placed = false;

@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+// Tells a Wayland compositor what Qt 6.4 cannot say for a window, through the desktops' own protocols on Qt's
+// connection. Elsewhere (X11, a compositor without the protocol) these do nothing. Call them right after show(),
+// before the event loop paints the window: a compositor places a window when it is first drawn.
+
+// The window is a modal dialog of the window it is transient for. GNOME's mutter centres such a dialog over that
+// window, while it places any other window by first fit from the top left of the screen; it learns of modality only
+// through GNOME's gtk_shell1.
+void declareModalDialog(QWidget *dialog);
+
+// The window is not to be listed in the task bar or the window switcher (Alt+Tab), as a splash screen is not. KDE's
+// KWin takes this through org_kde_plasma_shell, which it offers to programs whose desktop entry names it.
+void keepOutOfWindowLists(QWidget *window);
