@@ -28,17 +28,16 @@ bool windowsStayOnTop()
 
 } // namespace
 
-GameApplication::GameApplication(ErrorBox::Reporter reportError)
+GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::milliseconds splashHold)
 {
     // The splash deletes itself once the event loop runs.
     auto *splash = new TSplash;
+    splash->setHold(splashHold);
     splash->showAndPaint();
 
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
 
-    m_cues = std::make_unique<SoundCuePlayer>();
     frmMain = std::make_unique<TfrmMain>();
-    frmMain->setCuePlayer(m_cues.get());
     // Where the splash cannot stay on top, the main window comes when the splash goes.
     const bool mainWindowBehindSplash = windowsStayOnTop();
     if (mainWindowBehindSplash)
@@ -48,6 +47,10 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError)
     frmScores->setErrorReporter(reportError);
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
     paintNow(frmMain.get());
+    // Nothing of the sound server is needed for the first paint: the library and the connection come now, once the
+    // windows on the screen are painted, and the player's thread uploads the cues during the splash's hold.
+    m_cues = std::make_unique<SoundCuePlayer>();
+    frmMain->setCuePlayer(m_cues.get());
 
     ProfileFile settings(ProfileFile::defaultPath());
     const QString section = QString::fromLatin1(SettingsKeys::SettingsSection);

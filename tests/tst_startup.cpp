@@ -19,6 +19,9 @@
 
 namespace {
 
+// Only the splash's own test waits for its hold.
+constexpr std::chrono::milliseconds NoHold {0};
+
 template<typename Window>
 Window *topLevel()
 {
@@ -77,7 +80,7 @@ private slots:
     void firstStartWelcomesThePlayerOnce()
     {
         {
-            GameApplication game(reporter());
+            GameApplication game(reporter(), NoHold);
             QVERIFY(game.frmMain->isVisible());
             QVERIFY(!game.frmScores->isVisible());
             QVERIFY(!game.frmCongrats->isVisible());
@@ -91,7 +94,7 @@ private slots:
             QVERIFY(!topLevel<TSplash>());
         }
         topLevel<THelpWindow>()->hide();
-        GameApplication second(reporter());
+        GameApplication second(reporter(), NoHold);
         QVERIFY(!welcomeShown());
         QCOMPARE(contents(settingsPath()).count("First Time"), 1);
     }
@@ -100,7 +103,7 @@ private slots:
     // transient for.
     void dialogsAndHelpStandOverTheMainWindow()
     {
-        GameApplication game;
+        GameApplication game(reporter(), NoHold);
         QVERIFY(welcomeShown());
         const QWindow *main = game.frmMain->windowHandle();
         QVERIFY(main);
@@ -113,7 +116,7 @@ private slots:
 
     void windowsOfFixedSizeNeitherGrowNorMaximise()
     {
-        GameApplication game;
+        GameApplication game(reporter(), NoHold);
         for (QWidget *window : std::initializer_list<QWidget *> { game.frmMain.get(), game.frmScores,
                                                                    game.frmCongrats }) {
             window->winId();
@@ -137,7 +140,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
-        GameApplication game(reporter());
+        GameApplication game(reporter(), NoHold);
         QCOMPARE(m_errors.size(), 1);
         QVERIFY(m_errors.first().startsWith(QStringLiteral("Unable to write to ")));
         QVERIFY(game.frmMain->isVisible());
@@ -150,7 +153,7 @@ private slots:
         QVERIFY(seeded.open(QIODevice::WriteOnly));
         seeded.write("[Settings]\nFirst Time=0\n");
         seeded.close();
-        GameApplication game(reporter());
+        GameApplication game(reporter(), NoHold);
         TfrmMain &form = *game.frmMain;
         Play::go(form);
         Play::clickBook(Play::wanted(form));
@@ -186,7 +189,7 @@ private slots:
         seeded.write("[Settings]\nFirst Time=0\n");
         seeded.close();
         const QByteArray before = contents(settingsPath());
-        GameApplication game(reporter());
+        GameApplication game(reporter(), NoHold);
         TfrmMain &form = *game.frmMain;
         QTimer::singleShot(0, &form, [&] {
             Play::go(form);
