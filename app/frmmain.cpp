@@ -93,9 +93,9 @@ TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::createPanel()
 {
-    Image1 = createPicture(this, QStringLiteral("Image1"), QRect(0, 5, 630, 100), Artwork::panel);
+    Image1 = createPicture(this, QStringLiteral("Image1"), QRect(0, 5, 630, 100), Artwork::keyedPanel);
     Image1->setTransparent(true);
-    Image2 = createPicture(this, QStringLiteral("Image2"), QRect(0, 112, 632, 300), Artwork::bookcase);
+    Image2 = createPicture(this, QStringLiteral("Image2"), QRect(0, 112, 632, 300), Artwork::keyedBookcase);
     Image2->setTransparent(true);
 
     lcdValue = new TLCD99(this);

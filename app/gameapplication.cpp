@@ -30,18 +30,17 @@ bool windowsStayOnTop()
 
 } // namespace
 
-GameApplication::GameApplication(ErrorBox::Reporter reportError)
+GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::milliseconds splashHold)
     : m_reportError(std::move(reportError))
 {
     // The splash deletes itself once the event loop runs.
     auto *splash = new TSplash;
+    splash->setHold(splashHold);
     splash->showAndPaint();
 
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
 
-    m_cues = std::make_unique<SoundCuePlayer>();
     frmMain = std::make_unique<TfrmMain>();
-    frmMain->setCuePlayer(m_cues.get());
     // Where the splash cannot stay on top, the main window comes when the splash goes.
     const bool mainWindowBehindSplash = windowsStayOnTop();
     if (mainWindowBehindSplash)
@@ -56,6 +55,10 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError)
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
     QObject::connect(frmMain.get(), &TfrmMain::progressWanted, frmMain.get(), [this] { showProgress(); });
     paintNow(frmMain.get());
+    // Nothing of the sound server is needed for the first paint: the library and the connection come now, once the
+    // windows on the screen are painted, and the player's thread uploads the cues during the splash's hold.
+    m_cues = std::make_unique<SoundCuePlayer>();
+    frmMain->setCuePlayer(m_cues.get());
 
     ProfileFile settings(ProfileFile::defaultPath());
     const QString section = QString::fromLatin1(SettingsKeys::SettingsSection);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/splash.h"
 #include "look/errorbox.h"
 
+#include <chrono>
 #include <memory>
 
 class CuePlayer;
@@ -16,8 +18,9 @@ class GameApplication
 {
 public:
     // Runs the start sequence; the caller then runs the event loop. Needs the QApplication. Errors go to the
-    // message box unless another reporter is given.
-    explicit GameApplication(ErrorBox::Reporter reportError = ErrorBox::show);
+    // message box unless another reporter is given; the splash holds for `splashHold` before it goes.
+    explicit GameApplication(
+        ErrorBox::Reporter reportError = ErrorBox::show, std::chrono::milliseconds splashHold = TSplash::DefaultHold);
     ~GameApplication();
 
     std::unique_ptr<TfrmMain> frmMain;

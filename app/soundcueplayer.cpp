@@ -1,13 +1,12 @@
 #include "app/soundcueplayer.h"
 
+#include "app/pulselibrary.h"
 #include "app/wavesound.h"
 #include "look/assetpaths.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-
-#include <pulse/pulseaudio.h>
 
 #include <chrono>
 #include <deque>
@@ -27,6 +26,12 @@ std::size_t slotOf(Cue cue)
 // The bytes on the pipe from play() to the player's thread: a cue's slot plus one, or a request to connect.
 constexpr char ConnectRequest = 0;
 
+// Called only once the library is loaded: without it the player makes no loop and sends nothing.
+const PulseLibrary &pulse()
+{
+    return *PulseLibrary::load(nullptr);
+}
+
 } // namespace
 
 // The player's side of the sound server, run on libpulse's own thread: the connection, the uploads to the sample
@@ -40,31 +45,37 @@ public:
             m_samples[slot].name = names[slot].toUtf8();
             m_samples[slot].sound = std::move(sounds[slot]);
         }
-        m_properties = pa_proplist_new();
-        pa_proplist_sets(m_properties, PA_PROP_MEDIA_ROLE, "event");
-        m_loop = pa_threaded_mainloop_new();
+        const char *failure = nullptr;
+        if (!PulseLibrary::load(&failure)) {
+            qWarning("Tomelor: the sound library cannot be loaded (%s); the cues are silent.", failure);
+            return;
+        }
+        m_properties = pulse().proplist_new();
+        pulse().proplist_sets(m_properties, PA_PROP_MEDIA_ROLE, "event");
+        m_loop = pulse().threaded_mainloop_new();
         if (!m_loop || pipe2(m_pipe, O_NONBLOCK | O_CLOEXEC) != 0)
             return;
-        pa_mainloop_api *api = pa_threaded_mainloop_get_api(m_loop);
+        pa_mainloop_api *api = pulse().threaded_mainloop_get_api(m_loop);
         m_wakeup = api->io_new(api, m_pipe[0], PA_IO_EVENT_INPUT, &Server::onRequest, this);
-        if (pa_threaded_mainloop_start(m_loop) == 0)
+        if (pulse().threaded_mainloop_start(m_loop) == 0)
             send(ConnectRequest);
     }
 
     ~Server()
     {
         if (m_loop) {
-            pa_threaded_mainloop_stop(m_loop);
+            pulse().threaded_mainloop_stop(m_loop);
             if (m_wakeup)
-                pa_threaded_mainloop_get_api(m_loop)->io_free(m_wakeup);
+                pulse().threaded_mainloop_get_api(m_loop)->io_free(m_wakeup);
             dropConnection();
-            pa_threaded_mainloop_free(m_loop);
+            pulse().threaded_mainloop_free(m_loop);
         }
         for (const int end : m_pipe) {
             if (end >= 0)
                 close(end);
         }
-        pa_proplist_free(m_properties);
+        if (m_properties)
+            pulse().proplist_free(m_properties);
     }
 
     // Called on the user-interface thread.
@@ -107,18 +118,18 @@ private:
             server->playCue(*cue);
     }
 
-    bool connected() const { return m_context && PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)); }
+    bool connected() const { return m_context && PA_CONTEXT_IS_GOOD(pulse().context_get_state(m_context)); }
 
     // A new connection: a server that went away cannot be reached again through the old one.
     void connect()
     {
         dropConnection();
-        m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Tomelor");
+        m_context = pulse().context_new(pulse().threaded_mainloop_get_api(m_loop), "Tomelor");
         if (!m_context)
             return;
-        pa_context_set_state_callback(m_context, &Server::onContextState, this);
+        pulse().context_set_state_callback(m_context, &Server::onContextState, this);
         // Never start a server of our own: that is the desktop's business.
-        if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+        if (pulse().context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
             tellSilence();
     }
 
@@ -126,17 +137,17 @@ private:
     {
         for (Sample &sample : m_samples) {
             if (sample.upload) {
-                pa_stream_set_state_callback(sample.upload, nullptr, nullptr);
-                pa_stream_set_write_callback(sample.upload, nullptr, nullptr);
-                pa_stream_unref(sample.upload);
+                pulse().stream_set_state_callback(sample.upload, nullptr, nullptr);
+                pulse().stream_set_write_callback(sample.upload, nullptr, nullptr);
+                pulse().stream_unref(sample.upload);
                 sample.upload = nullptr;
             }
             sample.cached = false;
         }
         if (m_context) {
-            pa_context_set_state_callback(m_context, nullptr, nullptr);
-            pa_context_disconnect(m_context);
-            pa_context_unref(m_context);
+            pulse().context_set_state_callback(m_context, nullptr, nullptr);
+            pulse().context_disconnect(m_context);
+            pulse().context_unref(m_context);
             m_context = nullptr;
         }
         m_playRequests.clear();
@@ -146,7 +157,7 @@ private:
     static void onContextState(pa_context *context, void *self)
     {
         auto *server = static_cast<Server *>(self);
-        switch (pa_context_get_state(context)) {
+        switch (pulse().context_get_state(context)) {
         case PA_CONTEXT_READY:
             server->upload();
             break;
@@ -166,7 +177,7 @@ private:
             return;
         m_toldSilence = true;
         qWarning("Tomelor: no sound server answers (%s); the cues are silent until one does.",
-            pa_strerror(m_context ? pa_context_errno(m_context) : PA_ERR_CONNECTIONREFUSED));
+            pulse().strerror(m_context ? pulse().context_errno(m_context) : PA_ERR_CONNECTIONREFUSED));
     }
 
     // Each sound in its own format, as the file has it; the server converts it as it plays.
@@ -177,13 +188,13 @@ private:
                 continue;
             const pa_sample_spec format { sample.sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
                 uint32_t(sample.sound->sampleRate), uint8_t(sample.sound->channels) };
-            sample.upload = pa_stream_new(m_context, sample.name.constData(), &format, nullptr);
+            sample.upload = pulse().stream_new(m_context, sample.name.constData(), &format, nullptr);
             if (!sample.upload)
                 continue;
             sample.sent = 0;
-            pa_stream_set_state_callback(sample.upload, &Server::onUploadState, &sample);
-            pa_stream_set_write_callback(sample.upload, &Server::onUploadWrite, &sample);
-            pa_stream_connect_upload(sample.upload, std::size_t(sample.sound->samples.size()));
+            pulse().stream_set_state_callback(sample.upload, &Server::onUploadState, &sample);
+            pulse().stream_set_write_callback(sample.upload, &Server::onUploadWrite, &sample);
+            pulse().stream_connect_upload(sample.upload, std::size_t(sample.sound->samples.size()));
         }
     }
 
@@ -193,19 +204,19 @@ private:
         const QByteArray &samples = sample->sound->samples;
         const qsizetype count = std::min(qsizetype(bytes), samples.size() - sample->sent);
         if (count > 0) {
-            pa_stream_write(
+            pulse().stream_write(
                 stream, samples.constData() + sample->sent, std::size_t(count), nullptr, 0, PA_SEEK_RELATIVE);
             sample->sent += count;
         }
         if (sample->sent == samples.size())
-            pa_stream_finish_upload(stream);
+            pulse().stream_finish_upload(stream);
     }
 
     static void onUploadState(pa_stream *stream, void *data)
     {
         auto *sample = static_cast<Sample *>(data);
         // A finished upload ends its stream; the sample stays in the server's cache, under its name.
-        if (pa_stream_get_state(stream) == PA_STREAM_TERMINATED)
+        if (pulse().stream_get_state(stream) == PA_STREAM_TERMINATED)
             sample->cached = sample->sent == sample->sound->samples.size();
     }
 
@@ -215,11 +226,11 @@ private:
         if (!sample.cached)
             return;
         cutSounding();
-        pa_operation *request = pa_context_play_sample_with_proplist(
+        pa_operation *request = pulse().context_play_sample_with_proplist(
             m_context, sample.name.constData(), nullptr, PA_VOLUME_NORM, m_properties, &Server::onPlaying, this);
         if (!request)
             return;
-        pa_operation_unref(request);
+        pulse().operation_unref(request);
         m_sounding = { ++m_generation, PA_INVALID_INDEX,
             Clock::now()
                 + std::chrono::duration_cast<Clock::duration>(
@@ -240,8 +251,8 @@ private:
 
     void kill(uint32_t stream)
     {
-        if (pa_operation *request = pa_context_kill_sink_input(m_context, stream, nullptr, nullptr))
-            pa_operation_unref(request);
+        if (pa_operation *request = pulse().context_kill_sink_input(m_context, stream, nullptr, nullptr))
+            pulse().operation_unref(request);
     }
 
     // Answers come in the order of the requests.

@@ -36,11 +36,13 @@ TSplash::TSplash(QWidget *parent)
     setObjectName(QStringLiteral("Splash"));
     setWindowTitle(QStringLiteral("Splash"));
     setFixedSize(ClientSize);
-    applyWindowLook(this);
+    // The first window shows no text and stays out of the task bar, so it takes neither the game's font nor the
+    // program icon: setting up fonts and decoding the icon wait for the windows that show them.
+    applyButtonFace(this);
 
     Image1 = new TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPicture(Artwork::splash(), [] { return Artwork::splash(2); });
+    Image1->setPicture(Artwork::keyedSplash(), [] { return Artwork::keyedSplash(2); });
     Image1->setGeometry(QRect(SplashOutline::ArtOrigin, Image1->Picture().size()));
     Image1->setTransparent(true);
 
@@ -79,7 +81,7 @@ void TSplash::FormClose()
 {
     // A steady clock cannot be set back or jump, so the hold is never cut short or stretched by a clock change.
     using Clock = std::chrono::steady_clock;
-    const auto until = Clock::now() + std::chrono::milliseconds(HoldMilliseconds);
+    const auto until = Clock::now() + m_hold;
     for (auto now = Clock::now(); now < until; now = Clock::now())
         std::this_thread::sleep_for(std::min<Clock::duration>(SleepStep, until - now));
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <chrono>
+
 class QCloseEvent;
 class QPaintEvent;
 class TImage;
@@ -17,8 +19,12 @@ public:
 
     TImage *Image1; // the title art
 
-    // How long the closing splash stays on the screen before it asks to be destroyed.
-    static constexpr int HoldMilliseconds = 1000;
+    // How long the closing splash stays on the screen before it asks to be destroyed, unless told otherwise.
+    static constexpr std::chrono::milliseconds DefaultHold {1000};
+
+    std::chrono::milliseconds hold() const { return m_hold; }
+    // Whoever starts the game may shorten the hold: a test that starts it many times need not wait each time.
+    void setHold(std::chrono::milliseconds hold) { m_hold = hold; }
 
     // Shows the window and paints it at once, so that it stands on the screen while the rest of the game starts,
     // before the event loop runs.
@@ -26,7 +32,7 @@ public:
 
     // Cuts the window to the outline of the art.
     void FormCreate();
-    // The hold: the thread sleeps for one second, so nothing is repainted and no input is taken meanwhile.
+    // The hold: the thread sleeps for hold() (one second), so nothing is repainted and no input is taken meanwhile.
     void FormClose();
 
 protected:
@@ -35,4 +41,7 @@ protected:
     // close() holds for a second, then asks for the window to be destroyed: it stays on the screen, on top,
     // until the event loop next runs and carries that out. close() therefore reports false.
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::chrono::milliseconds m_hold = DefaultHold;
 };

@@ -17,13 +17,11 @@ int main(int argc, char *argv[])
     chooseQtPlatform();
     const int linger = argc == 3 && std::strcmp(argv[1], "--linger") == 0 ? std::atoi(argv[2]) : 0;
     QWidget *window = nullptr;
-    FirstPaintApplication app(
-        argc, argv, [&window](QObject *receiver) { return receiver == window; },
-        [linger] {
-            if (linger <= 0)
-                FirstPaintApplication::endProcess();
-            QTimer::singleShot(linger, &QCoreApplication::quit);
-        });
+    FirstPaintApplication app(argc, argv, {[&window](QObject *receiver) { return receiver == window; }}, [linger] {
+        if (linger <= 0)
+            FirstPaintApplication::endProcess();
+        QTimer::singleShot(linger, &QCoreApplication::quit);
+    });
     QWidget bare;
     bare.setWindowTitle(QStringLiteral("Bare window"));
     bare.setFixedSize(632, 453);

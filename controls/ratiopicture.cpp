@@ -36,6 +36,10 @@ const QImage &RatioPicture::forRatio(qreal ratio)
 QImage RatioPicture::keyed(const QImage &picture)
 {
     // Premultiplied is the form the screen takes, so painting needs no conversion; an opaque pixel reads the same
-    // either way.
-    return withKeyColourCleared(picture, QImage::Format_ARGB32_Premultiplied);
+    // either way. A picture converted when the program was built comes keyed already: its key is the fully
+    // transparent pixel, and it is drawn as it is, without a copy.
+    constexpr QImage::Format screenFormat = QImage::Format_ARGB32_Premultiplied;
+    if (picture.format() == screenFormat && picture.pixel(0, picture.height() - 1) == qRgba(0, 0, 0, 0))
+        return picture;
+    return withKeyColourCleared(picture, screenFormat);
 }

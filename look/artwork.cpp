@@ -1,10 +1,12 @@
 #include "look/artwork.h"
 
 #include "look/assetpaths.h"
+#include "look/screenpictures.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
+#include <QResource>
 
 // Every picture is compiled into the program as a resource, drawn once by the asset generator (tools/).
 namespace Artwork {
@@ -20,9 +22,34 @@ QImage decode(const QString &path)
     return reader.read();
 }
 
+// The converted picture where there is one in the given format: its pixels are read in place, never copied.
+QImage converted(const QString &path, QImage::Format format)
+{
+    const QResource resource(QStringLiteral(":/") + ScreenPictures::converted(path));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    const auto *header = reinterpret_cast<const quint32 *>(resource.data());
+    if (QImage::Format(header[2]) != format)
+        return {};
+    const auto *pixels = reinterpret_cast<const uchar *>(header + ScreenPictures::HeaderWords);
+    const QImage image(pixels, int(header[0]), int(header[1]), qsizetype(header[0]) * 4, format);
+    // Pixels that do not lie on a word boundary cannot be drawn in place.
+    return quintptr(pixels) % alignof(QRgb) == 0 ? image : image.copy();
+}
+
 QImage resource(const QString &path, int scale)
 {
+    if (scale == 1) {
+        // An opaque picture converts to exactly what decoding gives.
+        if (QImage ready = converted(path, QImage::Format_RGB32); !ready.isNull())
+            return ready;
+    }
     return decode(QStringLiteral(":/") + (scale == 2 ? AssetPaths::doubleSize(path) : path));
+}
+
+QImage keyed(const QString &path, int scale)
+{
+    return scale == 1 ? converted(path, QImage::Format_ARGB32_Premultiplied) : resource(path, scale);
 }
 
 } // namespace
@@ -65,6 +92,21 @@ QImage congratsBackdrop(int scale)
 QImage splash(int scale)
 {
     return resource(AssetPaths::splash(), scale);
+}
+
+QImage keyedBookcase(int scale)
+{
+    return keyed(AssetPaths::bookcase(), scale);
+}
+
+QImage keyedPanel(int scale)
+{
+    return keyed(AssetPaths::panel(), scale);
+}
+
+QImage keyedSplash(int scale)
+{
+    return keyed(AssetPaths::splash(), scale);
 }
 
 QIcon programIcon()

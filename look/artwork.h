@@ -11,6 +11,8 @@ namespace Artwork {
 
 enum class Switch { Go, Testament, Hints };
 
+// The pictures as stored. Where the first paint shows one, it comes at `scale` 1 as converted when the program
+// was built, already in the screen's form and read where it lies in the program (look/screenpictures.h).
 QImage bookcase(int scale = 1);
 QImage panel(int scale = 1);
 QImage lyingBook(Testament testament, int tag, int scale = 1);
@@ -23,6 +25,13 @@ QImage scoreBoard(Testament testament, int scale = 1);
 QImage congratsBackdrop(int scale = 1);
 // The splash window's title art, 332 x 305.
 QImage splash(int scale = 1);
+
+// The three transparent pictures of the first paint as they are drawn: with the key colour left out, premultiplied
+// as the screen takes them, read where they lie in the program. At `scale` 2 the same as bookcase(2) and so on,
+// which come without the key colour.
+QImage keyedBookcase(int scale = 1);
+QImage keyedPanel(int scale = 1);
+QImage keyedSplash(int scale = 1);
 // The largest size of the icon that the program's windows carry.
 constexpr int WindowIconLargest = 48;
 

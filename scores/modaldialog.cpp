@@ -23,7 +23,11 @@ int TModalDialog::ShowModal()
         centreOnScreen(this);
         m_placed = true;
     }
-    return exec();
+    const int result = exec();
+    // Between the ends of games a closed dialog holds nothing worth its back buffer (a megabyte): the window is
+    // made again at the next showing, where the dialog was left.
+    destroy();
+    return result;
 }
 
 void TModalDialog::keyPressEvent(QKeyEvent *event)

@@ -1,8 +1,10 @@
 #include "app/splashoutline.h"
 #include "controls/image.h"
+#include "controls/ratiopicture.h"
 #include "look/artwork.h"
 #include "look/assetpaths.h"
 #include "look/gamefont.h"
+#include "look/screenpictures.h"
 #include "transparency.h"
 
 #include <QFile>
@@ -395,6 +397,45 @@ private slots:
             }
         }
         QVERIFY(inside > 80000);
+    }
+
+    // The first paint's pictures come converted when the program was built: drawn where they lie in the program,
+    // never decoded or copied, and pixel for pixel what the stored pictures give, keyed where drawn transparently.
+    void firstPaintPicturesAreTheStoredOnesReadyToDraw_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QImage>("ready");
+        QTest::addColumn<bool>("keyed");
+
+        QTest::newRow("splash") << AssetPaths::splash() << Artwork::keyedSplash() << true;
+        QTest::newRow("panel") << AssetPaths::panel() << Artwork::keyedPanel() << true;
+        QTest::newRow("bookcase") << AssetPaths::bookcase() << Artwork::keyedBookcase() << true;
+        for (const auto which : {Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints}) {
+            for (const bool checked : {false, true}) {
+                const QString path = AssetPaths::switchPicture(which, checked);
+                QTest::newRow(qPrintable(path)) << path << Artwork::switchPicture(which, checked) << false;
+            }
+        }
+        for (int tag = 1; tag <= OTBookCount; ++tag) {
+            const QString path = AssetPaths::book(Testament::Old, tag, AssetPaths::Pose::Standing);
+            QTest::newRow(qPrintable(path)) << path << Artwork::standingBook(Testament::Old, tag) << false;
+        }
+        QCOMPARE(ScreenPictures::firstPaint().size(), 3 + 6 + OTBookCount);
+    }
+
+    void firstPaintPicturesAreTheStoredOnesReadyToDraw()
+    {
+        QFETCH(QString, path);
+        QFETCH(QImage, ready);
+        QFETCH(bool, keyed);
+
+        const QImage stored(QStringLiteral(":/") + path);
+        QCOMPARE(ready, keyed ? RatioPicture::keyed(stored) : stored.convertToFormat(QImage::Format_RGB32));
+        const QResource converted(QStringLiteral(":/") + ScreenPictures::converted(path));
+        QCOMPARE(ready.constBits(), converted.data() + ScreenPictures::HeaderWords * sizeof(quint32));
+        // Drawn transparently, it is drawn as it is.
+        if (keyed)
+            QCOMPARE(RatioPicture::keyed(ready).constBits(), ready.constBits());
     }
 
     void theIconHoldsTwoPalettedSizesWithMasks()

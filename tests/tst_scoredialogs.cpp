@@ -254,6 +254,8 @@ private slots:
         QCOMPARE(typed, QStringLiteral("ABC"));
         QCOMPARE(congrats.Initials, QStringLiteral("ABC"));
         QVERIFY(!congrats.isVisible());
+        // Closed, the dialog keeps no back buffer until it is shown again.
+        QVERIFY(!congrats.backingStore());
     }
 
     void closingTheWindowOtherwiseKeepsTheProposal()

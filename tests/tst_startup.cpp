@@ -25,6 +25,9 @@
 
 namespace {
 
+// Only the splash's own test waits for its hold.
+constexpr std::chrono::milliseconds NoHold {0};
+
 template<typename Window>
 Window *topLevel()
 {
@@ -83,7 +86,7 @@ private slots:
     void firstStartWelcomesThePlayerOnce()
     {
         {
-            GameApplication game(reporter());
+            GameApplication game(reporter(), NoHold);
             QVERIFY(game.frmMain->isVisible());
             QVERIFY(!game.frmScores->isVisible());
             QVERIFY(!game.frmCongrats->isVisible());
@@ -97,7 +100,7 @@ private slots:
             QVERIFY(!topLevel<TSplash>());
         }
         topLevel<THelpWindow>()->hide();
-        GameApplication second(reporter());
+        GameApplication second(reporter(), NoHold);
         QVERIFY(!welcomeShown());
         QCOMPARE(contents(settingsPath()).count("First Time"), 1);
     }
@@ -106,7 +109,7 @@ private slots:
     // transient for.
     void dialogsAndHelpStandOverTheMainWindow()
     {
-        GameApplication game;
+        GameApplication game(reporter(), NoHold);
         QVERIFY(welcomeShown());
         const QWindow *main = game.frmMain->windowHandle();
         QVERIFY(main);
@@ -119,7 +122,7 @@ private slots:
 
     void windowsOfFixedSizeNeitherGrowNorMaximise()
     {
-        GameApplication game;
+        GameApplication game(reporter(), NoHold);
         for (QWidget *window : std::initializer_list<QWidget *> { game.frmMain.get(), game.frmScores,
                                                                    game.frmCongrats }) {
             window->winId();
@@ -143,7 +146,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker.fileName()));
-        GameApplication game(reporter());
+        GameApplication game(reporter(), NoHold);
         QCOMPARE(m_errors.size(), 1);
         QVERIFY(m_errors.first().startsWith(QStringLiteral("Unable to write to ")));
         QVERIFY(game.frmMain->isVisible());
@@ -176,7 +179,7 @@ private slots:
         QVERIFY(seeded.open(QIODevice::WriteOnly));
         seeded.write("[Settings]\nFirst Time=0\n");
         seeded.close();
-        GameApplication game(reporter());
+        GameApplication game(reporter(), NoHold);
         TfrmMain &form = *game.frmMain;
         Play::go(form);
         Play::clickBook(Play::wanted(form));
@@ -216,7 +219,7 @@ private slots:
         QVERIFY(seeded.open(QIODevice::WriteOnly));
         seeded.write(scores);
         seeded.close();
-        GameApplication game(reporter());
+        GameApplication game(reporter(), NoHold);
         TfrmMain &form = *game.frmMain;
         std::int64_t now = 0;
         form.setClock([&now] { return now; });
@@ -321,7 +324,7 @@ private slots:
         seeded.write("[Settings]\nFirst Time=0\n");
         seeded.close();
         const QByteArray before = contents(settingsPath());
-        GameApplication game(reporter());
+        GameApplication game(reporter(), NoHold);
         TfrmMain &form = *game.frmMain;
         QTimer::singleShot(0, &form, [&] {
             Play::go(form);
