@@ -16,6 +16,7 @@
 #include "look/windowlook.h"
 
 #include <QRegion>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -76,6 +77,12 @@ TfrmMain::TfrmMain(QWidget *parent)
         [this](TImage *book) { m_announcer->announce(book->accessibleName()); });
     connect(m_keyboard.get(), &KeyboardPlay::nothingFound, m_announcer,
         [this](const QString &typed) { m_announcer->announce(Narration::nothingFound(typed)); });
+    auto *f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    f2->setContext(Qt::WindowShortcut);
+    connect(f2, &QShortcut::activated, this, [this] {
+        if (!gameRunning())
+            emit progressWanted();
+    });
 
     FormCreate();
     showRound();
@@ -367,12 +374,13 @@ void TfrmMain::EndGame()
     chkGO->Uncheck();
     showRound();
     const int final = m_round.score();
-    if (final < 1)
-        return;
-    NewOTScore = 0;
-    NewNTScore = 0;
-    (m_round.testament() == Testament::New ? NewNTScore : NewOTScore) = final;
-    emit highScoresDue();
+    if (final >= 1) {
+        NewOTScore = 0;
+        NewNTScore = 0;
+        (m_round.testament() == Testament::New ? NewNTScore : NewOTScore) = final;
+        emit highScoresDue();
+    }
+    emit gameFinished();
 }
 
 void TfrmMain::ShowHints(bool clear)

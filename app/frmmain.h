@@ -85,11 +85,18 @@ public:
     void setCuePlayer(CuePlayer *player) { m_cues = player ? player : &m_silence; }
     // Where every deal takes its seed: the time of day unless set otherwise.
     void setSeedSource(Random::SeedSource source) { m_seedSource = std::move(source); }
+    // Where the round reads how long each book was wanted: a monotonic clock unless set otherwise.
+    void setClock(Round::Clock clock) { m_round.setClock(std::move(clock)); }
 
 signals:
     // A game ended with a positive score, now in NewOTScore or NewNTScore: the high-score table is due. Whoever
     // shows it does so before the signal returns.
     void highScoresDue();
+    // A game ended, by its last book or by STOP, whatever its score; after the high-score table if one was due.
+    // round().record() holds what each book cost.
+    void gameFinished();
+    // The player asked to see the progress (F2) while no game runs.
+    void progressWanted();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -6,8 +6,10 @@
 #include "app/splash.h"
 #include "look/help.h"
 #include "scores/frmcongrats.h"
+#include "scores/frmprogress.h"
 #include "scores/frmscores.h"
 #include "scores/profilefile.h"
+#include "scores/progressfile.h"
 #include "scores/settingskeys.h"
 
 #include <QApplication>
@@ -29,6 +31,7 @@ bool windowsStayOnTop()
 } // namespace
 
 GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::milliseconds splashHold)
+    : m_reportError(std::move(reportError))
 {
     // The splash deletes itself once the event loop runs.
     auto *splash = new TSplash;
@@ -44,8 +47,13 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
         frmMain->show();
     frmCongrats = new TfrmCongrats(frmMain.get());
     frmScores = new TfrmScores(frmCongrats, frmMain.get());
-    frmScores->setErrorReporter(reportError);
+    frmScores->setErrorReporter([this](QWidget *parent, const QString &message) {
+        m_failureReported = true;
+        m_reportError(parent, message);
+    });
+    QObject::connect(frmMain.get(), &TfrmMain::gameFinished, frmMain.get(), [this] { saveProgress(); });
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
+    QObject::connect(frmMain.get(), &TfrmMain::progressWanted, frmMain.get(), [this] { showProgress(); });
     paintNow(frmMain.get());
     // Nothing of the sound server is needed for the first paint: the library and the connection come now, once the
     // windows on the screen are painted, and the player's thread uploads the cues during the splash's hold.
@@ -66,12 +74,39 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
 
     if (firstTime) {
         if (!settings.writeBool(section, key, false))
-            reportError(frmMain.get(), settings.writeFailureMessage());
+            m_reportError(frmMain.get(), settings.writeFailureMessage());
         Help::showTopic(Help::FirstStartTopic, frmMain.get());
     }
 }
 
 GameApplication::~GameApplication() = default;
+
+TfrmProgress *GameApplication::progressWindow()
+{
+    if (!m_progress) {
+        m_progress = new TfrmProgress(frmMain.get());
+        m_progress->setErrorReporter(m_reportError);
+    }
+    return m_progress;
+}
+
+void GameApplication::saveProgress()
+{
+    // The table, saved first, has told the player already if the file cannot be written: once is enough.
+    const bool told = std::exchange(m_failureReported, false);
+    const Progress &game = frmMain->round().record();
+    progressWindow()->setLastGame(game);
+    ProfileFile file(ProfileFile::defaultPath());
+    if (!ProgressFile::add(file, game) && !told)
+        m_reportError(frmMain.get(), file.writeFailureMessage() + QStringLiteral("; your progress was not stored"));
+}
+
+void GameApplication::showProgress()
+{
+    TfrmProgress *window = progressWindow();
+    window->setTestament(frmMain->chosenTestament());
+    window->ShowModal();
+}
 
 void GameApplication::showHighScores()
 {

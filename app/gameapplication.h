@@ -9,6 +9,7 @@
 class CuePlayer;
 class TfrmCongrats;
 class TfrmMain;
+class TfrmProgress;
 class TfrmScores;
 
 // The game from its first picture to the event loop: the splash while the windows come up, the main window and
@@ -26,9 +27,20 @@ public:
     TfrmScores *frmScores;     // owned by the main window
     TfrmCongrats *frmCongrats; // owned by the main window
 
+    // The Progress window, made when it is first needed (owned by the main window).
+    TfrmProgress *progressWindow();
+
 private:
+    // Adds the game just ended to the progress in the settings file.
+    void saveProgress();
+    void showProgress();
     // Hands the score of a finished game to the high-score table and shows it until the player closes it.
     void showHighScores();
 
     std::unique_ptr<CuePlayer> m_cues;
+    ErrorBox::Reporter m_reportError;
+    TfrmProgress *m_progress = nullptr;
+    // The high-score table reported a file it could not write at this end of a game; the progress saved after it
+    // then says nothing more. A settings file that cannot be written is told once a game, not for each thing saved.
+    bool m_failureReported = false;
 };

@@ -7,6 +7,7 @@
 #include "playedsettings.h"
 
 #include "scores/profilefile.h"
+#include "scores/progressfile.h"
 #include "scores/scoretable.h"
 
 #include <QFile>
@@ -100,6 +101,29 @@ void saveScores(benchmark::State &state)
 }
 BENCHMARK(saveScores)->UseRealTime();
 
+// What the end of every game does: add what each book of a whole Old Testament game cost to the progress of both
+// testaments, under the lock, in one replacement of the file.
+void saveProgress(benchmark::State &state)
+{
+    SettingsFile settings;
+    if (!settings.ready())
+        return state.SkipWithError("The settings file could not be written.");
+    ProfileFile file(settings.path());
+    Progress game(Testament::Old);
+    for (int index = 0; index < OTBookCount; ++index)
+        game[index] = {1, 1, 0, index % 3, 20 + index};
+    Progress newGame(Testament::New);
+    for (int index = 0; index < NTBookCount; ++index)
+        newGame[index] = {1, 1, 0, 0, 30};
+    if (!ProgressFile::add(file, newGame))
+        return state.SkipWithError("The progress could not be saved.");
+    for (auto _ : state) {
+        if (!ProgressFile::add(file, game))
+            return state.SkipWithError("The progress could not be saved.");
+    }
+}
+BENCHMARK(saveProgress)->UseRealTime();
+
 void writeSameBytesSafely(benchmark::State &state)
 {
     SettingsFile settings;
@@ -176,5 +200,6 @@ int main(int argc, char **argv)
                              { "saveScores", "writeSameBytes" },
                              // Well under a second, however much another program has put in the file.
                              { "enterScoreInBigFile", "writeBigFileSafely", 500 },
+                             { "saveProgress", "writeSameBytesSafely" },
                          });
 }

@@ -147,6 +147,9 @@ QAccessibleInterface *describeControl(const QString &className, QObject *object)
         return new LCD99Accessible(static_cast<TLCD99 *>(object));
     if (className == QLatin1String("TImage"))
         return new ImageAccessible(static_cast<TImage *>(object));
+    // The chart is a picture; its figures are read from the table beside it.
+    if (className == QLatin1String("TProgressChart"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
     // Readers speak a notification as it appears.
     if (className == QLatin1String("TNotification"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Teaches Qt how the picture controls present themselves to assistive tools. Every control calls it as it is
-// built, so that the description is in place before anyone can ask about one; only the first call does anything.
+// Teaches Qt how the picture controls and the chart present themselves to assistive tools. Every control calls it
+// as it is built, so that the description is in place before anyone can ask about one; only the first call does
+// anything.
 void describeControlsToAssistiveTools();
 
 class QString;

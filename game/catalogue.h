@@ -27,6 +27,19 @@ constexpr std::array<std::string_view, NTBookCount> NTBookNames {
     "Revelation",
 };
 
+// The names shortened as Bible references shorten them, for where the full names do not fit.
+constexpr std::array<std::string_view, OTBookCount> OTShortNames {
+    "Gen", "Exod", "Lev", "Num", "Deut", "Josh", "Judg", "Ruth", "I Sam", "II Sam", "I Kgs", "II Kgs", "I Chr",
+    "II Chr", "Ezra", "Neh", "Esth", "Job", "Ps", "Prov", "Eccl", "Song", "Isa", "Jer", "Lam", "Ezek", "Dan", "Hos",
+    "Joel", "Amos", "Obad", "Jonah", "Mic", "Nah", "Hab", "Zeph", "Hag", "Zech", "Mal",
+};
+
+constexpr std::array<std::string_view, NTBookCount> NTShortNames {
+    "Matt", "Mark", "Luke", "John", "Acts", "Rom", "I Cor", "II Cor", "Gal", "Eph", "Phil", "Col", "I Thess",
+    "II Thess", "I Tim", "II Tim", "Titus", "Phlm", "Heb", "Jas", "I Pet", "II Pet", "I John", "II John", "III John",
+    "Jude", "Rev",
+};
+
 constexpr int bookCount(Testament testament)
 {
     return testament == Testament::New ? NTBookCount : OTBookCount;
@@ -34,6 +47,9 @@ constexpr int bookCount(Testament testament)
 
 // The name of the book with the given tag (1-based); empty for a tag outside the testament.
 std::string_view bookName(Testament testament, int tag);
+
+// The short name of the book with the given tag; empty for a tag outside the testament.
+std::string_view shortBookName(Testament testament, int tag);
 
 // "Old Testament" or "New Testament", as the windows name it to screen readers.
 QString testamentName(Testament testament);

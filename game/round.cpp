@@ -3,6 +3,20 @@
 #include "game/hints.h"
 #include "game/rules.h"
 
+#include <algorithm>
+#include <chrono>
+#include <limits>
+
+namespace {
+
+std::int64_t steadyMilliseconds()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
 std::optional<Cue> Round::Step::cue() const
 {
     switch (outcome) {
@@ -22,6 +36,7 @@ std::optional<Cue> Round::Step::cue() const
 Round::Round()
     : m_value(Rules::initialValue(false))
     , m_countdownInterval(Rules::CountdownInterval)
+    , m_clock(steadyMilliseconds)
 {
 }
 
@@ -34,6 +49,9 @@ void Round::start(Testament testament)
     clearPile();
     InitValue();
     m_score = 0;
+    m_record = Progress(testament);
+    m_record[0].games = 1;
+    m_wantedSince = m_clock();
 }
 
 std::vector<Pile::DealtBook> Round::BookSetup(std::uint32_t seed)
@@ -57,6 +75,7 @@ Round::Step Round::click(int index, bool secondOfDoubleClick)
             return step;
         step.outcome = Outcome::Penalised;
         m_score = Rules::afterWrongClick(m_score);
+        ++m_record[m_wantedIndex].wrong;
         return step;
     }
     step.outcome = Outcome::Shelved;
@@ -82,6 +101,8 @@ Round::Step Round::tick()
 
 void Round::MoveBook(Step &step)
 {
+    recordWantedTime();
+    ++(step.outcome == Outcome::TimedOut ? m_record[m_wantedIndex].timeouts : m_record[m_wantedIndex].found);
     step.shelved = m_wantedIndex;
     step.shelvedFrom = *pile().cellOf(m_wantedIndex);
     m_firstLying = m_wantedIndex + 1;
@@ -89,11 +110,23 @@ void Round::MoveBook(Step &step)
     if (m_wantedIndex == m_lastIndex) {
         // The last book keeps the value it was shelved at on the display.
         step.ended = true;
-        stop();
+        end();
         return;
     }
     ++m_wantedIndex;
+    m_record[m_wantedIndex].games = 1;
     InitValue();
+}
+
+void Round::recordWantedTime()
+{
+    const std::int64_t now = m_clock();
+    // To the nearest tenth; a clock that went back counts as no time.
+    const std::int64_t tenths = (std::max<std::int64_t>(now - m_wantedSince, 0) + 50) / 100;
+    BookProgress spent;
+    spent.tenths = static_cast<int>(std::min<std::int64_t>(tenths, std::numeric_limits<int>::max()));
+    m_record[m_wantedIndex] += spent;
+    m_wantedSince = now;
 }
 
 void Round::InitValue()
@@ -115,6 +148,14 @@ void Round::setHints(bool on)
 }
 
 void Round::stop()
+{
+    // The book wanted at STOP was reached, though neither found nor timed out.
+    if (m_running)
+        recordWantedTime();
+    end();
+}
+
+void Round::end()
 {
     m_running = false;
     m_countdownInterval = Rules::CountdownInterval;

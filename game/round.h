@@ -4,10 +4,12 @@
 #include "game/cueplayer.h"
 #include "game/pile.h"
 #include "game/pilegrid.h"
+#include "game/progress.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 #include <vector>
@@ -18,6 +20,9 @@
 class Round
 {
 public:
+    // Milliseconds from any fixed point, never going back.
+    using Clock = std::function<std::int64_t()>;
+
     Round();
 
     enum class Outcome {
@@ -53,6 +58,8 @@ public:
     void setHints(bool on);
     // Ends the game, whether the last book was shelved or the player stopped it; the score stays as it is.
     void stop();
+    // Where the round reads the time for its record: a monotonic clock unless told otherwise.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
     // The books go back to their shelves: none lies in the pile any more. The books left after STOP lie until then.
     void clearPile();
 
@@ -73,10 +80,18 @@ public:
     // until the game ends. A game started with hints left on from the last one runs at full speed from 250.
     int countdownInterval() const { return m_countdownInterval; }
 
+    // What each book of the game cost the player so far: every book that was wanted, whether it was found, shelved
+    // by the countdown or still wanted when the game was stopped, its wrong clicks and how long it was wanted by
+    // the clock, whatever the countdown's pace.
+    const Progress &record() const { return m_record; }
+
 private:
     // Puts the wanted book on its shelf and advances to the next one, or ends the game after the last.
     void MoveBook(Step &step);
     void InitValue();
+    void end();
+    // The wanted book's time so far goes into the record; the next book is timed from now.
+    void recordWantedTime();
 
     Testament m_testament = Testament::Old;
     bool m_running = false;
@@ -90,4 +105,7 @@ private:
     int m_countdownInterval;
     PileRecord m_pileCells {};
     std::mt19937 m_generator;
+    Clock m_clock;
+    Progress m_record;
+    std::int64_t m_wantedSince = 0;
 };

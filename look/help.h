@@ -15,6 +15,8 @@ inline constexpr char FileName[] = "Tomelor.hlp";
 constexpr int MainWindowTopic = 1;
 // The first start and the two high-score dialogs: welcome, high scores and initials.
 constexpr int FirstStartTopic = 4;
+// The Progress window: what the chart and the table show.
+constexpr int ProgressTopic = 5;
 
 // The page of a topic in the built-in document; a number the document has no topic for gives the first topic.
 QUrl topicUrl(int topic);

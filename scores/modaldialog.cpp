@@ -1,24 +1,19 @@
 #include "scores/modaldialog.h"
 
-#include "look/fixedsizewindow.h"
-#include "look/help.h"
 #include "look/compositorhints.h"
+#include "look/fixedsizewindow.h"
 #include "look/windowlook.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 
-TModalDialog::TModalDialog(QSize clientSize, QWidget *parent)
+TModalDialog::TModalDialog(QSize clientSize, QWidget *parent, int helpContext)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_helpContext(helpContext)
 {
     fixWindowSize(this, clientSize);
     applyWindowLook(this);
     Help::attachTopic(this, HelpContext());
-}
-
-int TModalDialog::HelpContext() const
-{
-    return Help::FirstStartTopic;
 }
 
 int TModalDialog::ShowModal()

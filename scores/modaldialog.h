@@ -1,10 +1,12 @@
 #pragma once
 
+#include "look/help.h"
+
 #include <QDialog>
 
 class QPushButton;
 
-// The frame both high-score dialogs share: a fixed client size, no title-bar buttons, the button face behind the
+// The frame the game's dialogs share: a fixed client size, no title-bar buttons, the button face behind the
 // controls and the game's font. Shown modally, it is centred on the screen the first time and later opens where
 // it was left. Its show steps run before it is drawn, so that they may open another modal dialog first.
 class TModalDialog : public QDialog
@@ -15,11 +17,12 @@ public:
     // Runs the show steps, then shows the dialog until it is closed; returns its modal result.
     int ShowModal();
 
-    // F1 opens the help topic of the first start, which explains both dialogs.
-    int HelpContext() const;
+    // The help topic F1 opens: unless the dialog names another, that of the first start, which explains both
+    // high-score dialogs.
+    int HelpContext() const { return m_helpContext; }
 
 protected:
-    TModalDialog(QSize clientSize, QWidget *parent);
+    TModalDialog(QSize clientSize, QWidget *parent, int helpContext = Help::FirstStartTopic);
 
     virtual void FormShow() = 0;
 
@@ -33,5 +36,6 @@ public:
 
 private:
     QPushButton *m_cancelButton = nullptr;
+    int m_helpContext;
     bool m_placed = false;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-// The sections and keys of the settings file, spelled once for the start-up, the high-score table and the fuzz
-// target's dictionary (which is made from the quoted names of this file).
+// The sections and keys of the settings file, spelled once for the start-up, the high-score table, the progress and
+// the fuzz target's dictionary (which is made from the quoted names of this file).
 namespace SettingsKeys {
 
 inline constexpr char SettingsSection[] = "Settings";
@@ -14,5 +14,9 @@ inline constexpr char OTScoresSection[] = "OT Scores";
 inline constexpr char OTUsersSection[] = "OT Users";
 inline constexpr char NTScoresSection[] = "NT Scores";
 inline constexpr char NTUsersSection[] = "NT Users";
+
+// What each book cost the player over all games, one key per book number.
+inline constexpr char OTProgressSection[] = "OT Progress";
+inline constexpr char NTProgressSection[] = "NT Progress";
 
 } // namespace SettingsKeys

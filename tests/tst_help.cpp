@@ -76,7 +76,7 @@ private slots:
         QTest::newRow("0") << 0;
         QTest::newRow("2") << 2;
         QTest::newRow("3") << 3;
-        QTest::newRow("5") << 5;
+        QTest::newRow("6") << 6;
         QTest::newRow("negative") << -4;
         QTest::newRow("largest") << INT_MAX;
         QTest::newRow("smallest") << INT_MIN;
@@ -98,6 +98,7 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("main window") << 1 << HowToPlay;
         QTest::newRow("first start") << 4 << Welcome;
+        QTest::newRow("progress") << 5 << QStringLiteral("Your progress");
     }
 
     void showTopicOpensTheTopicWithoutBlocking()
@@ -133,6 +134,8 @@ private slots:
         QCOMPARE(help->topicTitle(), Welcome);
         help->setSource(help->source().resolved(QUrl(QStringLiteral("topic1.html"))));
         QCOMPARE(help->topicTitle(), HowToPlay);
+        help->setSource(help->source().resolved(QUrl(QStringLiteral("topic5.html"))));
+        QCOMPARE(help->topicTitle(), QStringLiteral("Your progress"));
     }
 
     void f1OnTheMainWindowOpensTopicOne()

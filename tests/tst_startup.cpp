@@ -4,14 +4,20 @@
 #include "controls/lcd99.h"
 #include "gamedriver.h"
 #include "look/errorbox.h"
+#include "look/help.h"
 #include "look/helpwindow.h"
 #include "scores/frmcongrats.h"
+#include "scores/frmprogress.h"
 #include "scores/frmscores.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -145,6 +151,26 @@ private slots:
         QVERIFY(m_errors.first().startsWith(QStringLiteral("Unable to write to ")));
         QVERIFY(game.frmMain->isVisible());
         QVERIFY(welcomeShown());
+
+        // The end of a game tells it once: the progress, or the high-score table saved before it.
+        TfrmMain &form = *game.frmMain;
+        Play::go(form);
+        Play::stop(form);
+        QCOMPARE(m_errors.size(), 2);
+        QVERIFY(m_errors.last().endsWith(QStringLiteral("your progress was not stored")));
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            if (game.frmCongrats->isVisible())
+                game.frmCongrats->btnOK->click();
+            else if (game.frmScores->isVisible())
+                game.frmScores->Button1->click();
+        });
+        answer.start(20);
+        Play::go(form);
+        Play::clickBook(Play::wanted(form));
+        Play::stop(form);
+        QCOMPARE(m_errors.size(), 3);
+        QVERIFY(m_errors.last().endsWith(QStringLiteral("your score was not stored")));
     }
 
     void aPositiveScoreReachesTheTableAndTheFile()
@@ -180,6 +206,115 @@ private slots:
         const QByteArray saved = contents(settingsPath());
         QVERIFY(saved.contains("[OT Scores]\n1=" + form.lcdScore->Value().toLatin1()));
         QVERIFY(saved.contains("Last=ABC"));
+    }
+
+    // Book 5 costs a wrong click and book 9 runs out of time; STOP while book 10 is wanted. The high scores are too
+    // high to enter, so the table shows and nothing of them is written.
+    void everyFinishedGameTeachesWhichBooksCost()
+    {
+        QByteArray scores = "[Settings]\nFirst Time=0\n[OT Scores]\n";
+        for (int row = 1; row <= 5; ++row)
+            scores += QByteArray::number(row) + "=19999\n";
+        QFile seeded(settingsPath());
+        QVERIFY(seeded.open(QIODevice::WriteOnly));
+        seeded.write(scores);
+        seeded.close();
+        GameApplication game(reporter(), NoHold);
+        TfrmMain &form = *game.frmMain;
+        std::int64_t now = 0;
+        form.setClock([&now] { return now; });
+        QTimer closeTable;
+        connect(&closeTable, &QTimer::timeout, this, [&] {
+            if (game.frmScores->isVisible())
+                game.frmScores->Button1->click();
+        });
+        closeTable.start(20);
+
+        Play::go(form);
+        for (int book = 1; book <= 8; ++book) {
+            now += 1000;
+            if (book == 5)
+                Play::clickBook(Play::wrongBook(form));
+            Play::clickBook(Play::wanted(form));
+        }
+        while (form.WantedIndex() == 8) {
+            now += 100;
+            form.timValueTimer();
+        }
+        now += 500;
+        Play::stop(form);
+        QByteArray saved = contents(settingsPath());
+        QVERIFY2(saved.startsWith(scores + "\n[OT Progress]\n1=1,1,0,0,10\n2=1,1,0,0,10\n"), saved.constData());
+        QVERIFY(saved.contains("\n5=1,1,0,1,10\n"));
+        QVERIFY(saved.contains("\n9=1,0,1,0,101\n"));
+        QVERIFY(saved.endsWith("\n8=1,1,0,0,10\n9=1,0,1,0,101\n10=1,0,0,0,5\n"));
+
+        // A second game adds to the first; F2 does nothing while it runs.
+        Play::go(form);
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(!game.progressWindow()->isVisible());
+        now += 2000;
+        Play::stop(form);
+        QVERIFY(contents(settingsPath()).contains("[OT Progress]\n1=2,1,0,0,30\n"));
+
+        // F2 shows the progress; Forget progress asks, then clears it and leaves the high scores.
+        TfrmProgress *progress = game.progressWindow();
+        QString question;
+        progress->setConfirmer([&](QWidget *, const QString &asked) {
+            question = asked;
+            return true;
+        });
+        QString summary;
+        QStringList ninthRow;
+        QStringList headers;
+        QAccessible::Role tableRole = QAccessible::NoRole;
+        QString tableName;
+        QByteArray forgotten;
+        QTimer look;
+        connect(&look, &QTimer::timeout, this, [&] {
+            if (!progress->isVisible())
+                return;
+            look.stop();
+            summary = progress->lblSummary->text();
+            // The table as screen readers walk it.
+            QAccessibleInterface *table = QAccessible::queryAccessibleInterface(progress->grdBooks);
+            tableRole = table->role();
+            tableName = table->text(QAccessible::Name);
+            for (int column = 0; column < table->tableInterface()->columnCount(); ++column) {
+                headers.append(table->tableInterface()->columnDescription(column));
+                ninthRow.append(table->tableInterface()->cellAt(8, column)->text(QAccessible::Name));
+            }
+            progress->btnForget->click();
+            forgotten = contents(settingsPath());
+            QTest::keyClick(progress->grdBooks, Qt::Key_Escape);
+        });
+        look.start(20);
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(!progress->isVisible());
+        QCOMPARE(progress->windowTitle(), QStringLiteral("Progress"));
+        QCOMPARE(summary,
+            QStringLiteral("Slowest: I Samuel 10.1, Genesis 1.5, Exodus 1.0 seconds on average\n"
+                           "Cost you most: Deuteronomy 1.0, I Samuel 1.0 wrong clicks and time-outs a game"));
+        QCOMPARE(tableRole, QAccessible::Table);
+        QCOMPARE(tableName, QStringLiteral("Old Testament, book by book"));
+        QCOMPARE(headers, (QStringList {"Book", "Games", "Average seconds", "Wrong clicks", "Time-outs"}));
+        QCOMPARE(ninthRow, (QStringList {"I Samuel", "1", "10.1", "0", "1"}));
+        QVERIFY(question.contains(QStringLiteral("high scores stay")));
+        QVERIFY(forgotten.startsWith(scores + "\n[OT Progress]\n1=0,0,0,0,0\n"));
+        QVERIFY(!forgotten.contains(",1"));
+        QVERIFY(!progress->progress().played());
+        QCOMPARE(progress->HelpContext(), Help::ProgressTopic);
+
+        // Enter closes it too, from the table as from anywhere.
+        QTimer::singleShot(50, progress->grdBooks, [&] { QTest::keyClick(progress->grdBooks, Qt::Key_Return); });
+        QApplication::setActiveWindow(&form);
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(!progress->isVisible());
+        QVERIFY(m_errors.isEmpty());
     }
 
     void closingTheMainWindowMidGameEndsWithoutWriting()

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "game/progress.h"
+#include "look/errorbox.h"
+#include "scores/modaldialog.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class TProgressChart;
+
+// "Progress": what each book of a testament has cost the player over all games, read from the settings file at
+// every showing. A chart shows the average seconds per book and how often each cost points, two lines name the
+// slowest and costliest books, and a table gives the same figures to the keyboard and to screen readers.
+class TfrmProgress : public TModalDialog
+{
+    Q_OBJECT
+
+public:
+    // Asked before anything is forgotten; true to go ahead.
+    using Confirmer = std::function<bool(QWidget *parent, const QString &question)>;
+
+    explicit TfrmProgress(QWidget *parent = nullptr);
+
+    TProgressChart *chtProgress;
+    QLabel *lblSummary; // "Slowest: …" and "Cost you most: …", or what will appear once a game is played
+    QTableWidget *grdBooks;
+    QPushButton *btnForget;
+    QPushButton *btnClose;
+
+    // The testament shown; the main window's choice.
+    Testament testament() const { return m_progress.testament(); }
+    void setTestament(Testament testament) { m_progress = Progress(testament); }
+    // The game just finished, marked on the chart while its testament is shown.
+    void setLastGame(const Progress &game);
+    // The progress as last read from the file.
+    const Progress &progress() const { return m_progress; }
+
+    void FormShow() override;
+    void btnForgetClick();
+
+    void setSettingsPath(const QString &path) { m_settingsPath = path; }
+    void setErrorReporter(ErrorBox::Reporter report) { m_reportError = std::move(report); }
+    void setConfirmer(Confirmer confirm) { m_confirm = std::move(confirm); }
+
+private:
+    void showProgress();
+
+    Progress m_progress;
+    std::array<std::optional<Progress>, 2> m_lastGames;
+    QString m_settingsPath;
+    ErrorBox::Reporter m_reportError = ErrorBox::show;
+    Confirmer m_confirm;
+};
