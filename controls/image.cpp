@@ -3,10 +3,10 @@
 #include "controls/accessibility.h"
 #include "controls/clickkey.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QStyleHints>
 
@@ -141,33 +141,31 @@ struct LastPress
 };
 LastPress lastPress;
 
-bool followsClosely(const QMouseEvent &press)
+// Whether this left press is the second of a double click; Qt has said so already when it paired it itself.
+bool secondPress(const QMouseEvent &press, bool pairedByQt)
 {
     const QStyleHints *hints = QGuiApplication::styleHints();
     const bool soon = lastPress.at && press.timestamp() >= *lastPress.at
         && press.timestamp() - *lastPress.at < quint64(hints->mouseDoubleClickInterval());
     const bool close = (press.globalPosition() - lastPress.where).manhattanLength() <= hints->mouseDoubleClickDistance();
-    return soon && close;
+    lastPress = {press.timestamp(), press.globalPosition()};
+    return pairedByQt || (soon && close);
 }
 
 } // namespace
 
 void TImage::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_doubleClickPress = followsClosely(*event);
-        lastPress = {event->timestamp(), event->globalPosition()};
-    }
+    if (event->button() == Qt::LeftButton)
+        m_doubleClickPress = secondPress(*event, false);
     QWidget::mousePressEvent(event);
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // Qt sends the second press of a pair only as this event.
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_doubleClickPress = true;
-    lastPress = {event->timestamp(), event->globalPosition()};
+    if (event->button() == Qt::LeftButton)
+        m_doubleClickPress = secondPress(*event, true);
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent *event)
