@@ -147,7 +147,8 @@ bool secondPress(const QMouseEvent &press, bool pairedByQt)
     const QStyleHints *hints = QGuiApplication::styleHints();
     const bool soon = lastPress.at && press.timestamp() >= *lastPress.at
         && press.timestamp() - *lastPress.at < quint64(hints->mouseDoubleClickInterval());
-    const bool close = (press.globalPosition() - lastPress.where).manhattanLength() <= hints->mouseDoubleClickDistance();
+    const bool close
+        = (press.globalPosition() - lastPress.where).manhattanLength() <= hints->mouseDoubleClickDistance();
     lastPress = {press.timestamp(), press.globalPosition()};
     return pairedByQt || (soon && close);
 }

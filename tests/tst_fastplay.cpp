@@ -132,8 +132,9 @@ private slots:
             QCOMPARE(Play::score(*form), expected);
             if (wanted % 7 != 3 || !form->gameRunning())
                 continue;
-            const bool lands = form->OTBookList.value(form->WantedIndex())->geometry().contains(
-                form->pnlPile->mapFrom(form.get(), at));
+            const bool lands = form->OTBookList.value(form->WantedIndex())
+                                   ->geometry()
+                                   .contains(form->pnlPile->mapFrom(form.get(), at));
             mouse.press(at);
             const int after = Play::score(*form) + (lands ? Play::value(*form) : 0);
             mouse.release(at);

@@ -295,7 +295,7 @@ private slots:
         send(above, QEvent::MouseButtonRelease, pressed + 1050);
 
         if (doubleClick && !aboveIsNext) {
-            QCOMPARE(m_cues.cues, std::vector<Cue> { Cue::CueCorrect });
+            QCOMPARE(m_cues.cues, std::vector<Cue> {Cue::CueCorrect});
             QCOMPARE(score(form()), scoreBefore + 500);
             QCOMPARE(form().WantedIndex(), wantedBefore + 1);
         } else {
