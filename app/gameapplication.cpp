@@ -86,6 +86,10 @@ TfrmProgress *GameApplication::progressWindow()
     if (!m_progress) {
         m_progress = new TfrmProgress(frmMain.get());
         m_progress->setErrorReporter(m_reportError);
+        for (std::optional<Progress> &game : m_lastGames) {
+            if (game)
+                m_progress->setLastGame(*std::exchange(game, std::nullopt));
+        }
     }
     return m_progress;
 }
@@ -95,7 +99,10 @@ void GameApplication::saveProgress()
     // The table, saved first, has told the player already if the file cannot be written: once is enough.
     const bool told = std::exchange(m_failureReported, false);
     const Progress &game = frmMain->round().record();
-    progressWindow()->setLastGame(game);
+    if (m_progress)
+        m_progress->setLastGame(game);
+    else
+        m_lastGames[game.testament() == Testament::New ? 1 : 0] = game;
     ProfileFile file(ProfileFile::defaultPath());
     if (!ProgressFile::add(file, game) && !told)
         m_reportError(frmMain.get(), file.writeFailureMessage() + QStringLiteral("; your progress was not stored"));

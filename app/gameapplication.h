@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/splash.h"
+#include "game/progress.h"
 #include "look/errorbox.h"
 
+#include <array>
 #include <chrono>
 #include <memory>
+#include <optional>
 
 class CuePlayer;
 class TfrmCongrats;
@@ -27,7 +30,7 @@ public:
     TfrmScores *frmScores;     // owned by the main window
     TfrmCongrats *frmCongrats; // owned by the main window
 
-    // The Progress window, made when it is first needed (owned by the main window).
+    // The Progress window, made when it is first shown or asked for (owned by the main window).
     TfrmProgress *progressWindow();
 
 private:
@@ -40,6 +43,9 @@ private:
     std::unique_ptr<CuePlayer> m_cues;
     ErrorBox::Reporter m_reportError;
     TfrmProgress *m_progress = nullptr;
+    // The last game of each testament, kept until the Progress window is made: a window of a table and a chart
+    // would otherwise be built at the end of every game, while the high-score dialogs are up, only to hold it.
+    std::array<std::optional<Progress>, 2> m_lastGames;
     // The high-score table reported a file it could not write at this end of a game; the progress saved after it
     // then says nothing more. A settings file that cannot be written is told once a game, not for each thing saved.
     bool m_failureReported = false;

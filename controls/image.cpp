@@ -58,6 +58,15 @@ void TImage::setPictureSource(std::function<QImage()> source, std::function<QIma
     update();
 }
 
+void TImage::releasePicture()
+{
+    if (!m_source)
+        return;
+    m_picture = QImage();
+    m_shown = QImage();
+    setDoubleSize(std::move(m_doubleSizeSource));
+}
+
 void TImage::setDoubleSize(std::function<QImage()> source)
 {
     m_doubleSizeSource = std::move(source);

@@ -24,6 +24,9 @@ public:
     // Decoding a picture costs more than anything else in building a window, and many pictures wait hidden
     // (the books in the pile, the other testament's shelf), so they need not cost anything before they are seen.
     void setPictureSource(std::function<QImage()> source, std::function<QImage()> doubleSize = {});
+    // A picture given by its source lets go of what was made from it (a window that closes need not hold its
+    // pictures); it is made again when next painted or asked for. A picture given as such is kept.
+    void releasePicture();
 
     bool Transparent() const { return m_transparent; }
     void setTransparent(bool transparent);

@@ -1,5 +1,6 @@
 #include "scores/modaldialog.h"
 
+#include "controls/image.h"
 #include "look/compositorhints.h"
 #include "look/fixedsizewindow.h"
 #include "look/windowlook.h"
@@ -24,9 +25,12 @@ int TModalDialog::ShowModal()
         m_placed = true;
     }
     const int result = exec();
-    // Between the ends of games a closed dialog holds nothing worth its back buffer (a megabyte): the window is
-    // made again at the next showing, where the dialog was left.
+    // Between the ends of games a closed dialog holds nothing worth its back buffer (a megabyte) or its pictures
+    // (the keyed copies, half a megabyte each): the window is made again at the next showing, where the dialog
+    // was left, and the pictures when they are painted.
     destroy();
+    for (TImage *image : findChildren<TImage *>())
+        image->releasePicture();
     return result;
 }
 

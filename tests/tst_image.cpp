@@ -163,6 +163,15 @@ private slots:
         shown->setTransparent(true);
         QCOMPARE(parent.grab().toImage().pixelColor(25, 25), QColor(Qt::green));
 
+        // Released, it is made again at the next paint, the same as before.
+        const int madeBeforeRelease = made;
+        shown->releasePicture();
+        QCOMPARE(made, madeBeforeRelease);
+        const QImage repainted = parent.grab().toImage();
+        QCOMPARE(made, madeBeforeRelease + 1);
+        QCOMPARE(repainted.pixelColor(25, 25), QColor(Qt::green));
+        QCOMPARE(repainted.pixelColor(26, 25), QColor(Qt::red));
+
         // A picture given outright replaces a source not yet used.
         shown->setPictureSource(source);
         QImage blue(10, 10, QImage::Format_RGB32);
@@ -170,7 +179,10 @@ private slots:
         shown->setPicture(blue);
         shown->setTransparent(false);
         QCOMPARE(parent.grab().toImage().pixelColor(25, 25), QColor(Qt::blue));
-        QCOMPARE(made, 3);
+        // and is kept when released: there is nothing to make it again from.
+        shown->releasePicture();
+        QCOMPARE(parent.grab().toImage().pixelColor(25, 25), QColor(Qt::blue));
+        QCOMPARE(made, 4);
     }
 
     void leftClickReportsTheSender()
