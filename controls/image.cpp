@@ -33,10 +33,15 @@ void TImage::makeShownFromSource() const
 {
     if (!m_shown.isNull() || !m_source)
         return;
+    // Only the keyed copy of a transparent picture is painted; the picture itself can be made again if asked for.
+    // Made for the paint, it is keyed where it is decoded rather than copied.
+    if (m_transparent && m_picture.isNull()) {
+        m_shown = RatioPicture::keyed(m_source());
+        return;
+    }
     if (m_picture.isNull())
         m_picture = m_source();
     makeShown();
-    // Only the keyed copy of a transparent picture is painted; the picture itself can be made again if asked for.
     if (m_transparent)
         m_picture = QImage();
 }

@@ -14,8 +14,8 @@ RatioPicture::RatioPicture(std::function<QImage()> source, bool keyed)
 const QImage &RatioPicture::forRatio(qreal ratio)
 {
     if (m_source) {
-        const QImage larger = std::exchange(m_source, nullptr)();
-        m_larger = m_keyed ? keyed(larger) : larger;
+        QImage larger = std::exchange(m_source, nullptr)();
+        m_larger = m_keyed ? keyed(std::move(larger)) : std::move(larger);
         m_larger.setDevicePixelRatio(2);
     }
     if (m_larger.isNull() || ratio >= 2)
@@ -33,7 +33,7 @@ const QImage &RatioPicture::forRatio(qreal ratio)
     return m_shown;
 }
 
-QImage RatioPicture::keyed(const QImage &picture)
+QImage RatioPicture::keyed(QImage picture)
 {
     // Premultiplied is the form the screen takes, so painting needs no conversion; an opaque pixel reads the same
     // either way. A picture converted when the program was built comes keyed already: its key is the fully
@@ -41,5 +41,5 @@ QImage RatioPicture::keyed(const QImage &picture)
     constexpr QImage::Format screenFormat = QImage::Format_ARGB32_Premultiplied;
     if (picture.format() == screenFormat && picture.pixel(0, picture.height() - 1) == qRgba(0, 0, 0, 0))
         return picture;
-    return withKeyColourCleared(picture, screenFormat);
+    return withKeyColourCleared(std::move(picture), screenFormat);
 }

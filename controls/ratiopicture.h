@@ -22,8 +22,8 @@ public:
     const QImage &forRatio(qreal ratio);
 
     // The picture with every pixel of the colour of its lower-left pixel fully transparent, premultiplied as the
-    // screen takes it.
-    static QImage keyed(const QImage &picture);
+    // screen takes it. A picture handed over (moved) is keyed where it lies.
+    static QImage keyed(QImage picture);
 
 private:
     std::function<QImage()> m_source;
