@@ -478,8 +478,8 @@ private:
         QVERIFY(m_game.waitForStarted());
     }
 
-    // Waits for the patch to be seen at one place for a second (mutter shows a new dialog for a moment, longer on a
-    // busy machine, before it places it); gives where its picture lies.
+    // Waits for the patch to be seen at one place for a second (a screen cast may still hold the last game's
+    // windows at first); gives where its picture lies.
     std::optional<QPoint> awaitSight(const Patch &patch)
     {
         QElapsedTimer waited;
