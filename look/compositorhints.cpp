@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
+#include <qpa/qplatformwindow.h>
 
 #include <wayland-client.h>
 
@@ -220,15 +221,16 @@ void askToBeCentred(QWidget *window, std::function<void()> placed)
 
 void declareWholeFixedSize(QWidget *window)
 {
+    // In the platform's own pixels, as Qt gives the sizes, which a scale factor set for Qt alone makes differ.
     QWindow *handle = window->windowHandle();
-    const QMargins titleBar = handle ? handle->frameMargins() : QMargins();
-    if (!waylandDisplay() || titleBar.isNull())
+    const QPlatformWindow *platformWindow = handle ? handle->handle() : nullptr;
+    if (!waylandDisplay() || !platformWindow || platformWindow->frameMargins().isNull())
         return;
     auto *toplevel = static_cast<wl_proxy *>(
         QGuiApplication::platformNativeInterface()->nativeResourceForWindow("xdg_toplevel", handle));
     if (!toplevel)
         return;
-    const QSize whole = window->size().grownBy(titleBar);
+    const QSize whole = platformWindow->geometry().size().grownBy(platformWindow->frameMargins());
     const uint32_t version = wl_proxy_get_version(toplevel);
     wl_proxy_marshal_flags(toplevel, SetMaxSize, nullptr, version, 0, whole.width(), whole.height());
     wl_proxy_marshal_flags(toplevel, SetMinSize, nullptr, version, 0, whole.width(), whole.height());
