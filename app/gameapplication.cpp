@@ -4,6 +4,7 @@
 #include "app/paintnow.h"
 #include "app/soundcueplayer.h"
 #include "app/splash.h"
+#include "look/compositorhints.h"
 #include "look/help.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmprogress.h"
@@ -65,17 +66,21 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
     const QString key = QString::fromLatin1(SettingsKeys::FirstTimeKey);
     const bool firstTime = settings.readBool(section, key, true);
 
+    const auto welcome = [this] { Help::showTopic(Help::FirstStartTopic, frmMain.get()); };
     splash->close();
     if (!mainWindowBehindSplash) {
         splash->hide();
         frmMain->show();
+        // The help that stands over the main window comes once the compositor has placed the main window.
+        askToBeCentred(frmMain.get(), firstTime ? std::function<void()>(welcome) : nullptr);
         paintNow(frmMain.get());
     }
 
     if (firstTime) {
         if (!settings.writeBool(section, key, false))
             m_reportError(frmMain.get(), settings.writeFailureMessage());
-        Help::showTopic(Help::FirstStartTopic, frmMain.get());
+        if (mainWindowBehindSplash)
+            welcome();
     }
 }
 

@@ -74,6 +74,7 @@ void TSplash::showAndPaint()
     show();
     // Qt 6.4 tells a Wayland compositor nothing of a splash screen.
     keepOutOfWindowLists(this);
+    askToBeCentred(this);
     paintNow(this);
 }
 

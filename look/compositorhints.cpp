@@ -1,9 +1,11 @@
 #include "look/compositorhints.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QWidget>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
+#include <qpa/qplatformwindow.h>
 
 #include <wayland-client.h>
 
@@ -32,11 +34,13 @@ const wl_interface GtkShellInterface = {"gtk_shell1", 1, 3, GtkShellRequests, 1,
 const wl_message GtkSurfaceRequests[] = {
     {"set_dbus_properties", "?s?s?s?s?s?s", noTypes},
     {"set_modal", "", noTypes},
+    {"unset_modal", "", noTypes},
 };
 const wl_message GtkSurfaceEvents[] = {{"configure", "a", noTypes}};
-const wl_interface GtkSurfaceInterface = {"gtk_surface1", 1, 2, GtkSurfaceRequests, 1, GtkSurfaceEvents};
+const wl_interface GtkSurfaceInterface = {"gtk_surface1", 1, 3, GtkSurfaceRequests, 1, GtkSurfaceEvents};
 constexpr uint32_t GetGtkSurface = 0;
 constexpr uint32_t SetModal = 1;
+constexpr uint32_t UnsetModal = 2;
 
 // KDE's org_kde_plasma_shell, version 5: the shell hands out a companion of a surface, which takes the window out
 // of the task bar and the switcher.
@@ -68,6 +72,10 @@ const wl_interface PlasmaSurfaceInterface
 constexpr uint32_t GetPlasmaSurface = 0;
 constexpr uint32_t SetSkipTaskbar = 5;
 constexpr uint32_t SetSkipSwitcher = 9;
+
+// The requests of xdg_toplevel (Qt's own window role) that set the bounds of a window's size.
+constexpr uint32_t SetMaxSize = 7;
+constexpr uint32_t SetMinSize = 8;
 
 // Qt's Wayland connection and a window's surface on it; null elsewhere, or before the window exists.
 wl_display *waylandDisplay()
@@ -122,40 +130,120 @@ wl_proxy *bindGlobal(wl_display *display, const wl_interface *interface)
     return search.bound;
 }
 
-// Hands the window's surface to the shell for a companion, sends it the requests, and lets it go on this side: the
-// compositor keeps what it was told with the window, and drops the companion with the surface.
-template <typename... Requests>
-void tellCompositor(QWidget *window, const wl_interface *shellInterface, uint32_t getCompanion,
-    const wl_interface *companionInterface, Requests... requests)
+// A new companion of the window's surface from the shell of the interface, bound once for the program; null where
+// there is no window on a compositor that offers the shell, and where this surface has had its companion already
+// (a second is a protocol error, fatal to the program).
+wl_proxy *companionOf(
+    QWidget *window, const wl_interface *shellInterface, uint32_t getCompanion, const wl_interface *companionInterface)
 {
     wl_display *display = waylandDisplay();
     wl_proxy *surface = display ? surfaceOf(window) : nullptr;
-    if (!surface)
-        return;
-    static wl_proxy *const shell = bindGlobal(display, shellInterface);
-    if (!shell)
-        return;
-    wl_proxy *companion = wl_proxy_marshal_flags(
-        shell, getCompanion, companionInterface, wl_proxy_get_version(shell), 0, nullptr, surface);
-    (requests(companion), ...);
-    wl_proxy_destroy(companion);
-    wl_display_flush(display);
+    const QByteArray askedFor = QByteArrayLiteral("companionSurface.") + shellInterface->name;
+    if (!surface || window->property(askedFor).value<quintptr>() == quintptr(surface))
+        return nullptr;
+    window->setProperty(askedFor, quintptr(surface));
+    static QHash<const wl_interface *, wl_proxy *> shells;
+    const auto shell = shells.find(shellInterface);
+    wl_proxy *bound
+        = shell != shells.end() ? *shell : shells.insert(shellInterface, bindGlobal(display, shellInterface)).value();
+    if (!bound)
+        return nullptr;
+    return wl_proxy_marshal_flags(
+        bound, getCompanion, companionInterface, wl_proxy_get_version(bound), 0, nullptr, surface);
 }
+
+// Sends the companion a request without arguments, at once.
+void send(wl_proxy *companion, uint32_t request)
+{
+    wl_proxy_marshal_flags(companion, request, nullptr, wl_proxy_get_version(companion), 0);
+    wl_display_flush(waylandDisplay());
+}
+
+// Takes the window's modality back once the compositor has drawn it, and so placed it: from then on the window is
+// an ordinary one. (Neither the keyboard nor the pointer tells: mutter may activate a window before it places it.)
+class ModalUntilPlaced : public QObject
+{
+public:
+    ModalUntilPlaced(QWidget *window, wl_proxy *companion, std::function<void()> placed)
+        : QObject(window)
+        , m_companion(companion)
+        , m_placed(std::move(placed))
+        , m_drawn(wl_surface_frame(reinterpret_cast<wl_surface *>(surfaceOf(window))))
+    {
+        // Called where Qt reads the compositor's events, which need not be this object's thread.
+        static const wl_callback_listener listener = {[](void *self, wl_callback *, uint32_t) {
+            QMetaObject::invokeMethod(
+                static_cast<ModalUntilPlaced *>(self), &ModalUntilPlaced::drawn, Qt::QueuedConnection);
+        }};
+        wl_callback_add_listener(m_drawn, &listener, this);
+    }
+
+    ~ModalUntilPlaced() override
+    {
+        wl_callback_destroy(m_drawn);
+        wl_proxy_destroy(m_companion);
+    }
+
+private:
+    void drawn()
+    {
+        send(m_companion, UnsetModal);
+        deleteLater();
+        if (m_placed)
+            m_placed();
+    }
+
+    wl_proxy *const m_companion;
+    const std::function<void()> m_placed;
+    wl_callback *const m_drawn;
+};
 
 } // namespace
 
 void declareModalDialog(QWidget *dialog)
 {
-    tellCompositor(dialog, &GtkShellInterface, GetGtkSurface, &GtkSurfaceInterface, [](wl_proxy *companion) {
-        wl_proxy_marshal_flags(companion, SetModal, nullptr, wl_proxy_get_version(companion), 0);
-    });
+    // The compositor keeps what it was told with the window, and drops the companion with the surface.
+    if (wl_proxy *companion = companionOf(dialog, &GtkShellInterface, GetGtkSurface, &GtkSurfaceInterface)) {
+        send(companion, SetModal);
+        wl_proxy_destroy(companion);
+    }
+}
+
+void askToBeCentred(QWidget *window, std::function<void()> placed)
+{
+    if (wl_proxy *companion = companionOf(window, &GtkShellInterface, GetGtkSurface, &GtkSurfaceInterface)) {
+        new ModalUntilPlaced(window, companion, std::move(placed));
+        send(companion, SetModal);
+    } else if (placed) {
+        QMetaObject::invokeMethod(window, std::move(placed), Qt::QueuedConnection);
+    }
+}
+
+void declareWholeFixedSize(QWidget *window)
+{
+    // In the platform's own pixels, as Qt gives the sizes, which a scale factor set for Qt alone makes differ.
+    QWindow *handle = window->windowHandle();
+    const QPlatformWindow *platformWindow = handle ? handle->handle() : nullptr;
+    if (!waylandDisplay() || !platformWindow || platformWindow->frameMargins().isNull())
+        return;
+    auto *toplevel = static_cast<wl_proxy *>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("xdg_toplevel", handle));
+    if (!toplevel)
+        return;
+    const QSize whole = platformWindow->geometry().size().grownBy(platformWindow->frameMargins());
+    const uint32_t version = wl_proxy_get_version(toplevel);
+    wl_proxy_marshal_flags(toplevel, SetMaxSize, nullptr, version, 0, whole.width(), whole.height());
+    wl_proxy_marshal_flags(toplevel, SetMinSize, nullptr, version, 0, whole.width(), whole.height());
+    wl_display_flush(waylandDisplay());
 }
 
 void keepOutOfWindowLists(QWidget *window)
 {
-    tellCompositor(window, &PlasmaShellInterface, GetPlasmaSurface, &PlasmaSurfaceInterface, [](wl_proxy *companion) {
+    if (wl_proxy *companion = companionOf(window, &PlasmaShellInterface, GetPlasmaSurface, &PlasmaSurfaceInterface)) {
         const uint32_t version = wl_proxy_get_version(companion);
         wl_proxy_marshal_flags(companion, SetSkipTaskbar, nullptr, version, 0, 1u);
         wl_proxy_marshal_flags(companion, SetSkipSwitcher, nullptr, version, 0, 1u);
-    });
+        wl_proxy_destroy(companion);
+        wl_display_flush(waylandDisplay());
+    }
 }

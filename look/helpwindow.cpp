@@ -1,5 +1,6 @@
 #include "look/helpwindow.h"
 
+#include "look/compositorhints.h"
 #include "look/gamefont.h"
 #include "look/windowlook.h"
 
@@ -11,7 +12,9 @@
 
 namespace {
 
-constexpr QSize WindowSize {480, 520};
+// About the main window's height, so that it looks centred over it where a compositor stands a window a third of
+// the way down the one it belongs to, as GNOME's mutter does, as much as where it is centred.
+constexpr QSize WindowSize {480, 500};
 constexpr int PageMargin = 12;
 
 // One look for every page, so the pages themselves hold nothing but their text.
@@ -75,6 +78,7 @@ void THelpWindow::showOver(QWidget *owner)
     winId();
     windowHandle()->setTransientParent(owner ? owner->window()->windowHandle() : nullptr);
     show();
+    askToBeCentred(this);
     raise();
     activateWindow();
 }
