@@ -76,7 +76,13 @@ QString THelpWindow::topicTitle() const
 void THelpWindow::showOver(QWidget *owner)
 {
     winId();
-    windowHandle()->setTransientParent(owner ? owner->window()->windowHandle() : nullptr);
+    QWidget *ownerWindow = owner ? owner->window() : nullptr;
+    windowHandle()->setTransientParent(ownerWindow ? ownerWindow->windowHandle() : nullptr);
+    // Where a program places its own windows (X11), the help opens over the middle of the window that asks, as the
+    // compositors put it on Wayland. Both windows wear the same frame, so the frames' corners place the pages.
+    if (ownerWindow && !isVisible())
+        move(ownerWindow->frameGeometry().topLeft()
+            + QPoint(ownerWindow->width() - width(), ownerWindow->height() - height()) / 2);
     show();
     askToBeCentred(this);
     raise();

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(Help::MainWindowTopic, 1);
         QCOMPARE(Help::FirstStartTopic, 4);
         QVERIFY(main != firstStart);
-        for (const QUrl &page : { main, firstStart }) {
+        for (const QUrl &page : {main, firstStart}) {
             QFile file(QLatin1Char(':') + page.path());
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page.toString()));
             QVERIFY(file.size() > 0);
@@ -122,8 +122,7 @@ private slots:
         QCOMPARE(helpWindow(), first);
         QCOMPARE(first->topicTitle(), Welcome);
         const auto all = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(all.begin(), all.end(), [](QWidget *w) { return qobject_cast<THelpWindow *>(w); }),
-                 1);
+        QCOMPARE(std::count_if(all.begin(), all.end(), [](QWidget *w) { return qobject_cast<THelpWindow *>(w); }), 1);
     }
 
     void linksLeadBetweenTheTopics()
@@ -138,9 +137,11 @@ private slots:
         QCOMPARE(help->topicTitle(), QStringLiteral("Your progress"));
     }
 
+    // The help opens at the main window's topic, over the middle of the main window.
     void f1OnTheMainWindowOpensTopicOne()
     {
         TfrmMain frmMain;
+        frmMain.move(40, 30);
         frmMain.show();
         QApplication::setActiveWindow(&frmMain);
         QVERIFY(QTest::qWaitForWindowActive(&frmMain));
@@ -148,6 +149,8 @@ private slots:
         QVERIFY(helpWindow());
         QVERIFY(helpWindow()->isVisible());
         QCOMPARE(helpWindow()->topicTitle(), HowToPlay);
+        const QPoint apart = helpWindow()->geometry().center() - frmMain.geometry().center();
+        QVERIFY2(apart.manhattanLength() <= 1, qPrintable(QStringLiteral("%1, %2").arg(apart.x()).arg(apart.y())));
     }
 
     void f1OnAnAttachedDialogOpensItsTopic()
