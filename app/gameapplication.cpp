@@ -9,9 +9,9 @@
 #include "scores/frmcongrats.h"
 #include "scores/frmprogress.h"
 #include "scores/frmscores.h"
-#include "scores/profilefile.h"
 #include "scores/progressfile.h"
 #include "scores/settingskeys.h"
+#include "settings/settingsstore.h"
 
 #include <QApplication>
 
@@ -32,7 +32,8 @@ bool windowsStayOnTop()
 } // namespace
 
 GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::milliseconds splashHold)
-    : m_reportError(std::move(reportError))
+    : settings(std::make_unique<SettingsStore>(ProfileFile::defaultPath()))
+    , m_reportError(std::move(reportError))
 {
     // The splash deletes itself once the event loop runs.
     auto *splash = new TSplash;
@@ -47,7 +48,7 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
     if (mainWindowBehindSplash)
         frmMain->show();
     frmCongrats = new TfrmCongrats(frmMain.get());
-    frmScores = new TfrmScores(frmCongrats, frmMain.get());
+    frmScores = new TfrmScores(*settings, frmCongrats, frmMain.get());
     frmScores->setErrorReporter([this](QWidget *parent, const QString &message) {
         m_failureReported = true;
         m_reportError(parent, message);
@@ -61,26 +62,47 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
     m_cues = std::make_unique<SoundCuePlayer>();
     frmMain->setCuePlayer(m_cues.get());
 
-    ProfileFile settings(ProfileFile::defaultPath());
-    const QString section = QString::fromLatin1(SettingsKeys::SettingsSection);
-    const QString key = QString::fromLatin1(SettingsKeys::FirstTimeKey);
-    const bool firstTime = settings.readBool(section, key, true);
+    // Whether this is the very first start: the file is read while the windows come up.
+    settings->read(frmMain.get(), [this](const ProfileFile &file) {
+        const QString section = QString::fromLatin1(SettingsKeys::SettingsSection);
+        const QString key = QString::fromLatin1(SettingsKeys::FirstTimeKey);
+        if (!file.readBool(section, key, true))
+            return;
+        settings->write({{section, key, QStringLiteral("0")}}, frmMain.get(), [this](const QString &failure) {
+            if (!failure.isEmpty())
+                m_reportError(frmMain.get(), failure);
+        });
+        m_welcomeDue = true;
+        welcomeWhenDue();
+    });
+    // A save that waits for another copy's lock shows it, as any program that is busy for a moment does.
+    QObject::connect(settings.get(), &SettingsStore::savingChanged, frmMain.get(), [](bool saving) {
+        if (saving)
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    });
 
-    const auto welcome = [this] { Help::showTopic(Help::FirstStartTopic, frmMain.get()); };
     splash->close();
-    if (!mainWindowBehindSplash) {
+    if (mainWindowBehindSplash) {
+        m_mainWindowPlaced = true;
+    } else {
         splash->hide();
         frmMain->show();
         // The help that stands over the main window comes once the compositor has placed the main window.
-        askToBeCentred(frmMain.get(), firstTime ? std::function<void()>(welcome) : nullptr);
+        askToBeCentred(frmMain.get(), [this] {
+            m_mainWindowPlaced = true;
+            welcomeWhenDue();
+        });
         paintNow(frmMain.get());
     }
+}
 
-    if (firstTime) {
-        if (!settings.writeBool(section, key, false))
-            m_reportError(frmMain.get(), settings.writeFailureMessage());
-        if (mainWindowBehindSplash)
-            welcome();
+void GameApplication::welcomeWhenDue()
+{
+    if (m_welcomeDue && m_mainWindowPlaced) {
+        m_welcomeDue = false;
+        Help::showTopic(Help::FirstStartTopic, frmMain.get());
     }
 }
 
@@ -89,7 +111,7 @@ GameApplication::~GameApplication() = default;
 TfrmProgress *GameApplication::progressWindow()
 {
     if (!m_progress) {
-        m_progress = new TfrmProgress(frmMain.get());
+        m_progress = new TfrmProgress(*settings, frmMain.get());
         m_progress->setErrorReporter(m_reportError);
         for (std::optional<Progress> &game : m_lastGames) {
             if (game)
@@ -101,16 +123,17 @@ TfrmProgress *GameApplication::progressWindow()
 
 void GameApplication::saveProgress()
 {
-    // The table, saved first, has told the player already if the file cannot be written: once is enough.
-    const bool told = std::exchange(m_failureReported, false);
     const Progress &game = frmMain->round().record();
     if (m_progress)
         m_progress->setLastGame(game);
     else
         m_lastGames[game.testament() == Testament::New ? 1 : 0] = game;
-    ProfileFile file(ProfileFile::defaultPath());
-    if (!ProgressFile::add(file, game) && !told)
-        m_reportError(frmMain.get(), file.writeFailureMessage() + QStringLiteral("; your progress was not stored"));
+    settings->save([game](ProfileFile &file) { return ProgressFile::add(file, game); }, frmMain.get(),
+        [this](const QString &failure) {
+            // The table, saved first, has told the player already if the file cannot be written: once is enough.
+            if (!std::exchange(m_failureReported, false) && !failure.isEmpty())
+                m_reportError(frmMain.get(), failure + QStringLiteral("; your progress was not stored"));
+        });
 }
 
 void GameApplication::showProgress()

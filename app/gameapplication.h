@@ -10,6 +10,7 @@
 #include <optional>
 
 class CuePlayer;
+class SettingsStore;
 class TfrmCongrats;
 class TfrmMain;
 class TfrmProgress;
@@ -26,6 +27,8 @@ public:
         ErrorBox::Reporter reportError = ErrorBox::show, std::chrono::milliseconds splashHold = TSplash::DefaultHold);
     ~GameApplication();
 
+    // The one settings file, read and saved off the windows' thread; the dialogs are handed it.
+    std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<TfrmMain> frmMain;
     TfrmScores *frmScores;     // owned by the main window
     TfrmCongrats *frmCongrats; // owned by the main window
@@ -34,6 +37,8 @@ public:
     TfrmProgress *progressWindow();
 
 private:
+    // The welcome help of the very first start, once the file has said it is one and the main window is placed.
+    void welcomeWhenDue();
     // Adds the game just ended to the progress in the settings file.
     void saveProgress();
     void showProgress();
@@ -49,4 +54,6 @@ private:
     // The high-score table reported a file it could not write at this end of a game; the progress saved after it
     // then says nothing more. A settings file that cannot be written is told once a game, not for each thing saved.
     bool m_failureReported = false;
+    bool m_welcomeDue = false;
+    bool m_mainWindowPlaced = false;
 };

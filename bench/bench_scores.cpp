@@ -6,7 +6,7 @@
 #include "benchmain.h"
 #include "playedsettings.h"
 
-#include "scores/profilefile.h"
+#include "settings/profilefile.h"
 #include "scores/progressfile.h"
 #include "scores/scoretable.h"
 

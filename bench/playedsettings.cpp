@@ -1,6 +1,6 @@
 #include "playedsettings.h"
 
-#include "scores/profilefile.h"
+#include "settings/profilefile.h"
 #include "scores/scoretable.h"
 
 #include <QString>

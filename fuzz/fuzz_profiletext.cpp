@@ -8,7 +8,7 @@
 // - setting many keys at once gives the very bytes that setting them one after the other gives.
 // Integers read from the text are checked against the standard library's decimal conversion.
 
-#include "scores/profiletext.h"
+#include "settings/profiletext.h"
 #include "scores/settingskeys.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "scores/frmprogress.h"
 
 #include "controls/progresschart.h"
-#include "scores/profilefile.h"
+#include "settings/settingsstore.h"
 #include "scores/progressfile.h"
 
 #include <QApplication>
@@ -83,9 +83,9 @@ bool askPlayer(QWidget *parent, const QString &question)
 
 } // namespace
 
-TfrmProgress::TfrmProgress(QWidget *parent)
+TfrmProgress::TfrmProgress(SettingsStore &settings, QWidget *parent)
     : TModalDialog(ClientSize, parent, Help::ProgressTopic)
-    , m_settingsPath(ProfileFile::defaultPath())
+    , m_settings(settings)
     , m_confirm(askPlayer)
 {
     setObjectName(QStringLiteral("frmProgress"));
@@ -144,7 +144,7 @@ void TfrmProgress::setLastGame(const Progress &game)
 
 void TfrmProgress::FormShow()
 {
-    m_progress = ProgressFile::load(ProfileFile(m_settingsPath), testament());
+    m_progress = ProgressFile::load(m_settings.current(), testament());
     showProgress();
     grdBooks->setFocus();
 }
@@ -155,14 +155,17 @@ void TfrmProgress::btnForgetClick()
             QStringLiteral("Forget how every book went in your games of both testaments? "
                            "Your high scores stay.")))
         return;
-    ProfileFile file(m_settingsPath);
-    if (!ProgressFile::forget(file)) {
-        m_reportError(this, file.writeFailureMessage());
-        return;
-    }
-    m_lastGames = {};
-    m_progress = Progress(testament());
-    showProgress();
+    btnForget->setEnabled(false);
+    m_settings.save(ProgressFile::forget, this, [this](const QString &failure) {
+        btnForget->setEnabled(true);
+        if (!failure.isEmpty()) {
+            m_reportError(this, failure);
+            return;
+        }
+        m_lastGames = {};
+        m_progress = Progress(testament());
+        showProgress();
+    });
 }
 
 void TfrmProgress::showProgress()

@@ -14,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class TProgressChart;
+class SettingsStore;
 
 // "Progress": what each book of a testament has cost the player over all games, read from the settings file at
 // every showing. A chart shows the average seconds per book and how often each cost points, two lines name the
@@ -26,7 +27,8 @@ public:
     // Asked before anything is forgotten; true to go ahead.
     using Confirmer = std::function<bool(QWidget *parent, const QString &question)>;
 
-    explicit TfrmProgress(QWidget *parent = nullptr);
+    // Reads and keeps the progress in the store's file, which is not owned.
+    explicit TfrmProgress(SettingsStore &settings, QWidget *parent = nullptr);
 
     TProgressChart *chtProgress;
     QLabel *lblSummary; // "Slowest: …" and "Cost you most: …", or what will appear once a game is played
@@ -45,7 +47,6 @@ public:
     void FormShow() override;
     void btnForgetClick();
 
-    void setSettingsPath(const QString &path) { m_settingsPath = path; }
     void setErrorReporter(ErrorBox::Reporter report) { m_reportError = std::move(report); }
     void setConfirmer(Confirmer confirm) { m_confirm = std::move(confirm); }
 
@@ -54,7 +55,7 @@ private:
 
     Progress m_progress;
     std::array<std::optional<Progress>, 2> m_lastGames;
-    QString m_settingsPath;
+    SettingsStore &m_settings;
     ErrorBox::Reporter m_reportError = ErrorBox::show;
     Confirmer m_confirm;
 };

@@ -6,7 +6,7 @@
 #include "look/focusring.h"
 #include "look/gamefont.h"
 #include "scores/frmcongrats.h"
-#include "scores/profilefile.h"
+#include "settings/settingsstore.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -153,10 +153,10 @@ void showRows(const std::array<int, ScoreRowCount> &scores, const std::array<QSt
 
 } // namespace
 
-TfrmScores::TfrmScores(TfrmCongrats *congrats, QWidget *parent)
+TfrmScores::TfrmScores(SettingsStore &settings, TfrmCongrats *congrats, QWidget *parent)
     : TModalDialog(ClientSize, parent)
+    , m_settings(settings)
     , m_congrats(congrats)
-    , m_settingsPath(ProfileFile::defaultPath())
 {
     setObjectName(QStringLiteral("frmScores"));
     setWindowTitle(QStringLiteral("High Scores"));
@@ -220,8 +220,7 @@ void TfrmScores::FormCreate()
 
 void TfrmScores::FormShow()
 {
-    ProfileFile file(m_settingsPath);
-    Table.LoadScores(file);
+    Table.LoadScores(m_settings.current());
     Table.NewOTScore = NewOTScore;
     Table.NewNTScore = NewNTScore;
     for (const Testament testament : { Testament::Old, Testament::New }) {
@@ -232,14 +231,29 @@ void TfrmScores::FormShow()
     // An entered score clears its field.
     NewOTScore = Table.NewOTScore;
     NewNTScore = Table.NewNTScore;
-    // Another window may have saved while the initials were asked for: the save merges, and the rows show what
-    // was saved.
-    // The rows below show the score all the same, so the player is told plainly that it will not be there next time.
-    if (!Table.SaveMerged(file))
-        m_reportError(parentWidget(), file.writeFailureMessage() + QStringLiteral("; your score was not stored"));
+    showTable();
+    Button1->setFocus();
+    if (!Table.TableChanged)
+        return;
+    // Another window may have saved while the initials were asked for: the save merges, and the rows then show
+    // what was saved. When it fails, the rows keep the score all the same, so the player is told plainly that it
+    // will not be there next time.
+    auto merged = std::make_shared<ScoreTable>(Table);
+    m_settings.save([merged](ProfileFile &file) { return merged->SaveMerged(file); }, this,
+        [this, merged](const QString &failure) {
+            if (!failure.isEmpty()) {
+                m_reportError(parentWidget(), failure + QStringLiteral("; your score was not stored"));
+                return;
+            }
+            Table = *merged;
+            showTable();
+        });
+}
+
+void TfrmScores::showTable()
+{
     showRows(Table.OTScores, Table.OTUsers, OTScoreDisplays, OTUserLabels);
     showRows(Table.NTScores, Table.NTUsers, NTScoreDisplays, NTUserLabels);
-    Button1->setFocus();
 }
 
 void TfrmScores::Button1Click()

@@ -14,18 +14,19 @@ class QPushButton;
 class TImage;
 class TLCD99;
 class TfrmCongrats;
+class SettingsStore;
 
 // "High Scores": the five best scores of both testaments side by side. Showing it is what judges a pending score:
 // set NewOTScore or NewNTScore, then call ShowModal(). Before the dialog is drawn it reads the table from the
-// settings file, enters the pending score (asking TfrmCongrats for initials), saves the file (merged with what
-// another window saved meanwhile) and fills the rows with what was saved.
+// settings file, enters the pending score (asking TfrmCongrats for initials) and fills the rows; the save (merged
+// with what another window saved meanwhile) runs while the dialog is up, and its rows then show what was saved.
 class TfrmScores : public TModalDialog
 {
     Q_OBJECT
 
 public:
-    // Asks the given dialog for initials; the dialog is not owned.
-    explicit TfrmScores(TfrmCongrats *congrats, QWidget *parent = nullptr);
+    // Keeps the table in the store's file and asks the given dialog for initials; neither is owned.
+    TfrmScores(SettingsStore &settings, TfrmCongrats *congrats, QWidget *parent = nullptr);
 
     // The form's own controls, fields and handlers.
     TImage *Image1; // the Old Testament board
@@ -49,9 +50,6 @@ public:
 
     // The table as last shown, read afresh at every showing.
     ScoreTable Table;
-    // The settings file every showing opens; the user's own unless set otherwise.
-    const QString &SettingsPath() const { return m_settingsPath; }
-    void setSettingsPath(const QString &path) { m_settingsPath = path; }
     // Who tells the player that the file could not be written: the error message box unless set otherwise.
     void setErrorReporter(ErrorBox::Reporter report) { m_reportError = std::move(report); }
 
@@ -60,8 +58,9 @@ protected:
 
 private:
     QString askInitials(const QString &proposed, Testament testament, int score);
+    void showTable();
 
+    SettingsStore &m_settings;
     TfrmCongrats *m_congrats;
-    QString m_settingsPath;
     ErrorBox::Reporter m_reportError = ErrorBox::show;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/progress.h"
-#include "scores/profilefile.h"
+#include "settings/profilefile.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/catalogue.h"
-#include "scores/profilefile.h"
+#include "settings/profilefile.h"
 
 #include <QList>
 #include <QString>

@@ -13,7 +13,8 @@
 #include "look/errorbox.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
-#include "scores/profilefile.h"
+#include "settings/settingsstore.h"
+#include "settings/profilefile.h"
 #include "scores/scoretable.h"
 
 #include <QApplication>
@@ -59,10 +60,10 @@ void whenShown(QDialog *dialog, std::function<void()> action)
 
 int show(const QString &path, int score, const QString &initials, int delay)
 {
+    SettingsStore settings(path);
     TfrmCongrats congrats;
-    TfrmScores scores(&congrats);
+    TfrmScores scores(settings, &congrats);
     scores.setErrorReporter(reportError);
-    scores.setSettingsPath(path);
     scores.NewOTScore = score;
     QObject::connect(&congrats, &QDialog::finished, &congrats, [&] { print("asked", congrats.Initials); });
     whenShown(&congrats, [&] {
@@ -73,6 +74,8 @@ int show(const QString &path, int score, const QString &initials, int delay)
         });
     });
     whenShown(&scores, [&] {
+        // The rows as saved, once the save has answered.
+        settings.current();
         for (int row = 0; row < ScoreRowCount; ++row) {
             print("shown", scores.lblOTUser[row]->text() + QLatin1Char(' ') + QString::number(scores.Table.OTScores[row]));
         }

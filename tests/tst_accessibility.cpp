@@ -9,6 +9,7 @@
 #include "look/helpwindow.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
+#include "settings/settingsstore.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -285,17 +286,21 @@ private slots:
 
     void theHighScoreRowsAreReadOneByOneEachTestamentTogether()
     {
-        TfrmCongrats congrats;
-        TfrmScores scores(&congrats);
         QTemporaryDir folder;
-        scores.setSettingsPath(folder.filePath(QStringLiteral("Tomelor.ini")));
+        SettingsStore settings(folder.filePath(QStringLiteral("Tomelor.ini")));
+        TfrmCongrats congrats;
+        TfrmScores scores(settings, &congrats);
         congrats.setNewScore(Testament::Old, 1545, 2);
         QCOMPARE(describe(&congrats)->text(QAccessible::Description),
             QStringLiteral("Score 1545: place 2 of the Old Testament."));
         scores.NewNTScore = 900;
         QStringList read;
         // The initials dialog comes first and takes what it proposes; then the table is read from OK on.
-        QTimer::singleShot(0, &scores, [&] {
+        auto *asked = new QTimer(&scores);
+        connect(asked, &QTimer::timeout, &scores, [&] {
+            if (!congrats.isVisible())
+                return;
+            asked->stop();
             congrats.btnOK->click();
             QTimer::singleShot(0, &scores, [&] {
                 QTest::keyClick(scores.Button1, Qt::Key_Tab);
@@ -307,6 +312,7 @@ private slots:
                 scores.Button1->click();
             });
         });
+        asked->start(1);
         scores.ShowModal();
         QCOMPARE(read.size(), 2 * ScoreRowCount);
         QCOMPARE(read.first(), QStringLiteral("Place 1, empty|Old Testament high scores"));
@@ -368,7 +374,9 @@ private slots:
         QVERIFY(!describe(congrats.edtInitials)->text(QAccessible::Description).isEmpty());
         QCOMPARE(name(congrats.btnOK), QStringLiteral("OK"));
 
-        TfrmScores scores(&congrats);
+        QTemporaryDir folder;
+        SettingsStore settings(folder.filePath(QStringLiteral("Tomelor.ini")));
+        TfrmScores scores(settings, &congrats);
         // An empty row says only its place.
         QCOMPARE(describe(scores.lblOTUser[0])->text(QAccessible::Description),
                  QStringLiteral("Old Testament, place 1, initials"));

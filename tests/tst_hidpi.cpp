@@ -6,6 +6,7 @@
 #include "filehelpers.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
+#include "settings/settingsstore.h"
 #include "uniformblocks.h"
 
 #include <QApplication>
@@ -84,9 +85,9 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("Tomelor.ini"));
         store(path, "[OT Scores]\n1=9870\n2=5400\n3=321\n[OT Users]\n1=ABC\n2=XYZ\n3=MNO\n");
+        SettingsStore settings(path);
         TfrmCongrats congrats;
-        TfrmScores scores(&congrats);
-        scores.setSettingsPath(path);
+        TfrmScores scores(settings, &congrats);
         scores.FormShow();
         scores.show();
         QVERIFY(QTest::qWaitForWindowExposed(&scores));

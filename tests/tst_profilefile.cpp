@@ -1,5 +1,5 @@
 #include "filehelpers.h"
-#include "scores/profilefile.h"
+#include "settings/profilefile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "scores/profiletext.h"
+#include "settings/profiletext.h"
 
 #include <QtTest>
 

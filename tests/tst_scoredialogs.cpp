@@ -1,17 +1,20 @@
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "filehelpers.h"
+#include "paintcounter.h"
 #include "look/errorbox.h"
 #include "look/gamefont.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 #include "seatlesscompositor.h"
+#include "settings/settingsstore.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -74,8 +77,8 @@ void closeBy(Closing closing, QWidget *focused, QPushButton *button)
 class WatchedScores : public TfrmScores
 {
 public:
-    explicit WatchedScores(TfrmCongrats *congrats)
-        : TfrmScores(congrats)
+    WatchedScores(SettingsStore &settings, TfrmCongrats *congrats)
+        : TfrmScores(settings, congrats)
     {
         setErrorReporter([this](QWidget *, const QString &message) { errors.append(message); });
     }
@@ -123,9 +126,21 @@ class TestScoreDialogs : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<TfrmCongrats> m_congrats;
     std::unique_ptr<WatchedScores> m_scores;
     QString m_path;
+
+    // The table dialog keeping its scores in the file at this path.
+    void useFile(const QString &path)
+    {
+        m_scores.reset();
+        m_settings = std::make_unique<SettingsStore>(path, std::chrono::seconds(30));
+        m_scores = std::make_unique<WatchedScores>(*m_settings, m_congrats.get());
+    }
+
+    // Waits for the saves asked for so far, and their answers.
+    void settle() { m_settings->current(); }
 
     // Types at the initials dialog and closes it; records what it proposed.
     void answerInitials(const std::function<void(QLineEdit *)> &type, QString *proposed = nullptr)
@@ -155,13 +170,13 @@ private slots:
         QVERIFY(m_folder->isValid());
         m_path = m_folder->filePath(QStringLiteral("Tomelor.ini"));
         m_congrats = std::make_unique<TfrmCongrats>();
-        m_scores = std::make_unique<WatchedScores>(m_congrats.get());
-        m_scores->setSettingsPath(m_path);
+        useFile(m_path);
     }
 
     void cleanup()
     {
         m_scores.reset();
+        m_settings.reset();
         m_congrats.reset();
     }
 
@@ -375,19 +390,19 @@ private slots:
         answerInitials([](QLineEdit *edit) { QTest::keyClicks(edit, QStringLiteral("abc")); }, &proposed);
         QList<ShownRow> ot;
         QList<ShownRow> nt;
-        QByteArray savedBeforeShown;
-        whenShown(m_scores.get(), [&] { savedBeforeShown = contents(m_path); });
         readTable(&ot, &nt);
 
         m_scores->ShowModal();
+        settle();
+        const QByteArray saved = contents(m_path);
 
         QCOMPARE(proposed, QStringLiteral("???"));
         QList<ShownRow> expected = emptyRows();
         expected[0] = { QStringLiteral("ABC"), QStringLiteral("123") };
         QCOMPARE(ot, expected);
         QCOMPARE(nt, emptyRows());
-        QVERIFY(savedBeforeShown.contains("[OT Scores]\n1=123\n"));
-        QVERIFY(savedBeforeShown.contains("[OT Users]\n1=ABC\n"));
+        QVERIFY(saved.contains("[OT Scores]\n1=123\n"));
+        QVERIFY(saved.contains("[OT Users]\n1=ABC\n"));
         QVERIFY(m_scores->errors.isEmpty());
         QVERIFY(m_scores->OTUserLabels[0]->width() > 0);
         QCOMPARE(m_scores->OTUserLabels[0]->pos(), QPoint(82, 74));
@@ -401,6 +416,7 @@ private slots:
         QList<ShownRow> nt;
         readTable(&ot, &nt);
         m_scores->ShowModal();
+        settle();
         QCOMPARE(nt[0], (ShownRow { QString(), QStringLiteral("80") }));
         QVERIFY(contents(m_path).contains("[User]\nLast=\n"));
         QVERIFY(contents(m_path).contains("[NT Users]\n1=\n"));
@@ -473,26 +489,66 @@ private slots:
         QCOMPARE(rows[0].first->pos(), QPoint(82, 74));
     }
 
-    void aRefusedSaveIsReportedBeforeTheUpdatedTableIsShown()
+    void aRefusedSaveIsReportedWhileTheTableShowsTheScore()
     {
         const QString blocker = m_folder->filePath(QStringLiteral("not-a-folder"));
         store(blocker, "x");
         const QString path = blocker + QStringLiteral("/Tomelor.ini");
-        m_scores->setSettingsPath(path);
+        useFile(path);
         m_scores->NewOTScore = 250;
         answerInitials([](QLineEdit *edit) { QTest::keyClicks(edit, QStringLiteral("abc")); });
-        QStringList errorsWhenShown;
-        whenShown(m_scores.get(), [&] { errorsWhenShown = m_scores->errors; });
         QList<ShownRow> ot;
         QList<ShownRow> nt;
         readTable(&ot, &nt);
 
         m_scores->ShowModal();
+        settle();
 
         const QString message = QStringLiteral("Unable to write to %1: Not a directory; your score was not stored");
-        QCOMPARE(errorsWhenShown, QStringList { message.arg(path) });
+        QCOMPARE(m_scores->errors, QStringList { message.arg(path) });
         QCOMPARE(ot[0], (ShownRow { QStringLiteral("ABC"), QStringLiteral("250") }));
         QCOMPARE(contents(blocker), QByteArray("x"));
+    }
+
+    // Another copy holds the file's lock: the table is up, keeps painting and answers the keyboard while the save
+    // waits, the pointer shows that it is busy, and the score is stored once the lock is let go. The wait is real:
+    // it is another process that holds the lock.
+    void aSaveWaitingForAnotherCopyLeavesTheWindowPainting()
+    {
+        store(m_path, "");
+        QProcess holder;
+        holder.start(QStringLiteral("flock"), {QStringLiteral("-x"), m_path, QStringLiteral("-c"),
+            QStringLiteral("echo locked; read -t 3 _")});
+        QVERIFY(holder.waitForReadyRead(5000));
+        m_scores->NewNTScore = 340;
+        answerInitials([](QLineEdit *edit) { QTest::keyClicks(edit, QStringLiteral("lok")); });
+        PaintCounter paints(m_scores.get());
+        QSignalSpy busy(m_settings.get(), &SettingsStore::savingChanged);
+        int paintsWhileWaiting = 0;
+        bool savedWhileLocked = true;
+        whenShown(m_scores.get(), [&] {
+            auto *repaint = new QTimer(m_scores.get());
+            connect(repaint, &QTimer::timeout, m_scores.get(), [&] { m_scores->update(); });
+            repaint->start(50);
+            QTimer::singleShot(1500, m_scores.get(), [&] {
+                repaint->deleteLater();
+                paintsWhileWaiting = paints.paints;
+                savedWhileLocked = contents(m_path).contains("LOK");
+                holder.write("\n");
+                QTest::keyClick(m_scores->Button1, Qt::Key_Space);
+            });
+        });
+
+        m_scores->ShowModal();
+        settle();
+
+        QVERIFY2(paintsWhileWaiting >= 10, qPrintable(QString::number(paintsWhileWaiting)));
+        QVERIFY(!savedWhileLocked);
+        QCOMPARE(busy.size(), 2);
+        QVERIFY(busy[0][0].toBool() && !busy[1][0].toBool());
+        QVERIFY(m_scores->errors.isEmpty());
+        QVERIFY(contents(m_path).contains("[NT Users]\n1=LOK\n"));
+        QVERIFY(holder.waitForFinished(5000));
     }
 
     void tableClosesByEnterEscOrOK_data()

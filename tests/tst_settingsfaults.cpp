@@ -2,7 +2,7 @@
 // users, their links, device nodes) is skipped without it.
 
 #include "filehelpers.h"
-#include "scores/profilefile.h"
+#include "settings/profilefile.h"
 #include "scores/scoretable.h"
 #include "systemfaults.h"
 

@@ -1,4 +1,4 @@
-#include "scores/textencoding.h"
+#include "settings/textencoding.h"
 
 #include <algorithm>
 

@@ -1,15 +1,15 @@
-#include "scores/profilefile.h"
+#include "settings/profilefile.h"
 
-#include "scores/filelock.h"
-#include "scores/filereplace.h"
-#include "scores/settingsdisk.h"
+#include "settings/filelock.h"
+#include "settings/filereplace.h"
+#include "settings/journal.h"
+#include "settings/settingsdisk.h"
 
 namespace {
 
 const char *const FileName = "Tomelor.ini";
-// A save holds the lock for milliseconds; a copy that waits this long for it is facing something else.
-constexpr int LockTimeoutMs = 10000;
-const char *const LockSuffix = ".lock";
+// A new file can be made by another copy between the look and the creation; one more look then finds it.
+constexpr int CreationTries = 3;
 
 std::string utf8(const QString &text)
 {
@@ -42,8 +42,9 @@ private:
 
 using namespace SettingsDisk;
 
-ProfileFile::ProfileFile(QString path)
+ProfileFile::ProfileFile(QString path, std::chrono::milliseconds lockTimeout)
     : m_path(std::move(path))
+    , m_lockTimeout(lockTimeout)
 {
     if (m_path.isEmpty())
         return;
@@ -51,7 +52,17 @@ ProfileFile::ProfileFile(QString path)
     QString unreadable;
     std::optional<std::string> bytes;
     if (const std::optional<Place> place = findPlace(TextEncoding::encodeFileName(m_path), Access::Read, unreadable)) {
-        if (const std::optional<OpenedFile> file = openAt(*place, Access::Read, unreadable))
+        std::optional<OpenedFile> file = openAt(*place, Access::Read, unreadable);
+        // A crash left the file half rewritten: it is put back under the lock before it is read.
+        if (file && file->fd.valid() && Journal::pending(file->info)) {
+            const FileLock lock(*place, m_lockTimeout);
+            if (std::optional<OpenedFile> locked = openAt(*place, Access::Write, unreadable);
+                lock.held() && locked && locked->fd.valid() && locked->writeDenied == 0) {
+                Journal::recover(*locked);
+                file = openAt(*place, Access::Read, unreadable);
+            }
+        }
+        if (file)
             bytes = readAll(*file, MaxSize, unreadable);
     }
     TextEncoding::Decoded decoded = TextEncoding::decode(std::move(bytes).value_or(std::string()));
@@ -138,46 +149,67 @@ bool ProfileFile::write(const QList<Entry> &entries)
 bool ProfileFile::update(const std::function<QList<Entry>(const ProfileFile &current)> &change)
 {
     m_failure.clear();
-    const auto fail = [this](const QString &reason) {
-        m_failure = reason;
-        return false;
-    };
     if (m_path.isEmpty())
         return fail(QStringLiteral("there is no configuration folder (neither XDG_CONFIG_HOME nor HOME is set)"));
+    for (int attempt = 0; attempt < CreationTries; ++attempt) {
+        QString reason;
+        const std::optional<Place> place = findPlace(TextEncoding::encodeFileName(m_path), Access::Write, reason);
+        if (!place)
+            return fail(reason);
+        const FileLock lock(*place, m_lockTimeout);
+        if (!lock.held())
+            return fail(lock.failure());
+        // Opened under the lock, so that what is read is what the last save wrote.
+        std::optional<OpenedFile> file = openAt(*place, Access::Write, reason);
+        if (file && file->fd.valid() && file->writeDenied == 0 && Journal::pending(file->info)) {
+            Journal::recover(*file);
+            file = openAt(*place, Access::Write, reason);
+        }
+        if (!file)
+            return fail(reason);
+        if (!file->fd.valid() && place->elsewhere)
+            return fail(missingElsewhere());
+        const std::optional<std::string> current = readAll(*file, MaxSize, reason);
+        if (!current)
+            return fail(reason);
+        switch (save(*place, file->fd.valid() ? &*file : nullptr, *current, change, reason)) {
+        case Replacement::Done:
+            return true;
+        case Replacement::Failed:
+            return fail(reason);
+        case Replacement::CreatedMeanwhile:
+            break;
+        }
+    }
+    return fail(systemReason(EEXIST));
+}
 
-    QString reason;
-    const std::optional<Place> place = findPlace(TextEncoding::encodeFileName(m_path), Access::Write, reason);
-    if (!place)
-        return fail(reason);
-    const FileLock lock(place->folder.get(), place->folderPath, '.' + place->name + LockSuffix, LockTimeoutMs);
-    if (!lock.held())
-        return fail(lock.failure());
-    // Opened under the lock, so that what is read is what the last save wrote.
-    const std::optional<OpenedFile> file = openAt(*place, Access::Write, reason);
-    if (!file)
-        return fail(reason);
-    if (!file->fd.valid() && place->elsewhere)
-        return fail(missingElsewhere());
-    std::optional<std::string> current = readAll(*file, MaxSize, reason);
-    if (!current)
-        return fail(reason);
+bool ProfileFile::fail(const QString &reason)
+{
+    m_failure = reason;
+    return false;
+}
 
+Replacement ProfileFile::save(const Place &place, const OpenedFile *file, const std::string &current,
+    const std::function<QList<Entry>(const ProfileFile &current)> &change, QString &reason)
+{
     // change() sees the file as it is now; if the write fails, this accessor reads as it did before.
-    TextEncoding::Decoded decoded = TextEncoding::decode(std::move(*current));
+    TextEncoding::Decoded decoded = TextEncoding::decode(current);
     std::swap(m_form, decoded.form);
     ProfileText previous = std::exchange(m_text, ProfileText(std::move(decoded.text)));
     std::swap(m_tail, decoded.tail);
-    const auto restore = [&] {
+    const auto restore = [&](Replacement outcome) {
         m_form = decoded.form;
         m_text = std::move(previous);
         m_tail = std::move(decoded.tail);
+        return outcome;
     };
 
     const QList<Entry> entries = change(*this);
     for (const Entry &entry : entries) {
         if (!ProfileText::isValidSection(utf8(entry.section)) || !ProfileText::isValidKey(utf8(entry.key))) {
-            restore();
-            return fail(QStringLiteral("the name \"%1\" cannot be stored").arg(entry.key));
+            reason = QStringLiteral("the name \"%1\" cannot be stored").arg(entry.key);
+            return restore(Replacement::Failed);
         }
     }
     // A value that reads as it is to be written keeps its bytes, whatever encoding they are in.
@@ -195,11 +227,13 @@ bool ProfileFile::update(const std::function<QList<Entry>(const ProfileFile &cur
     }
     m_text.setValues(assignments);
 
-    removeAbandonedTemporaries(*place);
-    if (!replaceFile(*place, file->fd.valid() ? &*file : nullptr, TextEncoding::encode(m_text.bytes(), m_form) + m_tail,
-            reason)) {
-        restore();
-        return fail(reason);
+    const std::string bytes = TextEncoding::encode(m_text.bytes(), m_form) + m_tail;
+    // A file the game could no longer read would lose every score in it.
+    if (qint64(bytes.size()) > MaxSize) {
+        reason = tooLarge(MaxSize);
+        return restore(Replacement::Failed);
     }
-    return true;
+    removeAbandonedTemporaries(place);
+    const Replacement outcome = replaceFile(place, file, current, bytes, reason);
+    return outcome == Replacement::Done ? outcome : restore(outcome);
 }
