@@ -4,13 +4,16 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 int flockError = 0;
 int renameError = 0;
+std::vector<SystemFaults::ModeChange> modeChanges;
 
 } // namespace
 
@@ -28,7 +31,20 @@ Faults::~Faults()
     renameError = 0;
 }
 
+std::vector<ModeChange> takeModeChanges()
+{
+    return std::exchange(modeChanges, {});
+}
+
 } // namespace SystemFaults
+
+extern "C" int fchmod(int fd, mode_t mode) noexcept
+{
+    struct stat before;
+    if (::fstat(fd, &before) == 0)
+        modeChanges.push_back({before.st_mode & 07777, before.st_size});
+    return static_cast<int>(::syscall(SYS_fchmod, fd, mode));
+}
 
 extern "C" int flock(int fd, int operation) noexcept
 {

@@ -1,9 +1,22 @@
 #pragma once
 
-// Stand-ins for two calls of the C library, linked into a test program in place of the library's own. They pass
-// every call on to the kernel until a test makes them fail as some file systems do: flock where there are no locks
-// (NFS without its lock service, some FUSE and 9p mounts), renameat where the file is mounted onto its place.
+#include <sys/types.h>
+
+#include <vector>
+
+// Stand-ins for calls of the C library, linked into a test program in place of the library's own. They pass every
+// call on to the kernel until a test makes them fail as some file systems do: flock where there are no locks (NFS
+// without its lock service, some FUSE and 9p mounts), renameat where the file is mounted onto its place. fchmod
+// also tells what the file was like just before its mode changed.
 namespace SystemFaults {
+
+struct ModeChange
+{
+    mode_t before;
+    off_t size;
+};
+// Every fchmod since the last call, oldest first.
+std::vector<ModeChange> takeModeChanges();
 
 // While one lives, every flock fails with flockError and every renameat with renameError; 0 lets them through.
 class Faults

@@ -308,21 +308,26 @@ private slots:
         QCOMPARE(after.st_size, before.st_size);
     }
 
+    // Only the game's own temporaries go: the player's files of like names stay, and so does the temporary of a
+    // save in progress, which holds a lock on it.
     void leftoversOfKilledSavesAreCleanedUp()
     {
         store(m_path, "[User]\nLast=OLD\n");
-        for (const char *name : {".Tomelor.ini.1f3a", ".Tomelor.ini.c0ffee", ".Tomelor.ini.busy"})
-            store(m_folder->filePath(QString::fromLatin1(name)), "[User]\nLast=HALF");
-        // A save in progress holds a lock on its temporary file: that one is not touched.
-        const QString live = m_folder->filePath(QStringLiteral(".Tomelor.ini.5eed"));
+        const QStringList players {QStringLiteral(".Tomelor.ini.1"), QStringLiteral(".Tomelor.ini.1f3a"),
+            QStringLiteral(".Tomelor.ini.bad"), QStringLiteral(".Tomelor.ini.save-5eed")};
+        for (const QString &name : players)
+            store(m_folder->filePath(name), "[User]\nLast=HALF");
+        store(m_folder->filePath(QStringLiteral(".Tomelor.ini.save-000000000000abcd")), "[User]\nLast=HALF");
+        const QString saving = QStringLiteral(".Tomelor.ini.save-00000000c0ffee00");
+        const QString live = m_folder->filePath(saving);
         store(live, "");
         const int fd = ::open(QFile::encodeName(live).constData(), O_RDONLY);
         QCOMPARE(::flock(fd, LOCK_EX), 0);
         QVERIFY(ProfileFile(m_path).writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N")));
         ::close(fd);
-        QCOMPARE(folderEntries(),
-            (QStringList {QStringLiteral(".Tomelor.ini.5eed"), QStringLiteral(".Tomelor.ini.busy"),
-                QStringLiteral("Tomelor.ini")}));
+        QStringList kept = players + QStringList {saving, QStringLiteral("Tomelor.ini")};
+        kept.sort();
+        QCOMPARE(folderEntries(), kept);
     }
 
     void protectionOwnerAndGroupAreRespected()

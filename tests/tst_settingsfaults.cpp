@@ -8,10 +8,14 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
+#include <csignal>
+#include <cstring>
 #include <grp.h>
 #include <memory>
 #include <sys/file.h>
@@ -23,15 +27,26 @@
 namespace {
 
 const char *const CountArgument = "--count";
+const char *const SaveAgainArgument = "--save-again";
 const QString User = QStringLiteral("User");
 const QString Last = QStringLiteral("Last");
 constexpr uid_t OtherUser = 4242;
 constexpr uid_t ThirdUser = 4244;
 constexpr gid_t SharedGroup = 4343;
+// The file systems a child copy of the program meets.
+const QString PlainDisk = QStringLiteral("plain");
+const QString NoLocks = QStringLiteral("no-locks");
+const QString Mounted = QStringLiteral("mounted");
+
+std::unique_ptr<SystemFaults::Faults> faultsOf(const QString &disk)
+{
+    return std::make_unique<SystemFaults::Faults>(disk == NoLocks ? ENOLCK : 0, disk == Mounted ? EBUSY : 0);
+}
 
 // A copy of the program that adds one to a shared counter `rounds` times, each a locked read and write.
-int countUp(const QString &path, int rounds)
+int countUp(const QString &path, int rounds, const QString &disk)
 {
+    const auto faults = faultsOf(disk);
     for (int round = 0; round < rounds; ++round) {
         ProfileFile file(path);
         if (!file.update([](const ProfileFile &now) {
@@ -42,6 +57,19 @@ int countUp(const QString &path, int rounds)
         }
     }
     return 0;
+}
+
+// A copy that saves a table of 200 KB over and over, each save giving all its rows the save's number, until it is
+// killed.
+int saveAgain(const QString &path, const QString &disk)
+{
+    const auto faults = faultsOf(disk);
+    for (int round = 1;; ++round) {
+        QList<ProfileFile::Entry> rows;
+        for (int row = 0; row < 4000; ++row)
+            rows.append({QStringLiteral("Rows"), QString::number(row), QStringLiteral("%1 %2").arg(round).arg(row, 40)});
+        ProfileFile(path).write(rows);
+    }
 }
 
 // Whether other users may run the program at this path: every folder above it must let them through.
@@ -183,8 +211,9 @@ private slots:
         QCOMPARE(folderEntries(real), QStringList());
     }
 
-    // Two players of one group share a table in a setgid folder, each with a private umask, after a killed save
-    // of the first left its lock file: both count up a shared number, and no count is lost.
+    // Two players of one group share a table that one of them owns in his folder, which the other may not write:
+    // the owner replaces the table, the other rewrites it in place, and both take the same lock. No count is lost,
+    // and the table stays the owner's.
     void playersSharingATableWaitForEachOther()
     {
         if (::geteuid() != 0)
@@ -193,21 +222,24 @@ private slots:
             QSKIP("Other users may not run the test program where it lies (a folder above it is private).");
         const QString folder = m_folder->filePath(QStringLiteral("shared"));
         const QString path = folder + QStringLiteral("/Tomelor.ini");
-        const QString lock = folder + QStringLiteral("/.Tomelor.ini.lock");
         QVERIFY(QDir().mkpath(folder));
         store(path, "");
-        store(lock, "");
         const auto give = [](const QString &name, uid_t owner, mode_t mode) {
             const QByteArray bytes = QFile::encodeName(name);
             return ::chown(bytes.constData(), owner, SharedGroup) == 0 && ::chmod(bytes.constData(), mode) == 0;
         };
-        QVERIFY(::chmod(QFile::encodeName(m_folder->path()).constData(), 0755) == 0 && give(folder, 0, 02775)
-            && give(path, OtherUser, 0664) && give(lock, OtherUser, 0444));
+        QVERIFY(::chmod(QFile::encodeName(m_folder->path()).constData(), 0755) == 0 && give(folder, OtherUser, 0755)
+            && give(path, OtherUser, 0664));
 
         const int rounds = 150;
         QList<QProcess *> players;
         for (const uid_t user : {OtherUser, ThirdUser}) {
+            const QString state = m_folder->filePath(QStringLiteral("state-%1").arg(user));
+            QVERIFY(QDir().mkpath(state) && give(state, user, 0700));
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("XDG_STATE_HOME"), state);
             players.append(new QProcess(this));
+            players.last()->setProcessEnvironment(environment);
             players.last()->setChildProcessModifier([user] {
                 const gid_t groups[] = {SharedGroup};
                 if (::setgroups(1, groups) != 0 || ::setgid(SharedGroup) != 0 || ::setuid(user) != 0)
@@ -215,7 +247,7 @@ private slots:
                 ::umask(077);
             });
             players.last()->start(QCoreApplication::applicationFilePath(),
-                {QString::fromLatin1(CountArgument), path, QString::number(rounds)});
+                {QString::fromLatin1(CountArgument), path, QString::number(rounds), PlainDisk});
         }
         for (QProcess *player : players) {
             QVERIFY(player->waitForFinished(60000));
@@ -223,17 +255,162 @@ private slots:
         }
         QCOMPARE(ProfileFile(path).readInteger(User, Last, 0), 2 * rounds);
         QCOMPARE(folderEntries(folder), QStringList {QStringLiteral("Tomelor.ini")});
+        QCOMPARE(statOf(path).st_uid, OtherUser);
         QCOMPARE(statOf(path).st_gid, SharedGroup);
         QCOMPARE(statOf(path).st_mode & 07777, 0664u);
     }
 
-    // What is not the game's own, at the lock's name or at a name like a save's temporary file, is never opened or
-    // removed. At the lock's name it stops the save, with a message that names it.
+    // Two copies on a file system without locks count up one number: the lock file beside the table stands in,
+    // and neither loses a count.
+    void copiesWithoutLocksLoseNoUpdate()
+    {
+        QList<QProcess *> copies;
+        for (int copy = 0; copy < 2; ++copy) {
+            copies.append(new QProcess(this));
+            copies.last()->start(QCoreApplication::applicationFilePath(),
+                {QString::fromLatin1(CountArgument), m_path, QStringLiteral("200"), NoLocks});
+        }
+        for (QProcess *copy : copies) {
+            QVERIFY(copy->waitForFinished(60000));
+            QVERIFY2(copy->exitCode() == 0, copy->readAllStandardError().constData());
+        }
+        QCOMPARE(ProfileFile(m_path).readInteger(User, Last, 0), 400);
+        QCOMPARE(folderEntries(m_folder->path()), QStringList {QStringLiteral("Tomelor.ini")});
+    }
+
+    // A copy killed at any moment of a save, whether the table is replaced or rewritten in place, leaves a table
+    // that reads whole: every row from one save, the one before or the one it was making. The kills are real:
+    // only another process can be killed midway through its save.
+    void aSaveKilledAtAnyMomentLeavesAWholeTable_data()
+    {
+        QTest::addColumn<QString>("disk");
+        QTest::newRow("replaced") << PlainDisk;
+        QTest::newRow("rewritten in place") << Mounted;
+    }
+
+    void aSaveKilledAtAnyMomentLeavesAWholeTable()
+    {
+        QFETCH(QString, disk);
+        for (int kill = 0; kill < 20; ++kill) {
+            QProcess copy;
+            copy.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(SaveAgainArgument), m_path, disk});
+            QVERIFY(copy.waitForStarted());
+            QThread::msleep(30 + QRandomGenerator::global()->bounded(40));
+            ::kill(pid_t(copy.processId()), SIGKILL);
+            QVERIFY(copy.waitForFinished());
+            const ProfileFile file(m_path);
+            const QString round = file.readString(QStringLiteral("Rows"), QStringLiteral("0"), QString()).section(' ', 0, 0);
+            for (int row = 0; row < 4000; row += 97) {
+                const QString value = file.readString(QStringLiteral("Rows"), QString::number(row), QString());
+                QVERIFY2(value.section(' ', 0, 0) == round, qPrintable(QStringLiteral("row %1: %2").arg(row).arg(value)));
+            }
+        }
+    }
+
+    // A player whom an access control list lets write another's table saves it: it stays its owner's, with its list.
+    void aSharersSaveKeepsTheOwnersTable()
+    {
+        if (::geteuid() != 0)
+            QSKIP("Two players need the superuser to become them.");
+        if (!othersMayRun(QCoreApplication::applicationFilePath()))
+            QSKIP("Other users may not run the test program where it lies (a folder above it is private).");
+        store(m_path, "[User]\nLast=41\n");
+        const QByteArray path = QFile::encodeName(m_path);
+        const quint32 acl[] = {2, 0x60001, ~0u, 0x60002, ThirdUser, 0x00004, ~0u, 0x60010, ~0u, 0x00020, ~0u};
+        const QByteArray list(reinterpret_cast<const char *>(acl), sizeof acl);
+        if (::setxattr(path.constData(), "system.posix_acl_access", list.constData(), list.size(), 0) != 0)
+            QSKIP("This file system keeps no access control lists.");
+        const QString state = m_folder->filePath(QStringLiteral("state"));
+        QVERIFY(QDir().mkpath(state));
+        QVERIFY(::chown(path.constData(), OtherUser, OtherUser) == 0
+            && ::chown(QFile::encodeName(state).constData(), ThirdUser, ThirdUser) == 0
+            && ::chmod(QFile::encodeName(m_folder->path()).constData(), 0777) == 0);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), state);
+        QProcess sharer;
+        sharer.setProcessEnvironment(environment);
+        sharer.setChildProcessModifier([] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(ThirdUser) != 0 || ::setuid(ThirdUser) != 0)
+                ::_exit(111);
+        });
+        sharer.start(QCoreApplication::applicationFilePath(),
+            {QString::fromLatin1(CountArgument), m_path, QStringLiteral("1"), PlainDisk});
+        QVERIFY(sharer.waitForFinished(30000));
+        QVERIFY2(sharer.exitCode() == 0, sharer.readAllStandardError().constData());
+        QCOMPARE(ProfileFile(m_path).readInteger(User, Last, 0), 42);
+        QCOMPARE(statOf(m_path).st_uid, OtherUser);
+        QCOMPARE(attribute(m_path, "system.posix_acl_access"), list);
+    }
+
+    // A temporary file is the player's alone until it holds the whole table; only then does it get the table's mode.
+    void temporariesAreThePlayersAloneUntilWritten()
+    {
+        store(m_path, "[User]\nLast=OLD\n");
+        QVERIFY(::chmod(QFile::encodeName(m_path).constData(), 0644) == 0);
+        SystemFaults::takeModeChanges();
+        QVERIFY(ProfileFile(m_path).writeString(User, Last, QStringLiteral("NEW")));
+        const std::vector<SystemFaults::ModeChange> changes = SystemFaults::takeModeChanges();
+        QCOMPARE(changes.size(), std::size_t(1));
+        QCOMPARE(changes[0].before, mode_t(0600));
+        QCOMPARE(changes[0].size, off_t(std::strlen("[User]\nLast=NEW\n")));
+        QCOMPARE(statOf(m_path).st_mode & 07777, 0644u);
+    }
+
+    // The superuser started with another user's home creates the configuration folder and the table as that
+    // user's, so that the user's own next save is not refused.
+    void whatTheSuperuserCreatesInAnotherUsersFolderIsTheirs()
+    {
+        if (::geteuid() != 0)
+            QSKIP("Only the superuser creates files for another user.");
+        const QString home = m_folder->filePath(QStringLiteral("victim"));
+        QVERIFY(QDir().mkpath(home));
+        QVERIFY(::chown(QFile::encodeName(home).constData(), OtherUser, OtherUser) == 0);
+        const QString path = home + QStringLiteral("/.config/Tomelor.ini");
+        QVERIFY(ProfileFile(path).writeBool(QStringLiteral("Settings"), QStringLiteral("First Time"), false));
+        for (const QString &made : {home + QStringLiteral("/.config"), path}) {
+            QCOMPARE(statOf(made).st_uid, OtherUser);
+            QCOMPARE(statOf(made).st_gid, gid_t(OtherUser));
+        }
+    }
+
+    // Another user swaps a folder that a followed link goes through, for a link or a folder of his own: the player
+    // neither reads his table nor writes into his folder.
+    void aFolderSwappedByAnotherUserBehindALinkIsNotUsed_data()
+    {
+        QTest::addColumn<bool>("swappedForALink");
+        QTest::newRow("for his link") << true;
+        QTest::newRow("for his folder") << false;
+    }
+
+    void aFolderSwappedByAnotherUserBehindALinkIsNotUsed()
+    {
+        QFETCH(bool, swappedForALink);
+        const QString shared = m_folder->filePath(QStringLiteral("shared"));
+        const QString his = m_folder->filePath(QStringLiteral("his"));
+        QVERIFY(QDir().mkpath(his) && QDir().mkpath(shared));
+        store(his + QStringLiteral("/Tomelor.ini"), "[User]\nLast=FAKE\n");
+        QVERIFY(QFile::link(QStringLiteral("shared/sub/Tomelor.ini"), m_path));
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 0777) == 0);
+        const QString sub = shared + QStringLiteral("/sub");
+        QVERIFY(swappedForALink ? QFile::link(his, sub) : QDir().rename(his, sub));
+        if (::lchown(QFile::encodeName(sub).constData(), anotherUser(), anotherUser()) != 0)
+            QSKIP("Only the superuser gives a link or a folder to another user.");
+        const QString table = (swappedForALink ? his : sub) + QStringLiteral("/Tomelor.ini");
+
+        ProfileFile file(m_path);
+        QCOMPARE(file.readString(User, Last, QString()), QString());
+        QVERIFY(!file.writeString(User, Last, QStringLiteral("MINE")));
+        QCOMPARE(contents(table), QByteArray("[User]\nLast=FAKE\n"));
+        QCOMPARE(folderEntries(QFileInfo(table).path()), QStringList {QStringLiteral("Tomelor.ini")});
+    }
+
+    // What is not the game's own, at the lock file's name or at a save's temporary name, is never opened or
+    // removed, and stops no save.
     void whatIsNotTheGamesOwnIsLeftAlone_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
-        for (const char *name : {".Tomelor.ini.lock", ".Tomelor.ini.5eed"}) {
+        for (const char *name : {".Tomelor.ini.lock", ".Tomelor.ini.save-0000000000005eed"}) {
             for (const char *kind : {"folder", "named pipe", "dangling link", "device", "another user's file"})
                 QTest::addRow("%s %s", name, kind) << QString::fromLatin1(name) << QString::fromLatin1(kind);
         }
@@ -263,31 +440,48 @@ private slots:
         }
         const struct stat before = statOf(path);
 
-        ProfileFile file(m_path);
-        const bool stopped = name.endsWith(QLatin1String(".lock")) && kind != QLatin1String("another user's file");
-        QCOMPARE(file.writeString(User, Last, QStringLiteral("NEW")), !stopped);
-        QCOMPARE(contents(m_path), stopped ? QByteArray("[User]\nLast=OLD\n") : QByteArray("[User]\nLast=NEW\n"));
-        if (stopped)
-            QVERIFY2(file.writeFailureMessage().contains(path), qPrintable(file.writeFailureMessage()));
+        QVERIFY(ProfileFile(m_path).writeString(User, Last, QStringLiteral("NEW")));
+        QCOMPARE(contents(m_path), QByteArray("[User]\nLast=NEW\n"));
         QCOMPARE(statOf(path).st_ino, before.st_ino);
         QCOMPARE(statOf(path).st_mode, before.st_mode);
         QVERIFY(!QFileInfo::exists(nothing));
     }
 
-    // A lock that another copy keeps longer than any save takes stops the save, and says so.
+    // A lock that another copy keeps longer than any save takes stops the save, and says who holds it when that is
+    // another user.
+    void aLockHeldByAnotherCopyIsSaidPlainly_data()
+    {
+        QTest::addColumn<uid_t>("holder");
+        QTest::newRow("the player") << ::geteuid();
+        QTest::newRow("another user") << anotherUser();
+    }
+
     void aLockHeldByAnotherCopyIsSaidPlainly()
     {
-        const QString lock = m_folder->filePath(QStringLiteral(".Tomelor.ini.lock"));
-        store(lock, "");
-        const int fd = ::open(QFile::encodeName(lock).constData(), O_RDONLY);
-        QCOMPARE(::flock(fd, LOCK_EX), 0);
-        ProfileFile file(m_path);
+        QFETCH(uid_t, holder);
+        if (holder != ::geteuid() && ::geteuid() != 0)
+            QSKIP("Only the superuser becomes another user.");
+        store(m_path, "[User]\nLast=OLD\n");
+        QVERIFY(::chmod(QFile::encodeName(m_folder->path()).constData(), 0755) == 0
+            && ::chmod(QFile::encodeName(m_path).constData(), 0644) == 0);
+        QProcess copy;
+        copy.setChildProcessModifier([holder] {
+            if (::setuid(holder) != 0)
+                ::_exit(111);
+        });
+        copy.start(QStringLiteral("flock"),
+            {QStringLiteral("-s"), m_path, QStringLiteral("-c"), QStringLiteral("echo locked; read _")});
+        QVERIFY(copy.waitForReadyRead(5000));
+        ProfileFile file(m_path, std::chrono::milliseconds(300));
         const bool saved = file.writeString(User, Last, QStringLiteral("NEW"));
-        ::close(fd);
+        copy.closeWriteChannel();
+        QVERIFY(copy.waitForFinished(5000));
         QVERIFY(!saved);
-        QCOMPARE(file.writeFailureMessage(),
-            QStringLiteral("Unable to write to %1: it is being saved by another copy of the game").arg(m_path));
-        QVERIFY(!QFileInfo::exists(m_path));
+        const QString reason = holder == ::geteuid()
+            ? QStringLiteral("it is being saved by another copy of the game")
+            : QStringLiteral("another user, user %1, holds its lock").arg(holder);
+        QCOMPARE(file.writeFailureMessage(), QStringLiteral("Unable to write to %1: %2").arg(m_path, reason));
+        QCOMPARE(contents(m_path), QByteArray("[User]\nLast=OLD\n"));
     }
 
     // A file mounted onto its place cannot be renamed over: it is rewritten where it lies, if the player may.
@@ -338,8 +532,10 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    if (argc == 4 && qstrcmp(argv[1], CountArgument) == 0)
-        return countUp(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+    if (argc == 5 && qstrcmp(argv[1], CountArgument) == 0)
+        return countUp(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]), QString::fromLatin1(argv[4]));
+    if (argc == 4 && qstrcmp(argv[1], SaveAgainArgument) == 0)
+        return saveAgain(QString::fromLocal8Bit(argv[2]), QString::fromLatin1(argv[3]));
     QCoreApplication app(argc, argv);
     TestSettingsFaults test;
     return QTest::qExec(&test, argc, argv);
