@@ -4,16 +4,16 @@
 #include "app/keyboardplay.h"
 #include "app/mainwindowaccessible.h"
 #include "controls/accessibility.h"
-#include "controls/announcer.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
 #include "game/board.h"
 #include "game/narration.h"
 #include "look/artwork.h"
-#include "look/fixedsizewindow.h"
 #include "look/help.h"
 #include "look/windowlook.h"
+#include "platform/announcer.h"
+#include "platform/windowrole.h"
 
 #include <QRegion>
 #include <QShortcut>
@@ -43,7 +43,7 @@ TfrmMain::TfrmMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tomelor!"));
-    fixWindowSize(this, ClientSize);
+    Platform::setRole(this, WindowRole::MainWindow, ClientSize);
     applyWindowLook(this);
     Help::attachTopic(this, Help::MainWindowTopic);
     describeMainWindowToAssistiveTools();
@@ -86,7 +86,6 @@ TfrmMain::TfrmMain(QWidget *parent)
 
     FormCreate();
     showRound();
-    centreOnScreen(this);
 }
 
 TfrmMain::~TfrmMain() = default;

@@ -1,11 +1,11 @@
 #include "app/gameapplication.h"
 
 #include "app/frmmain.h"
-#include "app/paintnow.h"
 #include "app/soundcueplayer.h"
 #include "app/splash.h"
-#include "look/compositorhints.h"
 #include "look/help.h"
+#include "platform/firstpaint.h"
+#include "platform/windowrole.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmprogress.h"
 #include "scores/frmscores.h"
@@ -84,18 +84,16 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
     });
 
     splash->close();
-    if (mainWindowBehindSplash) {
-        m_mainWindowPlaced = true;
-    } else {
+    if (!mainWindowBehindSplash) {
         splash->hide();
         frmMain->show();
-        // The help that stands over the main window comes once the compositor has placed the main window.
-        askToBeCentred(frmMain.get(), [this] {
-            m_mainWindowPlaced = true;
-            welcomeWhenDue();
-        });
         paintNow(frmMain.get());
     }
+    // The help that stands over the main window comes once the compositor has placed the main window.
+    Platform::whenPlaced(frmMain.get(), [this] {
+        m_mainWindowPlaced = true;
+        welcomeWhenDue();
+    });
 }
 
 void GameApplication::welcomeWhenDue()

@@ -7,6 +7,7 @@
 #include "app/frmmain.h"
 #include "controls/image.h"
 #include "look/focusring.h"
+#include "platform/accessibility.h"
 
 #include <QAccessibleWidget>
 
@@ -60,17 +61,11 @@ private:
     }
 };
 
-QAccessibleInterface *describeMainWindow(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("TfrmMain"))
-        return new MainWindowAccessible(static_cast<TfrmMain *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void describeMainWindowToAssistiveTools()
 {
-    static const bool installed = (QAccessible::installFactory(describeMainWindow), true);
-    Q_UNUSED(installed);
+    Platform::describeClass("TfrmMain", [](QObject *object) -> QAccessibleInterface * {
+        return new MainWindowAccessible(static_cast<TfrmMain *>(object));
+    });
 }

@@ -1,6 +1,6 @@
 #include "app/soundcueplayer.h"
 
-#include "app/pulselibrary.h"
+#include "platform/pulselibrary.h"
 #include "app/wavesound.h"
 #include "look/assetpaths.h"
 

@@ -1,11 +1,11 @@
 #include "app/splash.h"
 
-#include "app/paintnow.h"
 #include "app/splashoutline.h"
 #include "controls/image.h"
 #include "look/artwork.h"
-#include "look/compositorhints.h"
 #include "look/windowlook.h"
+#include "platform/firstpaint.h"
+#include "platform/windowrole.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -54,7 +54,7 @@ TSplash::TSplash(QWidget *parent)
     Image1->setMask(outline().translated(-SplashOutline::ArtOrigin));
 
     FormCreate();
-    centreOnScreen(this);
+    Platform::setRole(this, WindowRole::Splash);
 }
 
 void TSplash::FormCreate()
@@ -72,9 +72,6 @@ void TSplash::paintEvent(QPaintEvent *)
 void TSplash::showAndPaint()
 {
     show();
-    // Qt 6.4 tells a Wayland compositor nothing of a splash screen.
-    keepOutOfWindowLists(this);
-    askToBeCentred(this);
     paintNow(this);
 }
 

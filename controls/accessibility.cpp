@@ -3,10 +3,10 @@
 
 #include "controls/accessibility.h"
 
-#include "controls/announcer.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
 #include "controls/mgcheckbox.h"
+#include "platform/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -139,29 +139,27 @@ protected:
     }
 };
 
-QAccessibleInterface *describeControl(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("TMGCheckbox"))
-        return new MGCheckboxAccessible(static_cast<TMGCheckbox *>(object));
-    if (className == QLatin1String("TLCD99"))
-        return new LCD99Accessible(static_cast<TLCD99 *>(object));
-    if (className == QLatin1String("TImage"))
-        return new ImageAccessible(static_cast<TImage *>(object));
-    // The chart is a picture; its figures are read from the table beside it.
-    if (className == QLatin1String("TProgressChart"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    // Readers speak a notification as it appears.
-    if (className == QLatin1String("TNotification"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-    return nullptr;
-}
-
 } // namespace
 
 void describeControlsToAssistiveTools()
 {
-    static const bool installed = (QAccessible::installFactory(describeControl), true);
-    Q_UNUSED(installed);
+    static const bool described = [] {
+        Platform::describeClass("TMGCheckbox", [](QObject *object) -> QAccessibleInterface * {
+            return new MGCheckboxAccessible(static_cast<TMGCheckbox *>(object));
+        });
+        Platform::describeClass("TLCD99", [](QObject *object) -> QAccessibleInterface * {
+            return new LCD99Accessible(static_cast<TLCD99 *>(object));
+        });
+        Platform::describeClass("TImage", [](QObject *object) -> QAccessibleInterface * {
+            return new ImageAccessible(static_cast<TImage *>(object));
+        });
+        // The chart is a picture; its figures are read from the table beside it.
+        Platform::describeClass("TProgressChart", [](QObject *object) -> QAccessibleInterface * {
+            return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+        });
+        return true;
+    }();
+    Q_UNUSED(described);
 }
 
 void describeOnce(QWidget *control, const QString &description)

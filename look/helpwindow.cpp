@@ -1,8 +1,9 @@
 #include "look/helpwindow.h"
 
-#include "look/compositorhints.h"
 #include "look/gamefont.h"
 #include "look/windowlook.h"
+#include "platform/accessibility.h"
+#include "platform/windowrole.h"
 
 #include <QAccessibleWidget>
 #include <QShortcut>
@@ -22,14 +23,6 @@ const char *const PageStyle = "h1 { font-size: 20px; color: #5a281e; }"
                               "h2 { font-size: 16px; color: #5a281e; margin-top: 14px; }"
                               "p, li { font-size: 14px; }";
 
-// A window of its own to screen readers, not a nameless pane.
-QAccessibleInterface *describeHelpWindow(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("THelpWindow"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
 THelpWindow::THelpWindow(QWidget *parent)
@@ -41,6 +34,7 @@ THelpWindow::THelpWindow(QWidget *parent)
     // Help left open must not keep the game running once its main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(WindowSize);
+    Platform::setRole(this, WindowRole::Help);
 
     txtTopic = new QTextBrowser(this);
     txtTopic->setObjectName(QStringLiteral("txtTopic"));
@@ -49,8 +43,10 @@ THelpWindow::THelpWindow(QWidget *parent)
     txtTopic->document()->setDocumentMargin(PageMargin);
     // A caret the keyboard moves, so that a screen reader reads the page a line, a heading or a paragraph at a time.
     txtTopic->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
-    static const bool described = (QAccessible::installFactory(describeHelpWindow), true);
-    Q_UNUSED(described);
+    // A window of its own to screen readers, not a nameless pane.
+    Platform::describeClass("THelpWindow", [](QObject *object) -> QAccessibleInterface * {
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    });
     auto *escape = new QShortcut(QKeySequence::Cancel, this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto *layout = new QVBoxLayout(this);
@@ -78,13 +74,7 @@ void THelpWindow::showOver(QWidget *owner)
     winId();
     QWidget *ownerWindow = owner ? owner->window() : nullptr;
     windowHandle()->setTransientParent(ownerWindow ? ownerWindow->windowHandle() : nullptr);
-    // Where a program places its own windows (X11), the help opens over the middle of the window that asks, as the
-    // compositors put it on Wayland. Both windows wear the same frame, so the frames' corners place the pages.
-    if (ownerWindow && !isVisible())
-        move(ownerWindow->frameGeometry().topLeft()
-            + QPoint(ownerWindow->width() - width(), ownerWindow->height() - height()) / 2);
     show();
-    askToBeCentred(this);
     raise();
     activateWindow();
 }

@@ -4,7 +4,6 @@
 #include "look/gamefont.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QWidget>
 
 void applyWindowLook(QWidget *window)
@@ -37,10 +36,4 @@ void shareProgramIcon()
 {
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(Artwork::programIcon());
-}
-
-void centreOnScreen(QWidget *window)
-{
-    if (const QScreen *screen = window->screen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
 }

@@ -15,6 +15,3 @@ void applyButtonFace(QWidget *window);
 // Gives every window the program icon through the application. Decoding the icon's sizes costs more than
 // building a window, so it is done once, when the first window asks for it.
 void shareProgramIcon();
-
-// Places a top-level window in the middle of the free area of its screen.
-void centreOnScreen(QWidget *window);

@@ -1,9 +1,8 @@
 #include "scores/modaldialog.h"
 
 #include "controls/image.h"
-#include "look/compositorhints.h"
-#include "look/fixedsizewindow.h"
 #include "look/windowlook.h"
+#include "platform/windowrole.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -12,7 +11,7 @@ TModalDialog::TModalDialog(QSize clientSize, QWidget *parent, int helpContext)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_helpContext(helpContext)
 {
-    fixWindowSize(this, clientSize);
+    Platform::setRole(this, WindowRole::ModalDialog, clientSize);
     applyWindowLook(this);
     Help::attachTopic(this, HelpContext());
 }
@@ -20,10 +19,6 @@ TModalDialog::TModalDialog(QSize clientSize, QWidget *parent, int helpContext)
 int TModalDialog::ShowModal()
 {
     FormShow();
-    if (!m_placed) {
-        centreOnScreen(this);
-        m_placed = true;
-    }
     const int result = exec();
     // Between the ends of games a closed dialog holds nothing worth its back buffer (a megabyte) or its pictures
     // (the keyed copies, half a megabyte each): the window is made again at the next showing, where the dialog
@@ -41,11 +36,4 @@ void TModalDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void TModalDialog::setVisible(bool visible)
-{
-    QDialog::setVisible(visible);
-    if (visible)
-        declareModalDialog(this);
 }

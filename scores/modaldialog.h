@@ -31,11 +31,7 @@ protected:
 
     void keyPressEvent(QKeyEvent *event) override;
 
-public:
-    void setVisible(bool visible) override;
-
 private:
     QPushButton *m_cancelButton = nullptr;
     int m_helpContext;
-    bool m_placed = false;
 };

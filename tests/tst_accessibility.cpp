@@ -1,7 +1,7 @@
 #include "gamedriver.h"
 #include "seatlesscompositor.h"
 
-#include "controls/announcer.h"
+#include "platform/announcer.h"
 #include "game/catalogue.h"
 #include "game/hints.h"
 #include "game/pile.h"

@@ -1,11 +1,16 @@
-#include "controls/announcer.h"
+#include "platform/announcer.h"
 
-#include "controls/accessibility.h"
+#include "platform/accessibility.h"
+
+#include <QAccessibleWidget>
 
 TNotification::TNotification(QWidget *parent)
     : QWidget(parent)
 {
-    describeControlsToAssistiveTools();
+    // Readers speak a notification as it appears.
+    Platform::describeClass("TNotification", [](QObject *object) -> QAccessibleInterface * {
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    });
     setObjectName(QStringLiteral("notification"));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,4 +1,4 @@
-#include "app/pulselibrary.h"
+#include "platform/pulselibrary.h"
 
 #include <dlfcn.h>
 
