@@ -243,7 +243,7 @@ void TfrmMain::chkTestamentClick()
 
 bool TfrmMain::gameRunning() const
 {
-    return !chkTestament->ToggleEnabled();
+    return m_round.running();
 }
 
 QList<TImage *> TfrmMain::pileInOrder() const

@@ -109,12 +109,8 @@ GameApplication::~GameApplication() = default;
 TfrmProgress *GameApplication::progressWindow()
 {
     if (!m_progress) {
-        m_progress = new TfrmProgress(*settings, frmMain.get());
+        m_progress = new TfrmProgress(*settings, m_lastGames, frmMain.get());
         m_progress->setErrorReporter(m_reportError);
-        for (std::optional<Progress> &game : m_lastGames) {
-            if (game)
-                m_progress->setLastGame(*std::exchange(game, std::nullopt));
-        }
     }
     return m_progress;
 }
@@ -122,10 +118,7 @@ TfrmProgress *GameApplication::progressWindow()
 void GameApplication::saveProgress()
 {
     const Progress &game = frmMain->round().record();
-    if (m_progress)
-        m_progress->setLastGame(game);
-    else
-        m_lastGames[game.testament() == Testament::New ? 1 : 0] = game;
+    m_lastGames.set(game);
     settings->save([game](ProfileFile &file) { return ProgressFile::add(file, game); }, frmMain.get(),
         [this](const QString &failure) {
             // The table, saved first, has told the player already if the file cannot be written: once is enough.

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "app/splash.h"
-#include "game/progress.h"
+#include "game/lastgames.h"
 #include "look/errorbox.h"
 
-#include <array>
 #include <chrono>
 #include <memory>
-#include <optional>
 
 class CuePlayer;
 class SettingsStore;
@@ -48,9 +46,9 @@ private:
     std::unique_ptr<CuePlayer> m_cues;
     ErrorBox::Reporter m_reportError;
     TfrmProgress *m_progress = nullptr;
-    // The last game of each testament, kept until the Progress window is made: a window of a table and a chart
-    // would otherwise be built at the end of every game, while the high-score dialogs are up, only to hold it.
-    std::array<std::optional<Progress>, 2> m_lastGames;
+    // The Progress window is made when it is first shown: a window of a table and a chart would otherwise be built
+    // at the end of every game, while the high-score dialogs are up, only to hold the last game.
+    LastGames m_lastGames;
     // The high-score table reported a file it could not write at this end of a game; the progress saved after it
     // then says nothing more. A settings file that cannot be written is told once a game, not for each thing saved.
     bool m_failureReported = false;

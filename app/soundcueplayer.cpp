@@ -36,10 +36,10 @@ const PulseLibrary &pulse()
 
 // The player's side of the sound server, run on libpulse's own thread: the connection, the uploads to the sample
 // cache and the cue now sounding. Everything here happens on that thread; play() only writes to a pipe.
-class SoundCuePlayer::Server
+class SoundCuePlayer::Client
 {
 public:
-    explicit Server(std::array<std::optional<WaveSound>, 3> sounds, const std::array<QString, 3> &names)
+    explicit Client(std::array<std::optional<WaveSound>, 3> sounds, const std::array<QString, 3> &names)
     {
         for (std::size_t slot = 0; slot < sounds.size(); ++slot) {
             m_samples[slot].name = names[slot].toUtf8();
@@ -56,12 +56,12 @@ public:
         if (!m_loop || pipe2(m_pipe, O_NONBLOCK | O_CLOEXEC) != 0)
             return;
         pa_mainloop_api *api = pulse().threaded_mainloop_get_api(m_loop);
-        m_wakeup = api->io_new(api, m_pipe[0], PA_IO_EVENT_INPUT, &Server::onRequest, this);
+        m_wakeup = api->io_new(api, m_pipe[0], PA_IO_EVENT_INPUT, &Client::onRequest, this);
         if (pulse().threaded_mainloop_start(m_loop) == 0)
             send(ConnectRequest);
     }
 
-    ~Server()
+    ~Client()
     {
         if (m_loop) {
             pulse().threaded_mainloop_stop(m_loop);
@@ -111,11 +111,11 @@ private:
             for (ssize_t i = 0; i < count; ++i)
                 cue = requests[i] == ConnectRequest ? std::nullopt : std::optional(std::size_t(requests[i] - 1));
         }
-        auto *server = static_cast<Server *>(self);
-        if (!server->connected())
-            server->connect();
+        auto *client = static_cast<Client *>(self);
+        if (!client->connected())
+            client->connect();
         else if (cue)
-            server->playCue(*cue);
+            client->playCue(*cue);
     }
 
     bool connected() const { return m_context && PA_CONTEXT_IS_GOOD(pulse().context_get_state(m_context)); }
@@ -127,7 +127,7 @@ private:
         m_context = pulse().context_new(pulse().threaded_mainloop_get_api(m_loop), "Tomelor");
         if (!m_context)
             return;
-        pulse().context_set_state_callback(m_context, &Server::onContextState, this);
+        pulse().context_set_state_callback(m_context, &Client::onContextState, this);
         // Never start a server of our own: that is the desktop's business.
         if (pulse().context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
             tellSilence();
@@ -156,14 +156,14 @@ private:
 
     static void onContextState(pa_context *context, void *self)
     {
-        auto *server = static_cast<Server *>(self);
+        auto *client = static_cast<Client *>(self);
         switch (pulse().context_get_state(context)) {
         case PA_CONTEXT_READY:
-            server->upload();
+            client->upload();
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
-            server->tellSilence();
+            client->tellSilence();
             break;
         default:
             break;
@@ -192,8 +192,8 @@ private:
             if (!sample.upload)
                 continue;
             sample.sent = 0;
-            pulse().stream_set_state_callback(sample.upload, &Server::onUploadState, &sample);
-            pulse().stream_set_write_callback(sample.upload, &Server::onUploadWrite, &sample);
+            pulse().stream_set_state_callback(sample.upload, &Client::onUploadState, &sample);
+            pulse().stream_set_write_callback(sample.upload, &Client::onUploadWrite, &sample);
             pulse().stream_connect_upload(sample.upload, std::size_t(sample.sound->samples.size()));
         }
     }
@@ -227,7 +227,7 @@ private:
             return;
         cutSounding();
         pa_operation *request = pulse().context_play_sample_with_proplist(
-            m_context, sample.name.constData(), nullptr, PA_VOLUME_NORM, m_properties, &Server::onPlaying, this);
+            m_context, sample.name.constData(), nullptr, PA_VOLUME_NORM, m_properties, &Client::onPlaying, this);
         if (!request)
             return;
         pulse().operation_unref(request);
@@ -258,17 +258,17 @@ private:
     // Answers come in the order of the requests.
     static void onPlaying(pa_context *, uint32_t stream, void *self)
     {
-        auto *server = static_cast<Server *>(self);
-        if (server->m_playRequests.empty())
+        auto *client = static_cast<Client *>(self);
+        if (client->m_playRequests.empty())
             return;
-        const quint64 generation = server->m_playRequests.front();
-        server->m_playRequests.pop_front();
+        const quint64 generation = client->m_playRequests.front();
+        client->m_playRequests.pop_front();
         if (stream == PA_INVALID_INDEX)
             return;
-        if (generation == server->m_sounding.generation)
-            server->m_sounding.stream = stream;
+        if (generation == client->m_sounding.generation)
+            client->m_sounding.stream = stream;
         else
-            server->kill(stream); // a later cue came before this one's answer
+            client->kill(stream); // a later cue came before this one's answer
     }
 
     // How long after its expected end a cue may still be sounding, started late on a busy machine.
@@ -312,7 +312,7 @@ SoundCuePlayer::SoundCuePlayer(const std::array<QString, 3> &resources, Alert al
         // One name per cue for every copy of the game: a second copy replaces the samples with the same sounds.
         names[slot] = QStringLiteral("tomelor-") + QFileInfo(resources[slot]).completeBaseName();
     }
-    m_server = std::make_unique<Server>(std::move(sounds), names);
+    m_client = std::make_unique<Client>(std::move(sounds), names);
 }
 
 SoundCuePlayer::~SoundCuePlayer() = default;
@@ -325,7 +325,7 @@ void SoundCuePlayer::play(Cue cue)
             m_alert();
         return;
     }
-    m_server->play(slot);
+    m_client->play(slot);
 }
 
 QString SoundCuePlayer::resourceOf(Cue cue)

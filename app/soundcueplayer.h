@@ -32,9 +32,9 @@ public:
     static QString resourceOf(Cue cue);
 
 private:
-    class Server;
+    class Client;
 
     std::array<bool, 3> m_loaded {};
     Alert m_alert;
-    std::unique_ptr<Server> m_server;
+    std::unique_ptr<Client> m_client;
 };

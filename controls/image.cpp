@@ -2,15 +2,13 @@
 
 #include "controls/accessibility.h"
 #include "controls/clickkey.h"
+#include "controls/doubleclickjudge.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleHints>
 
-#include <optional>
 #include <utility>
 
 TImage::TImage(QWidget *parent)
@@ -142,37 +140,11 @@ void TImage::keyPressEvent(QKeyEvent *event)
         click();
 }
 
-namespace {
-
-// The last left press on any picture. Qt pairs presses into double clicks by itself, but after a pair the next
-// press starts afresh: a player who double-clicks a book right after clicking the one before it would have the
-// second half of the double click taken for a click of its own. Here any press soon after and close to the last
-// one counts as the second of a double click, on whichever picture it lands.
-struct LastPress
-{
-    std::optional<quint64> at;
-    QPointF where;
-};
-LastPress lastPress;
-
-// Whether this left press is the second of a double click; Qt has said so already when it paired it itself.
-bool secondPress(const QMouseEvent &press, bool pairedByQt)
-{
-    const QStyleHints *hints = QGuiApplication::styleHints();
-    const bool soon = lastPress.at && press.timestamp() >= *lastPress.at
-        && press.timestamp() - *lastPress.at < quint64(hints->mouseDoubleClickInterval());
-    const bool close
-        = (press.globalPosition() - lastPress.where).manhattanLength() <= hints->mouseDoubleClickDistance();
-    lastPress = {press.timestamp(), press.globalPosition()};
-    return pairedByQt || (soon && close);
-}
-
-} // namespace
-
 void TImage::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        m_doubleClickPress = secondPress(*event, false);
+        m_doubleClickPress
+            = DoubleClickJudge::shared().secondPress(event->timestamp(), event->globalPosition(), false);
     QWidget::mousePressEvent(event);
 }
 
@@ -180,7 +152,8 @@ void TImage::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // Qt sends the second press of a pair only as this event.
     if (event->button() == Qt::LeftButton)
-        m_doubleClickPress = secondPress(*event, true);
+        m_doubleClickPress
+            = DoubleClickJudge::shared().secondPress(event->timestamp(), event->globalPosition(), true);
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent *event)

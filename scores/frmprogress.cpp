@@ -1,8 +1,9 @@
 #include "scores/frmprogress.h"
 
 #include "controls/progresschart.h"
-#include "settings/settingsstore.h"
+#include "game/lastgames.h"
 #include "scores/progressfile.h"
+#include "settings/settingsstore.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -22,11 +23,6 @@ constexpr QRect CloseFrame {576, 555, 80, 27};
 constexpr int NamedBooks = 3;
 
 enum Column { BookColumn, GamesColumn, SecondsColumn, WrongColumn, TimeoutsColumn, ColumnCount };
-
-int testamentSlot(Testament testament)
-{
-    return testament == Testament::New ? 1 : 0;
-}
 
 QString fullName(Testament testament, int index)
 {
@@ -83,9 +79,10 @@ bool askPlayer(QWidget *parent, const QString &question)
 
 } // namespace
 
-TfrmProgress::TfrmProgress(SettingsStore &settings, QWidget *parent)
+TfrmProgress::TfrmProgress(SettingsStore &settings, LastGames &lastGames, QWidget *parent)
     : TModalDialog(ClientSize, parent, Help::ProgressTopic)
     , m_settings(settings)
+    , m_lastGames(lastGames)
     , m_confirm(askPlayer)
 {
     setObjectName(QStringLiteral("frmProgress"));
@@ -137,11 +134,6 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, QWidget *parent)
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfrmProgress::setLastGame(const Progress &game)
-{
-    m_lastGames[testamentSlot(game.testament())] = game;
-}
-
 void TfrmProgress::FormShow()
 {
     m_progress = ProgressFile::load(m_settings.current(), testament());
@@ -162,7 +154,7 @@ void TfrmProgress::btnForgetClick()
             m_reportError(this, failure);
             return;
         }
-        m_lastGames = {};
+        m_lastGames.clear();
         m_progress = Progress(testament());
         showProgress();
     });
@@ -171,7 +163,7 @@ void TfrmProgress::btnForgetClick()
 void TfrmProgress::showProgress()
 {
     const Testament shown = testament();
-    const std::optional<Progress> &last = m_lastGames[testamentSlot(shown)];
+    const std::optional<Progress> &last = m_lastGames.of(shown);
     QList<TProgressChart::Bar> bars;
     grdBooks->setRowCount(bookCount(shown));
     grdBooks->setAccessibleName(QStringLiteral("%1, book by book").arg(testamentName(shown)));

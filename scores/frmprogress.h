@@ -6,14 +6,13 @@
 
 #include <QString>
 
-#include <array>
 #include <functional>
-#include <optional>
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
 class TProgressChart;
+class LastGames;
 class SettingsStore;
 
 // "Progress": what each book of a testament has cost the player over all games, read from the settings file at
@@ -27,8 +26,8 @@ public:
     // Asked before anything is forgotten; true to go ahead.
     using Confirmer = std::function<bool(QWidget *parent, const QString &question)>;
 
-    // Reads and keeps the progress in the store's file, which is not owned.
-    explicit TfrmProgress(SettingsStore &settings, QWidget *parent = nullptr);
+    // Reads and keeps the progress in the store's file and marks the last games; neither is owned.
+    TfrmProgress(SettingsStore &settings, LastGames &lastGames, QWidget *parent = nullptr);
 
     TProgressChart *chtProgress;
     QLabel *lblSummary; // "Slowest: …" and "Cost you most: …", or what will appear once a game is played
@@ -39,8 +38,6 @@ public:
     // The testament shown; the main window's choice.
     Testament testament() const { return m_progress.testament(); }
     void setTestament(Testament testament) { m_progress = Progress(testament); }
-    // The game just finished, marked on the chart while its testament is shown.
-    void setLastGame(const Progress &game);
     // The progress as last read from the file.
     const Progress &progress() const { return m_progress; }
 
@@ -54,8 +51,8 @@ private:
     void showProgress();
 
     Progress m_progress;
-    std::array<std::optional<Progress>, 2> m_lastGames;
     SettingsStore &m_settings;
+    LastGames &m_lastGames;
     ErrorBox::Reporter m_reportError = ErrorBox::show;
     Confirmer m_confirm;
 };

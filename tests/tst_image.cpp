@@ -1,3 +1,4 @@
+#include "controls/doubleclickjudge.h"
 #include "controls/image.h"
 #include "transparency.h"
 
@@ -9,6 +10,31 @@ class TestImage : public QObject
     Q_OBJECT
 
 private slots:
+    // A press soon after and close to the one before is the second of a double click, on whichever picture it
+    // lands; one that Qt paired itself always is.
+    void theSecondPressOfADoubleClickIsToldApart_data()
+    {
+        QTest::addColumn<quint64>("gapMs");
+        QTest::addColumn<qreal>("moved");
+        QTest::addColumn<bool>("pairedByQt");
+        QTest::addColumn<bool>("second");
+        QTest::newRow("soon and close") << quint64(399) << qreal(5) << false << true;
+        QTest::newRow("too late") << quint64(400) << qreal(0) << false << false;
+        QTest::newRow("too far") << quint64(10) << qreal(6) << false << false;
+        QTest::newRow("paired by Qt") << quint64(900) << qreal(50) << true << true;
+    }
+
+    void theSecondPressOfADoubleClickIsToldApart()
+    {
+        QFETCH(quint64, gapMs);
+        QFETCH(qreal, moved);
+        QFETCH(bool, pairedByQt);
+        QFETCH(bool, second);
+        DoubleClickJudge judge([] { return DoubleClickJudge::Limits {400, 5}; });
+        QVERIFY(!judge.secondPress(1000, QPointF(100, 100), false));
+        QCOMPARE(judge.secondPress(1000 + gapMs, QPointF(100 + moved, 100), pairedByQt), second);
+    }
+
     void transparentPictureLeavesOutItsKeyColourEverywhere()
     {
         QWidget parent;

@@ -530,7 +530,7 @@ private slots:
             auto *repaint = new QTimer(m_scores.get());
             connect(repaint, &QTimer::timeout, m_scores.get(), [&] { m_scores->update(); });
             repaint->start(50);
-            QTimer::singleShot(1500, m_scores.get(), [&] {
+            QTimer::singleShot(1500, m_scores.get(), [&, repaint] {
                 repaint->deleteLater();
                 paintsWhileWaiting = paints.paints;
                 savedWhileLocked = contents(m_path).contains("LOK");
