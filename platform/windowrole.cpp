@@ -41,7 +41,9 @@ protected:
         } else if (event->type() == QEvent::Show) {
             shown();
         } else if (event->type() == QEvent::WindowStateChange && m_fixedSize && m_window->isMaximized()) {
-            // Turned back once the change is through, not from inside its notification.
+            // The one title bar Qt 6.4 draws on Wayland (its bradient decoration) offers to maximise any window,
+            // whatever its flags; no Qt since gives a way to tell it not to. Turned back once the change is
+            // through, not from inside its notification.
             QMetaObject::invokeMethod(
                 m_window,
                 [window = m_window] { window->setWindowState(window->windowState() & ~Qt::WindowMaximized); },
