@@ -42,8 +42,8 @@ protected:
             shown();
         } else if (event->type() == QEvent::WindowStateChange && m_fixedSize && m_window->isMaximized()) {
             // The one title bar Qt 6.4 draws on Wayland (its bradient decoration) offers to maximise any window,
-            // whatever its flags; no Qt since gives a way to tell it not to. Turned back once the change is
-            // through, not from inside its notification.
+            // whatever its flags and size limits. Turned back once the change is through, not from inside its
+            // notification.
             QMetaObject::invokeMethod(
                 m_window,
                 [window = m_window] { window->setWindowState(window->windowState() & ~Qt::WindowMaximized); },
