@@ -13,15 +13,21 @@
 
 namespace {
 
-constexpr QSize ClientSize {664, 590};
-constexpr QRect ChartFrame {8, 8, 648, 300};
-constexpr QRect SummaryFrame {12, 314, 640, 40};
-constexpr QRect TableFrame {8, 360, 648, 186};
-constexpr QRect ForgetFrame {8, 555, 130, 27};
-constexpr QRect CloseFrame {576, 555, 80, 27};
+constexpr QSize ClientSize {664, 656};
+constexpr QRect ChartFrame {8, 8, 648, 260};
+constexpr QRect SummaryFrame {12, 272, 640, 40};
+constexpr QRect TableFrame {8, 316, 648, 150};
+// The sections of the Old Testament, the more numerous, fill their table without a scroll bar.
+constexpr QRect SectionsFrame {8, 474, 464, 139};
+constexpr QRect PracticeFrame {482, 470, 174, 108};
+constexpr QRect PractiseFrame {482, 586, 174, 27};
+constexpr QRect ForgetFrame {8, 621, 130, 27};
+constexpr QRect CloseFrame {576, 621, 80, 27};
 constexpr int NamedBooks = 3;
+constexpr int RowHeight = 22;
 
 enum Column { BookColumn, GamesColumn, SecondsColumn, WrongColumn, TimeoutsColumn, ColumnCount };
+enum SectionColumn { SectionColumn, RangeColumn, CostColumn, SectionColumnCount };
 
 int testamentSlot(Testament testament)
 {
@@ -74,6 +80,30 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignR
     return item;
 }
 
+// A read-only table of whole rows, walked by the arrow keys; Tab leaves it for the buttons.
+QTableWidget *table(QWidget *parent, const QString &name, QRect frame, const QStringList &headers)
+{
+    auto *grid = new QTableWidget(0, int(headers.size()), parent);
+    grid->setObjectName(name);
+    grid->setGeometry(frame);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(RowHeight);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setAlternatingRowColors(true);
+    grid->setTabKeyNavigation(false);
+    return grid;
+}
+
+void fixColumn(QTableWidget *grid, int column, int width)
+{
+    grid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
+    grid->setColumnWidth(column, width);
+}
+
 bool askPlayer(QWidget *parent, const QString &question)
 {
     return QMessageBox::question(
@@ -104,22 +134,33 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, QWidget *parent)
     lblSummary->setWordWrap(true);
     lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    grdBooks = new QTableWidget(0, ColumnCount, this);
-    grdBooks->setObjectName(QStringLiteral("grdBooks"));
-    grdBooks->setGeometry(TableFrame);
-    grdBooks->setHorizontalHeaderLabels({QStringLiteral("Book"), QStringLiteral("Games"),
-        QStringLiteral("Average seconds"), QStringLiteral("Wrong clicks"), QStringLiteral("Time-outs")});
-    grdBooks->verticalHeader()->hide();
-    grdBooks->verticalHeader()->setDefaultSectionSize(22);
-    grdBooks->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grdBooks->horizontalHeader()->setSectionResizeMode(BookColumn, QHeaderView::Fixed);
-    grdBooks->setColumnWidth(BookColumn, 170);
-    grdBooks->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdBooks->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdBooks->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdBooks->setAlternatingRowColors(true);
-    // Tab leaves the table for the buttons; the arrow keys walk its cells.
-    grdBooks->setTabKeyNavigation(false);
+    grdBooks = table(this, QStringLiteral("grdBooks"), TableFrame,
+        {QStringLiteral("Book"), QStringLiteral("Games"), QStringLiteral("Average seconds"),
+            QStringLiteral("Wrong clicks"), QStringLiteral("Time-outs")});
+    fixColumn(grdBooks, BookColumn, 170);
+
+    grdSections = table(this, QStringLiteral("grdSections"), SectionsFrame,
+        {QStringLiteral("Section"), QStringLiteral("Books"), QStringLiteral("Seconds a book")});
+    fixColumn(grdSections, SectionColumn, 180);
+    fixColumn(grdSections, RangeColumn, 170);
+
+    lblPractice = new QLabel(this);
+    lblPractice->setObjectName(QStringLiteral("lblPractice"));
+    lblPractice->setGeometry(PracticeFrame);
+    lblPractice->setTextFormat(Qt::PlainText);
+    lblPractice->setWordWrap(true);
+    lblPractice->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblPractice->setText(QStringLiteral("A section costs the average seconds of its books, and 5 seconds more for "
+                                        "every wrong click or time-out in a game. F3 in the main window practises "
+                                        "the costliest."));
+    grdSections->setAccessibleDescription(lblPractice->text());
+
+    btnPractise = new QPushButton(QStringLiteral("&Practise"), this);
+    btnPractise->setObjectName(QStringLiteral("btnPractise"));
+    btnPractise->setGeometry(PractiseFrame);
+    btnPractise->setAccessibleDescription(QStringLiteral(
+        "Closes this window and starts a game of the selected section alone. Practice scores are no high scores."));
+    connect(btnPractise, &QPushButton::clicked, this, &TfrmProgress::btnPractiseClick);
 
     btnForget = new QPushButton(QStringLiteral("&Forget progress"), this);
     btnForget->setObjectName(QStringLiteral("btnForget"));
@@ -144,6 +185,7 @@ void TfrmProgress::setLastGame(const Progress &game)
 
 void TfrmProgress::FormShow()
 {
+    m_toPractise.reset();
     m_progress = ProgressFile::load(m_settings.current(), testament());
     showProgress();
     grdBooks->setFocus();
@@ -168,6 +210,16 @@ void TfrmProgress::btnForgetClick()
     });
 }
 
+void TfrmProgress::btnPractiseClick()
+{
+    const std::span<const Section> shown = sections(testament());
+    const int row = grdSections->currentRow();
+    if (row < 0 || row >= int(shown.size()))
+        return;
+    m_toPractise = shown[row];
+    accept();
+}
+
 void TfrmProgress::showProgress()
 {
     const Testament shown = testament();
@@ -190,4 +242,24 @@ void TfrmProgress::showProgress()
     chtProgress->setEmptyText(QStringLiteral("No games yet"));
     chtProgress->setBars(bars);
     lblSummary->setText(summary(m_progress));
+    showSections();
+}
+
+void TfrmProgress::showSections()
+{
+    const std::span<const Section> shown = sections(testament());
+    grdSections->setRowCount(int(shown.size()));
+    grdSections->setAccessibleName(QStringLiteral("%1, section by section").arg(testamentName(testament())));
+    for (int row = 0; row < int(shown.size()); ++row) {
+        const Section &section = shown[row];
+        const std::optional<double> cost = m_progress.cost(section);
+        grdSections->setItem(row, SectionColumn, cell(section.title(), Qt::AlignLeft | Qt::AlignVCenter));
+        grdSections->setItem(row, RangeColumn,
+            cell(QStringLiteral("%1 to %2")
+                     .arg(fullName(section.testament, section.first), fullName(section.testament, section.last())),
+                Qt::AlignLeft | Qt::AlignVCenter));
+        grdSections->setItem(row, CostColumn, cell(cost ? oneDecimal(*cost) : QStringLiteral("not played yet")));
+    }
+    const auto costliest = std::ranges::find(shown, m_progress.sectionToPractise());
+    grdSections->setCurrentCell(int(costliest - shown.begin()), SectionColumn);
 }

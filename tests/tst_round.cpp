@@ -95,6 +95,89 @@ private slots:
         QVERIFY(!cells.count({7, 4}));
     }
 
+    // A practice game deals its section alone, into the pile's first cells row by row, and plays it to the end as
+    // a whole game is played; the record holds its books only.
+    void practiceDealsAndPlaysItsSectionAlone_data()
+    {
+        QTest::addColumn<Testament>("testament");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("firstHint");
+        QTest::newRow("Law") << Testament::Old << "Law" << 0 << 5 << "God creates the world";
+        QTest::newRow("History") << Testament::Old << "History" << 5 << 12
+                                 << "He led the conquering of the Promised Land";
+        QTest::newRow("Poetry and Wisdom")
+            << Testament::Old << "Poetry and Wisdom" << 17 << 5 << "The suffering of a righteous man";
+        QTest::newRow("Major Prophets") << Testament::Old << "Major Prophets" << 22 << 5 << "Great prophet in Judah";
+        QTest::newRow("Minor Prophets") << Testament::Old << "Minor Prophets" << 27 << 12
+                                        << "Prophet who knew God\u2019s relation with Israel";
+        QTest::newRow("Gospels and Acts") << Testament::New << "Gospels and Acts" << 0 << 5 << "He was a tax collector";
+        QTest::newRow("Paul's letters") << Testament::New << "Paul's letters" << 5 << 13
+                                        << "The first of Paul\u2019s Epistle";
+        QTest::newRow("Other letters and Revelation")
+            << Testament::New << "Other letters and Revelation" << 18 << 9 << "Big book of faith";
+    }
+
+    void practiceDealsAndPlaysItsSectionAlone()
+    {
+        QFETCH(Testament, testament);
+        QFETCH(QString, name);
+        QFETCH(int, first);
+        QFETCH(int, count);
+        QFETCH(QString, firstHint);
+        const auto all = sections(testament);
+        const auto section = std::ranges::find(all, name, &Section::title);
+        QVERIFY(section != all.end());
+        QCOMPARE(section->first, first);
+        QCOMPARE(section->count, count);
+
+        // The last game left books lying everywhere; none of them belongs to this one.
+        start(testament);
+        m_round.setHints(true);
+        m_round.start(*section);
+        const std::vector<Pile::DealtBook> dealt = m_round.BookSetup(11);
+        QCOMPARE(m_round.practice(), *section);
+        QCOMPARE(m_round.WantedIndex(), first);
+        QCOMPARE(m_round.LastIndex(), first + count - 1);
+        QCOMPARE(m_round.hint(), firstHint);
+        QCOMPARE(int(dealt.size()), count);
+        std::vector<int> lying = m_round.pile().inPileOrder();
+        std::ranges::sort(lying);
+        QCOMPARE(lying.front(), first);
+        QCOMPARE(lying.back(), first + count - 1);
+        QCOMPARE(int(lying.size()), count);
+        for (int i = 0; i < count; ++i) {
+            const PileCell cell = dealt[i].cell;
+            QCOMPARE(m_round.PileCells()[first + i], cell);
+            QVERIFY(cell.Row * Board::PileColumns + cell.Column < count);
+        }
+
+        int ended = 0;
+        int expected = 0;
+        while (m_round.running()) {
+            const std::vector<int> above
+                = Pile::booksAbove(m_round.PileCells(), first, m_round.LastIndex(), m_round.WantedIndex());
+            m_round.tick();
+            expected += m_round.value();
+            const Round::Step step = clickWanted();
+            QCOMPARE(step.dropped, above);
+            ended += step.ended;
+        }
+        QCOMPARE(ended, 1);
+        QCOMPARE(m_round.score(), expected);
+        QVERIFY(m_round.practice());
+        for (int index = 0; index < bookCount(testament); ++index)
+            QCOMPARE(m_round.record()[index].found, int(section->contains(index)));
+        checkEnded();
+
+        // GO! afterwards is a whole game again.
+        start(testament);
+        QVERIFY(!m_round.practice());
+        QCOMPARE(m_round.WantedIndex(), 0);
+        QCOMPARE(int(m_round.pile().inPileOrder().size()), bookCount(testament));
+    }
+
     void theSeedDecidesTheDeal()
     {
         m_round.start(Testament::Old);
@@ -128,7 +211,7 @@ private slots:
         QCOMPARE(step.outcome, Outcome::Shelved);
         QCOMPARE(step.cue(), Cue::CueCorrect);
         QCOMPARE(step.shelved, 1);
-        QCOMPARE(step.dropped, Pile::booksAbove(m_round.PileCells(), m_round.LastIndex(), 1));
+        QCOMPARE(step.dropped, Pile::booksAbove(m_round.PileCells(), 0, m_round.LastIndex(), 1));
         QVERIFY(!step.ended);
         QCOMPARE(m_round.score(), before + value);
         QCOMPARE(m_round.value(), reset);

@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 #include "app/gameapplication.h"
 #include "app/splash.h"
+#include "controls/announcer.h"
 #include "controls/lcd99.h"
 #include "controls/progresschart.h"
 #include "gamedriver.h"
@@ -328,6 +329,115 @@ private slots:
         QApplication::setActiveWindow(&form);
         QTest::keyClick(&form, Qt::Key_F2);
         QVERIFY(!progress->isVisible());
+        QVERIFY(m_errors.isEmpty());
+    }
+
+    // The Minor Prophets cost most: F3 practises them alone, and the game ends without a high-score dialog though
+    // its score would top the table. The Progress window then offers every section; a new player's F3 practises
+    // the first.
+    void practiceDealsTheCostliestSectionAndKeepsTheHighScores()
+    {
+        QByteArray seeded = "[Settings]\nFirst Time=0\n[OT Scores]\n1=100\n[OT Users]\n1=ABC\n\n[OT Progress]\n";
+        QByteArray expected = seeded;
+        for (int book = 1; book <= OTBookCount; ++book) {
+            const QByteArray key = QByteArray::number(book) + '=';
+            seeded += key + (book < 28 ? "1,1,0,0,20\n" : "1,1,0,0,90\n");
+            expected += key + (book < 28 ? "1,1,0,0,20\n" : "2,2,0,0,100\n");
+        }
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(seeded);
+        file.close();
+        GameApplication game(reporter(), NoHold);
+        TfrmMain &form = *game.frmMain;
+        std::int64_t now = 0;
+        form.setClock([&now] { return now; });
+        bool highScoresShown = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (game.frmCongrats->isVisible())
+                game.frmCongrats->btnOK->click();
+            else if (game.frmScores->isVisible())
+                game.frmScores->Button1->click();
+            else
+                return;
+            highScoresShown = true;
+        });
+        watch.start(5);
+        const auto told = [&form](const QString &text) {
+            const QList<TNotification *> notifications = form.findChildren<TNotification *>();
+            return std::ranges::any_of(notifications, [&](TNotification *n) { return n->accessibleName() == text; });
+        };
+        const auto press = [&form](Qt::Key key) {
+            QApplication::setActiveWindow(&form);
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QTest::keyClick(&form, key);
+        };
+        const auto lyingAndShelved = [&form](int first, int count) {
+            for (int index = 0; index < Play::books(form).size(); ++index) {
+                const bool practised = index >= first && index < first + count;
+                QCOMPARE(Play::books(form)[index]->isVisible(), practised);
+                QCOMPARE(Play::shelves(form)[index]->isVisible(), !practised);
+            }
+        };
+
+        press(Qt::Key_F3);
+        QVERIFY(form.gameRunning());
+        lyingAndShelved(27, 12);
+        const QString start = QStringLiteral("Practice: Minor Prophets, 12 books in the pile.");
+        QCOMPARE(Play::hint(form), start);
+        QVERIFY(told(start));
+        while (form.gameRunning()) {
+            now += 1000;
+            Play::clickBook(Play::wanted(form));
+        }
+        QCOMPARE(Play::visibleCount(Play::shelves(form)), OTBookCount);
+        const QString end
+            = QStringLiteral("Practice over: Minor Prophets, 12 of 12 books found, score %1.").arg(Play::score(form));
+        QVERIFY(Play::score(form) > 100);
+        QCOMPARE(Play::hint(form), end);
+        QVERIFY(told(QStringLiteral("Right. ") + end));
+        game.settings->current();
+        QCOMPARE(contents(settingsPath()), expected);
+
+        // The Progress window selects the costliest section; Practise plays the one the player picks instead.
+        TfrmProgress *progress = game.progressWindow();
+        QStringList rows;
+        QTimer pick;
+        connect(&pick, &QTimer::timeout, this, [&] {
+            if (!progress->isVisible())
+                return;
+            pick.stop();
+            QAccessibleTableInterface *table
+                = QAccessible::queryAccessibleInterface(progress->grdSections)->tableInterface();
+            for (int row = 0; row < table->rowCount(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < table->columnCount(); ++column)
+                    cells.append(table->cellAt(row, column)->text(QAccessible::Name));
+                rows.append(cells.join(u'|') + (table->isRowSelected(row) ? QStringLiteral(" *") : QString()));
+            }
+            QTest::keyClick(progress->grdSections, Qt::Key_Home, Qt::ControlModifier);
+            progress->btnPractise->click();
+        });
+        pick.start(20);
+        press(Qt::Key_F2);
+        QCOMPARE(rows,
+            (QStringList {"Law|Genesis to Deuteronomy|2.0", "History|Joshua to Esther|2.0",
+                "Poetry and Wisdom|Job to Song of Solomon|2.0", "Major Prophets|Isaiah to Daniel|2.0",
+                "Minor Prophets|Hosea to Malachi|5.0 *"}));
+        lyingAndShelved(0, 5);
+        QVERIFY(told(QStringLiteral("Practice: Law, 5 books in the pile.")));
+        Play::stop(form);
+        QCOMPARE(Play::hint(form), QStringLiteral("Practice over: Law, 0 of 5 books found, score 0."));
+
+        Play::newTestament(form);
+        press(Qt::Key_F3);
+        lyingAndShelved(0, 5);
+        QCOMPARE(Play::hint(form), QStringLiteral("Practice: Gospels and Acts, 5 books in the pile."));
+        Play::stop(form);
+        game.settings->current();
+        QVERIFY(!highScoresShown);
+        QVERIFY(contents(settingsPath()).startsWith(seeded.left(seeded.indexOf("\n\n"))));
         QVERIFY(m_errors.isEmpty());
     }
 
