@@ -1,8 +1,8 @@
 #include "scores/frmprogress.h"
 
 #include "controls/progresschart.h"
-#include "settings/settingsstore.h"
 #include "scores/progressfile.h"
+#include "settings/settingsstore.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -13,16 +13,16 @@
 
 namespace {
 
-constexpr QSize ClientSize {664, 656};
+constexpr QSize ClientSize {664, 649};
 constexpr QRect ChartFrame {8, 8, 648, 260};
 constexpr QRect SummaryFrame {12, 272, 640, 40};
 constexpr QRect TableFrame {8, 316, 648, 150};
 // The sections of the Old Testament, the more numerous, fill their table without a scroll bar.
-constexpr QRect SectionsFrame {8, 474, 464, 139};
-constexpr QRect PracticeFrame {482, 470, 174, 108};
-constexpr QRect PractiseFrame {482, 586, 174, 27};
-constexpr QRect ForgetFrame {8, 621, 130, 27};
-constexpr QRect CloseFrame {576, 621, 80, 27};
+constexpr QRect SectionsFrame {8, 474, 446, 131};
+constexpr QRect PracticeFrame {462, 466, 194, 108};
+constexpr QRect PractiseFrame {462, 578, 194, 27};
+constexpr QRect ForgetFrame {8, 614, 130, 27};
+constexpr QRect CloseFrame {576, 614, 80, 27};
 constexpr int NamedBooks = 3;
 constexpr int RowHeight = 22;
 
@@ -70,6 +70,11 @@ QString summary(const Progress &progress)
             listed(progress, progress.costliest(NamedBooks), &BookProgress::costPerGame,
                 QStringLiteral("wrong clicks and time-outs a game"),
                 QStringLiteral("nothing yet, not one wrong click or time-out")));
+}
+
+QString costSentence(std::optional<double> cost)
+{
+    return cost ? QStringLiteral("%1 seconds a book").arg(oneDecimal(*cost)) : QStringLiteral("not played yet");
 }
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
@@ -142,7 +147,9 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, QWidget *parent)
     grdSections = table(this, QStringLiteral("grdSections"), SectionsFrame,
         {QStringLiteral("Section"), QStringLiteral("Books"), QStringLiteral("Seconds a book")});
     fixColumn(grdSections, SectionColumn, 180);
-    fixColumn(grdSections, RangeColumn, 170);
+    fixColumn(grdSections, RangeColumn, 158);
+    // A row is always selected: the header need not echo it.
+    grdSections->horizontalHeader()->setHighlightSections(false);
 
     lblPractice = new QLabel(this);
     lblPractice->setObjectName(QStringLiteral("lblPractice"));
@@ -150,10 +157,6 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, QWidget *parent)
     lblPractice->setTextFormat(Qt::PlainText);
     lblPractice->setWordWrap(true);
     lblPractice->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    lblPractice->setText(QStringLiteral("A section costs the average seconds of its books, and 5 seconds more for "
-                                        "every wrong click or time-out in a game. F3 in the main window practises "
-                                        "the costliest."));
-    grdSections->setAccessibleDescription(lblPractice->text());
 
     btnPractise = new QPushButton(QStringLiteral("&Practise"), this);
     btnPractise->setObjectName(QStringLiteral("btnPractise"));
@@ -258,8 +261,17 @@ void TfrmProgress::showSections()
             cell(QStringLiteral("%1 to %2")
                      .arg(fullName(section.testament, section.first), fullName(section.testament, section.last())),
                 Qt::AlignLeft | Qt::AlignVCenter));
-        grdSections->setItem(row, CostColumn, cell(cost ? oneDecimal(*cost) : QStringLiteral("not played yet")));
+        QTableWidgetItem *costCell = cell(cost ? oneDecimal(*cost) : QStringLiteral("not played yet"));
+        // A screen reader reads the row cell by cell: a bare figure would say nothing.
+        costCell->setData(Qt::AccessibleTextRole, costSentence(cost));
+        grdSections->setItem(row, CostColumn, costCell);
     }
-    const auto costliest = std::ranges::find(shown, m_progress.sectionToPractise());
-    grdSections->setCurrentCell(int(costliest - shown.begin()), SectionColumn);
+    const Section costliest = m_progress.sectionToPractise();
+    grdSections->setCurrentCell(int(std::ranges::find(shown, costliest) - shown.begin()), SectionColumn);
+    // Said first, so that a screen reader that enters the table hears which row is selected.
+    lblPractice->setText(QStringLiteral("Costliest: %1, %2. A section costs the average seconds of its books, and "
+                                        "5 seconds more for each wrong click or time-out a game. F3 in the main "
+                                        "window practises the costliest.")
+                             .arg(costliest.title(), costSentence(m_progress.cost(costliest))));
+    grdSections->setAccessibleDescription(lblPractice->text());
 }
