@@ -162,7 +162,7 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, QWidget *parent)
     btnPractise->setObjectName(QStringLiteral("btnPractise"));
     btnPractise->setGeometry(PractiseFrame);
     btnPractise->setAccessibleDescription(QStringLiteral(
-        "Closes this window and starts a game of the selected section alone. Practice scores are no high scores."));
+        "Closes this window and starts a game of the selected section alone. A practice score is never a high score."));
     connect(btnPractise, &QPushButton::clicked, this, &TfrmProgress::btnPractiseClick);
 
     btnForget = new QPushButton(QStringLiteral("&Forget progress"), this);

@@ -1,7 +1,6 @@
 #include "app/frmmain.h"
 #include "app/gameapplication.h"
 #include "app/splash.h"
-#include "controls/announcer.h"
 #include "controls/lcd99.h"
 #include "controls/progresschart.h"
 #include "gamedriver.h"
@@ -332,17 +331,16 @@ private slots:
         QVERIFY(m_errors.isEmpty());
     }
 
-    // The Minor Prophets cost most: F3 practises them alone, and the game ends without a high-score dialog though
-    // its score would top the table. The Progress window then offers every section; a new player's F3 practises
-    // the first.
+    // With the Minor Prophets costliest, F3 practises them alone: the game ends without a high-score dialog though
+    // its score would top the table, and counts in the progress. In the Progress window Practise plays the section
+    // picked instead of the one selected.
     void practiceDealsTheCostliestSectionAndKeepsTheHighScores()
     {
         QByteArray seeded = "[Settings]\nFirst Time=0\n[OT Scores]\n1=100\n[OT Users]\n1=ABC\n\n[OT Progress]\n";
         QByteArray expected = seeded;
         for (int book = 1; book <= OTBookCount; ++book) {
-            const QByteArray key = QByteArray::number(book) + '=';
-            seeded += key + (book < 28 ? "1,1,0,0,20\n" : "1,1,0,0,90\n");
-            expected += key + (book < 28 ? "1,1,0,0,20\n" : "2,2,0,0,100\n");
+            seeded += QByteArray::number(book) + (book < 28 ? "=1,1,0,0,20\n" : "=1,1,0,0,90\n");
+            expected += QByteArray::number(book) + (book < 28 ? "=1,1,0,0,20\n" : "=2,2,0,0,100\n");
         }
         QFile file(settingsPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -353,93 +351,56 @@ private slots:
         std::int64_t now = 0;
         form.setClock([&now] { return now; });
         bool highScoresShown = false;
-        QTimer watch;
-        connect(&watch, &QTimer::timeout, this, [&] {
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            highScoresShown = highScoresShown || game.frmScores->isVisible();
             if (game.frmCongrats->isVisible())
                 game.frmCongrats->btnOK->click();
             else if (game.frmScores->isVisible())
                 game.frmScores->Button1->click();
-            else
-                return;
-            highScoresShown = true;
         });
-        watch.start(5);
-        const auto told = [&form](const QString &text) {
-            const QList<TNotification *> notifications = form.findChildren<TNotification *>();
-            return std::ranges::any_of(notifications, [&](TNotification *n) { return n->accessibleName() == text; });
-        };
-        const auto press = [&form](Qt::Key key) {
-            QApplication::setActiveWindow(&form);
-            QVERIFY(QTest::qWaitForWindowActive(&form));
-            QTest::keyClick(&form, key);
-        };
-        const auto lyingAndShelved = [&form](int first, int count) {
-            for (int index = 0; index < Play::books(form).size(); ++index) {
-                const bool practised = index >= first && index < first + count;
-                QCOMPARE(Play::books(form)[index]->isVisible(), practised);
-                QCOMPARE(Play::shelves(form)[index]->isVisible(), !practised);
-            }
+        answer.start(5);
+        const auto lying = [&form] {
+            QList<int> tags;
+            for (const TImage *book : form.pileInOrder())
+                tags.append(book->Tag());
+            std::ranges::sort(tags);
+            return tags;
         };
 
-        press(Qt::Key_F3);
-        QVERIFY(form.gameRunning());
-        lyingAndShelved(27, 12);
-        const QString start = QStringLiteral("Practice: Minor Prophets, 12 books in the pile.");
-        QCOMPARE(Play::hint(form), start);
-        QVERIFY(told(start));
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F3);
+        QCOMPARE(lying(), (QList<int> {28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39}));
+        QCOMPARE(Play::visibleCount(Play::shelves(form)), 27);
+        QCOMPARE(Play::hint(form), QStringLiteral("Practice: Minor Prophets, 12 books in the pile."));
         while (form.gameRunning()) {
             now += 1000;
             Play::clickBook(Play::wanted(form));
         }
-        QCOMPARE(Play::visibleCount(Play::shelves(form)), OTBookCount);
-        const QString end
-            = QStringLiteral("Practice over: Minor Prophets, 12 of 12 books found, score %1.").arg(Play::score(form));
         QVERIFY(Play::score(form) > 100);
-        QCOMPARE(Play::hint(form), end);
-        QVERIFY(told(QStringLiteral("Right. ") + end));
+        QCOMPARE(Play::hint(form),
+            QStringLiteral("Practice over: Minor Prophets, 12 of 12 books found, score %1.").arg(Play::score(form)));
         game.settings->current();
         QCOMPARE(contents(settingsPath()), expected);
 
-        // The Progress window selects the costliest section; Practise plays the one the player picks instead.
         TfrmProgress *progress = game.progressWindow();
-        QStringList rows;
+        int selected = -1;
         QTimer pick;
         connect(&pick, &QTimer::timeout, this, [&] {
             if (!progress->isVisible())
                 return;
             pick.stop();
-            QAccessibleTableInterface *table
-                = QAccessible::queryAccessibleInterface(progress->grdSections)->tableInterface();
-            for (int row = 0; row < table->rowCount(); ++row) {
-                QStringList cells;
-                for (int column = 0; column < table->columnCount(); ++column)
-                    cells.append(table->cellAt(row, column)->text(QAccessible::Name));
-                rows.append(cells.join(u'|') + (table->isRowSelected(row) ? QStringLiteral(" *") : QString()));
-            }
-            QTest::keyClick(progress->grdSections, Qt::Key_Home, Qt::ControlModifier);
+            selected = progress->grdSections->currentRow();
+            progress->grdSections->setCurrentCell(0, 0);
             progress->btnPractise->click();
         });
         pick.start(20);
-        press(Qt::Key_F2);
-        QCOMPARE(rows,
-            (QStringList {"Law|Genesis to Deuteronomy|2.0 seconds a book",
-                "History|Joshua to Esther|2.0 seconds a book",
-                "Poetry and Wisdom|Job to Song of Solomon|2.0 seconds a book",
-                "Major Prophets|Isaiah to Daniel|2.0 seconds a book",
-                "Minor Prophets|Hosea to Malachi|5.0 seconds a book *"}));
-        lyingAndShelved(0, 5);
-        QVERIFY(told(QStringLiteral("Practice: Law, 5 books in the pile.")));
+        QTest::keyClick(&form, Qt::Key_F2);
+        QCOMPARE(selected, 4);
+        QCOMPARE(lying(), (QList<int> {1, 2, 3, 4, 5}));
         Play::stop(form);
-        QCOMPARE(Play::hint(form), QStringLiteral("Practice over: Law, 0 of 5 books found, score 0."));
-
-        Play::newTestament(form);
-        press(Qt::Key_F3);
-        lyingAndShelved(0, 5);
-        QCOMPARE(Play::hint(form), QStringLiteral("Practice: Gospels and Acts, 5 books in the pile."));
-        Play::stop(form);
-        game.settings->current();
         QVERIFY(!highScoresShown);
-        QVERIFY(contents(settingsPath()).startsWith(seeded.left(seeded.indexOf("\n\n"))));
         QVERIFY(m_errors.isEmpty());
     }
 
