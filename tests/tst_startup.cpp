@@ -360,19 +360,13 @@ private slots:
                 game.frmScores->Button1->click();
         });
         answer.start(5);
-        const auto lying = [&form] {
-            QList<int> tags;
-            for (const TImage *book : form.pileInOrder())
-                tags.append(book->Tag());
-            std::ranges::sort(tags);
-            return tags;
-        };
 
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_F3);
-        QCOMPARE(lying(), (QList<int> {28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39}));
-        QCOMPARE(Play::visibleCount(Play::shelves(form)), 27);
+        for (int index = 0; index < OTBookCount; ++index)
+            QCOMPARE(Play::shelves(form)[index]->isVisible(), index < 27);
+        QCOMPARE(Play::visibleCount(Play::books(form)), 12);
         QCOMPARE(Play::hint(form), QStringLiteral("Practice: Minor Prophets, 12 books in the pile."));
         while (form.gameRunning()) {
             now += 1000;
@@ -398,7 +392,8 @@ private slots:
         pick.start(20);
         QTest::keyClick(&form, Qt::Key_F2);
         QCOMPARE(selected, 4);
-        QCOMPARE(lying(), (QList<int> {1, 2, 3, 4, 5}));
+        QCOMPARE(form.pileInOrder().size(), 5);
+        QCOMPARE(Play::wanted(form)->Tag(), 1);
         Play::stop(form);
         QVERIFY(!highScoresShown);
         QVERIFY(m_errors.isEmpty());
