@@ -6,9 +6,6 @@
 
 namespace {
 
-// A mistake costs as much as five seconds' hunting.
-constexpr double SecondsPerMistake = 5.0;
-
 int saturatedSum(int a, int b)
 {
     const long long sum = static_cast<long long>(a) + b;

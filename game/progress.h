@@ -32,6 +32,9 @@ struct BookProgress
 class Progress
 {
 public:
+    // In a section's cost a wrong click or a time-out weighs as much as this many seconds' hunting.
+    static constexpr int SecondsPerMistake = 5;
+
     explicit Progress(Testament testament = Testament::Old);
 
     Testament testament() const { return m_testament; }

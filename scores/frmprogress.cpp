@@ -27,7 +27,7 @@ constexpr int NamedBooks = 3;
 constexpr int RowHeight = 22;
 
 enum Column { BookColumn, GamesColumn, SecondsColumn, WrongColumn, TimeoutsColumn, ColumnCount };
-enum SectionColumn { SectionColumn, RangeColumn, CostColumn, SectionColumnCount };
+enum SectionsColumn { SectionColumn, RangeColumn, CostColumn };
 
 int testamentSlot(Testament testament)
 {
@@ -270,8 +270,9 @@ void TfrmProgress::showSections()
     grdSections->setCurrentCell(int(std::ranges::find(shown, costliest) - shown.begin()), SectionColumn);
     // Said first, so that a screen reader that enters the table hears which row is selected.
     lblPractice->setText(QStringLiteral("Costliest: %1, %2. A section costs the average seconds of its books, and "
-                                        "5 seconds more for each wrong click or time-out a game. F3 in the main "
+                                        "%3 seconds more for each wrong click or time-out a game. F3 in the main "
                                         "window practises the costliest.")
-                             .arg(costliest.title(), costSentence(m_progress.cost(costliest))));
+                             .arg(costliest.title(), costSentence(m_progress.cost(costliest)))
+                             .arg(Progress::SecondsPerMistake));
     grdSections->setAccessibleDescription(lblPractice->text());
 }
