@@ -77,12 +77,16 @@ TfrmMain::TfrmMain(QWidget *parent)
         [this](TImage *book) { m_announcer->announce(book->accessibleName()); });
     connect(m_keyboard.get(), &KeyboardPlay::nothingFound, m_announcer,
         [this](const QString &typed) { m_announcer->announce(Narration::nothingFound(typed)); });
-    auto *f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    f2->setContext(Qt::WindowShortcut);
-    connect(f2, &QShortcut::activated, this, [this] {
-        if (!gameRunning())
-            emit progressWanted();
-    });
+    const auto betweenGames = [this](Qt::Key key, void (TfrmMain::*wanted)()) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, wanted] {
+            if (!gameRunning())
+                emit(this->*wanted)();
+        });
+    };
+    betweenGames(Qt::Key_F2, &TfrmMain::progressWanted);
+    betweenGames(Qt::Key_F3, &TfrmMain::practiceWanted);
 
     FormCreate();
     showRound();
@@ -303,6 +307,21 @@ void TfrmMain::chkGoClick()
 void TfrmMain::StartGame()
 {
     m_round.start(chosenTestament());
+    run();
+}
+
+void TfrmMain::StartPractice(const Section &section)
+{
+    if (gameRunning() || section.testament != chosenTestament())
+        return;
+    chkGO->setChecked(true);
+    m_round.start(section);
+    run();
+    m_announcer->announce(Narration::started(m_round));
+}
+
+void TfrmMain::run()
+{
     BookSetup();
     m_keyboard->dealt();
     showRound();
@@ -314,10 +333,17 @@ void TfrmMain::BookSetup()
     const QList<TImage *> &books = bookList();
     const QList<TImage *> &shelves = shelfList();
     const std::vector<Pile::DealtBook> dealt = m_round.BookSetup(m_seedSource());
+    const int first = m_round.FirstIndex();
     pnlPile->hide();
-    for (int index = 0; index <= m_round.LastIndex(); ++index) {
-        const Pile::DealtBook &book = dealt[index];
-        shelves[index]->hide();
+    // A practice game leaves the books outside its section on their shelves, whatever the last game left lying.
+    for (int index = 0; index < books.size(); ++index) {
+        const bool dealtNow = index >= first && index <= m_round.LastIndex();
+        shelves[index]->setVisible(!dealtNow);
+        if (!dealtNow) {
+            books[index]->hide();
+            continue;
+        }
+        const Pile::DealtBook &book = dealt[index - first];
         books[index]->move(Board::pileLeft(book.cell.Column, book.jitter), Board::pileTop(book.cell.Row));
         books[index]->show();
     }
@@ -373,7 +399,10 @@ void TfrmMain::EndGame()
     chkGO->Uncheck();
     showRound();
     const int final = m_round.score();
-    if (final >= 1) {
+    // Practice is never judged against the high scores: its result stays in the status bar instead.
+    if (m_round.practice()) {
+        stbHints->showMessage(Narration::ended(m_round));
+    } else if (final >= 1) {
         NewOTScore = 0;
         NewNTScore = 0;
         (m_round.testament() == Testament::New ? NewNTScore : NewOTScore) = final;
@@ -384,7 +413,9 @@ void TfrmMain::EndGame()
 
 void TfrmMain::ShowHints(bool clear)
 {
-    stbHints->showMessage(clear ? QString() : m_round.hint());
+    // Without a hint to show, a practice game says what it is.
+    const QString hint = m_round.hint();
+    stbHints->showMessage(clear ? QString() : hint.isEmpty() ? Narration::practising(m_round) : hint);
     setCountdownInterval(m_round.countdownInterval());
 }
 

@@ -65,6 +65,9 @@ public:
     void chkTestamentClick();
     void chkGoClick();
     void StartGame();
+    // Starts a practice game of the section, as GO! starts a game, while no game runs and the testament switch
+    // shows the section's testament.
+    void StartPractice(const Section &section);
     void BookSetup();
     void BookClick(TImage *sender, bool secondOfDoubleClick = false);
     bool MoveBook(const Round::Step &step);
@@ -97,6 +100,8 @@ signals:
     void gameFinished();
     // The player asked to see the progress (F2) while no game runs.
     void progressWanted();
+    // The player asked to practise the section that costs most (F3) while no game runs.
+    void practiceWanted();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -108,6 +113,8 @@ private:
     const QList<TImage *> &bookList() const;
     const QList<TImage *> &shelfList() const;
     void play(const Round::Step &step, int scoreBefore);
+    // Deals the round just started and sets it going.
+    void run();
     void showRound();
     void setCountdownInterval(int milliseconds);
 

@@ -56,6 +56,7 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
     QObject::connect(frmMain.get(), &TfrmMain::gameFinished, frmMain.get(), [this] { saveProgress(); });
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
     QObject::connect(frmMain.get(), &TfrmMain::progressWanted, frmMain.get(), [this] { showProgress(); });
+    QObject::connect(frmMain.get(), &TfrmMain::practiceWanted, frmMain.get(), [this] { practiseCostliest(); });
     paintNow(frmMain.get());
     // Nothing of the sound server is needed for the first paint: the library and the connection come now, once the
     // windows on the screen are painted, and the player's thread uploads the cues during the splash's hold.
@@ -132,6 +133,14 @@ void GameApplication::showProgress()
     TfrmProgress *window = progressWindow();
     window->setTestament(frmMain->chosenTestament());
     window->ShowModal();
+    if (const std::optional<Section> section = window->toPractise())
+        frmMain->StartPractice(*section);
+}
+
+void GameApplication::practiseCostliest()
+{
+    const Progress record = ProgressFile::load(settings->current(), frmMain->chosenTestament());
+    frmMain->StartPractice(record.sectionToPractise());
 }
 
 void GameApplication::showHighScores()

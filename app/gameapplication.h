@@ -40,6 +40,8 @@ private:
     // Adds the game just ended to the progress in the settings file.
     void saveProgress();
     void showProgress();
+    // A practice game of the section of the chosen testament that costs the player most, by the record in the file.
+    void practiseCostliest();
     // Hands the score of a finished game to the high-score table and shows it until the player closes it.
     void showHighScores();
 

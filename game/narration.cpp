@@ -9,9 +9,13 @@ QString scoreSentence(int score)
     return QStringLiteral("Score %1.").arg(score);
 }
 
-QString endSentence(int score)
+// The books of the game the player found, not those the countdown shelved.
+int booksFound(const Round &round)
 {
-    return QStringLiteral("Game over: score %1.").arg(score);
+    int found = 0;
+    for (int index = round.FirstIndex(); index <= round.LastIndex(); ++index)
+        found += round.record()[index].found;
+    return found;
 }
 
 // The hint for the book wanted now, while one shows.
@@ -27,9 +31,10 @@ namespace Narration {
 
 QString started(const Round &round)
 {
-    QString told = QStringLiteral("%1 game: %2 books in the pile.")
-                       .arg(testamentName(round.testament()))
-                       .arg(round.LastIndex() + 1);
+    QString told = round.practice() ? practising(round)
+                                    : QStringLiteral("%1 game: %2 books in the pile.")
+                                          .arg(testamentName(round.testament()))
+                                          .arg(round.LastIndex() + 1);
     // A game started with hints left on counts down at full speed: the player must not expect the slow pace.
     if (round.hints())
         told += round.countdownInterval() == Rules::CountdownInterval ? QStringLiteral(" Hints on, at full speed.")
@@ -50,13 +55,13 @@ QString step(const Round::Step &step, const Round &round, int scoreBefore)
             : QStringLiteral("Wrong book. %1").arg(scoreSentence(score));
     case Round::Outcome::Shelved:
         if (step.ended)
-            return QStringLiteral("Right. %1").arg(endSentence(score));
+            return QStringLiteral("Right. %1").arg(ended(round));
         return QStringLiteral("Right. %1").arg(scoreSentence(score)) + hintSentence(round);
     case Round::Outcome::TimedOut: {
         const QString shelved
             = QStringLiteral("Time is up: %1 shelved.").arg(spokenBookName(round.testament(), step.shelved + 1));
         if (step.ended)
-            return shelved + QLatin1Char(' ') + endSentence(score);
+            return shelved + QLatin1Char(' ') + ended(round);
         return shelved + hintSentence(round);
     }
     }
@@ -65,7 +70,28 @@ QString step(const Round::Step &step, const Round &round, int scoreBefore)
 
 QString stopped(const Round &round)
 {
-    return QStringLiteral("Stopped. %1").arg(endSentence(round.score()));
+    return QStringLiteral("Stopped. %1").arg(ended(round));
+}
+
+QString practising(const Round &round)
+{
+    if (!round.running() || !round.practice())
+        return QString();
+    const int lying = round.LastIndex() - round.WantedIndex() + 1;
+    if (lying == 1)
+        return QStringLiteral("Practice: %1, 1 book in the pile.").arg(round.practice()->title());
+    return QStringLiteral("Practice: %1, %2 books in the pile.").arg(round.practice()->title()).arg(lying);
+}
+
+QString ended(const Round &round)
+{
+    if (!round.practice())
+        return QStringLiteral("Game over: score %1.").arg(round.score());
+    return QStringLiteral("Practice over: %1, %2 of %3 books found, score %4.")
+        .arg(round.practice()->title())
+        .arg(booksFound(round))
+        .arg(round.practice()->count)
+        .arg(round.score());
 }
 
 QString hintsSwitched(const Round &round)

@@ -15,6 +15,10 @@ QString started(const Round &round);
 QString step(const Round::Step &step, const Round &round, int scoreBefore);
 // STOP was pressed: the game is over and its score stands.
 QString stopped(const Round &round);
+// While a practice game runs: its section and the books still lying, as the status bar shows them. Empty otherwise.
+QString practising(const Round &round);
+// The game is over: its score, and for practice the section and the books found.
+QString ended(const Round &round);
 // The hints switch was pressed; during a game the hint follows.
 QString hintsSwitched(const Round &round);
 // The testament switch was pressed: the testament now chosen.

@@ -23,12 +23,12 @@ std::vector<DealtBook> deal(int bookCount, std::mt19937 &generator)
     return dealt;
 }
 
-std::vector<int> booksAbove(const PileRecord &cells, int lastIndex, int index)
+std::vector<int> booksAbove(const PileRecord &cells, int firstIndex, int lastIndex, int index)
 {
     std::vector<int> above;
     const PileCell from = cells[index];
     for (int row = from.Row + 1; row < Board::PileRows; ++row) {
-        for (int other = 0; other <= lastIndex; ++other) {
+        for (int other = firstIndex; other <= lastIndex; ++other) {
             if (cells[other] == PileCell { row, from.Column }) {
                 above.push_back(other);
                 break;

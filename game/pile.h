@@ -31,8 +31,8 @@ struct DealtBook
 // result is where the book with list index i lies.
 std::vector<DealtBook> deal(int bookCount, std::mt19937 &generator);
 
-// The list indexes (0 .. lastIndex) of the books dealt into the same column above the book with list index
-// `index`: they drop one row when it leaves the pile.
-std::vector<int> booksAbove(const PileRecord &cells, int lastIndex, int index);
+// The list indexes (firstIndex .. lastIndex, the books of the deal) of the books dealt into the same column above the
+// book with list index `index`: they drop one row when it leaves the pile.
+std::vector<int> booksAbove(const PileRecord &cells, int firstIndex, int lastIndex, int index);
 
 } // namespace Pile

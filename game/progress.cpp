@@ -72,3 +72,28 @@ QList<int> Progress::costliest(int count) const
 {
     return highest(m_books, count, [](const BookProgress &book) { return book.costPerGame(); });
 }
+
+std::optional<double> Progress::cost(const Section &section) const
+{
+    double sum = 0;
+    int wanted = 0;
+    for (int index = section.first; index <= section.last() && index < int(m_books.size()); ++index) {
+        const BookProgress &book = m_books[index];
+        if (book.games > 0) {
+            sum += book.averageSeconds() + SecondsPerMistake * book.costPerGame();
+            ++wanted;
+        }
+    }
+    if (wanted == 0)
+        return std::nullopt;
+    return sum / wanted;
+}
+
+Section Progress::sectionToPractise() const
+{
+    const std::span<const Section> all = sections(m_testament);
+    // A section never played is more to learn than any that was.
+    const auto costOf
+        = [this](const Section &section) { return cost(section).value_or(std::numeric_limits<double>::infinity()); };
+    return *std::ranges::max_element(all, [&](const Section &a, const Section &b) { return costOf(a) < costOf(b); });
+}

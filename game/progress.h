@@ -1,9 +1,11 @@
 #pragma once
 
 #include "game/catalogue.h"
+#include "game/sections.h"
 
 #include <QList>
 
+#include <optional>
 #include <vector>
 
 // What one book cost the player: in one game (games is then 0 or 1) or added up over many.
@@ -30,6 +32,9 @@ struct BookProgress
 class Progress
 {
 public:
+    // In a section's cost a wrong click or a time-out weighs as much as this many seconds' hunting.
+    static constexpr int SecondsPerMistake = 5;
+
     explicit Progress(Testament testament = Testament::Old);
 
     Testament testament() const { return m_testament; }
@@ -47,6 +52,12 @@ public:
     QList<int> slowest(int count) const;
     // Likewise for the books that cost points most often; only books that cost some.
     QList<int> costliest(int count) const;
+
+    // What a section costs in an average game: of each of its books ever wanted, the average seconds and a
+    // penalty for every wrong click or time-out a game, averaged over those books. Nothing while none was wanted.
+    std::optional<double> cost(const Section &section) const;
+    // The section to practise: the first never played, else the one that costs most, the earlier of equals.
+    Section sectionToPractise() const;
 
 private:
     Testament m_testament;

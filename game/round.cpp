@@ -42,25 +42,38 @@ Round::Round()
 
 void Round::start(Testament testament)
 {
+    m_practice.reset();
+    begin(testament, 0, bookCount(testament) - 1);
+}
+
+void Round::start(const Section &section)
+{
+    m_practice = section;
+    begin(section.testament, section.first, section.last());
+}
+
+void Round::begin(Testament testament, int firstIndex, int lastIndex)
+{
     m_testament = testament;
     m_running = true;
-    m_wantedIndex = 0;
-    m_lastIndex = bookCount(testament) - 1;
+    m_firstIndex = firstIndex;
+    m_wantedIndex = firstIndex;
+    m_lastIndex = lastIndex;
     clearPile();
     InitValue();
     m_score = 0;
     m_record = Progress(testament);
-    m_record[0].games = 1;
+    m_record[m_wantedIndex].games = 1;
     m_wantedSince = m_clock();
 }
 
 std::vector<Pile::DealtBook> Round::BookSetup(std::uint32_t seed)
 {
     m_generator.seed(seed);
-    std::vector<Pile::DealtBook> dealt = Pile::deal(m_lastIndex + 1, m_generator);
-    for (int index = 0; index <= m_lastIndex; ++index)
-        m_pileCells[index] = dealt[index].cell;
-    m_firstLying = 0;
+    std::vector<Pile::DealtBook> dealt = Pile::deal(m_lastIndex - m_firstIndex + 1, m_generator);
+    for (int index = m_firstIndex; index <= m_lastIndex; ++index)
+        m_pileCells[index] = dealt[index - m_firstIndex].cell;
+    m_firstLying = m_firstIndex;
     return dealt;
 }
 
@@ -106,7 +119,7 @@ void Round::MoveBook(Step &step)
     step.shelved = m_wantedIndex;
     step.shelvedFrom = *pile().cellOf(m_wantedIndex);
     m_firstLying = m_wantedIndex + 1;
-    step.dropped = Pile::booksAbove(m_pileCells, m_lastIndex, m_wantedIndex);
+    step.dropped = Pile::booksAbove(m_pileCells, m_firstIndex, m_lastIndex, m_wantedIndex);
     if (m_wantedIndex == m_lastIndex) {
         // The last book keeps the value it was shelved at on the display.
         step.ended = true;

@@ -5,6 +5,7 @@
 #include "game/pile.h"
 #include "game/pilegrid.h"
 #include "game/progress.h"
+#include "game/sections.h"
 
 #include <QString>
 
@@ -47,7 +48,11 @@ public:
 
     // Starts a game of the testament: nothing shelved, score 0, the value reset. The pile is dealt by BookSetup.
     void start(Testament testament);
-    // Deals the books into the pile from a generator seeded with `seed`; entry i is where list index i lies.
+    // Starts a practice game of the section alone: the books before and after it stay on their shelves. Its rules
+    // are those of a whole game; only its score is no high score.
+    void start(const Section &section);
+    // Deals the game's books into the pile from a generator seeded with `seed`; entry i is where the book with list
+    // index FirstIndex() + i lies.
     std::vector<Pile::DealtBook> BookSetup(std::uint32_t seed);
     // A click on the book with list index `index`. The second press of a double click is the player's first click
     // again and costs nothing; but when it lands on the book wanted now (the one that dropped into the cell just
@@ -66,7 +71,12 @@ public:
     bool running() const { return m_running; }
     Testament testament() const { return m_testament; }
     int WantedIndex() const { return m_wantedIndex; }
+    // The list indexes of the game's first and last books: the whole testament, or the section practised.
+    int FirstIndex() const { return m_firstIndex; }
     int LastIndex() const { return m_lastIndex; }
+    // The section of a practice game, while it runs and after it ended; nothing for a game of the whole testament.
+    const std::optional<Section> &practice() const { return m_practice; }
+    // Where each book of the game was dealt; the entries of the books outside it are stale.
     const PileRecord &PileCells() const { return m_pileCells; }
     // The books lying in the pile now, where they lie.
     PileGrid pile() const;
@@ -88,6 +98,7 @@ public:
 private:
     // Puts the wanted book on its shelf and advances to the next one, or ends the game after the last.
     void MoveBook(Step &step);
+    void begin(Testament testament, int firstIndex, int lastIndex);
     void InitValue();
     void end();
     // The wanted book's time so far goes into the record; the next book is timed from now.
@@ -96,7 +107,9 @@ private:
     Testament m_testament = Testament::Old;
     bool m_running = false;
     bool m_hints = false;
+    std::optional<Section> m_practice;
     int m_wantedIndex = 0;
+    int m_firstIndex = 0;
     int m_lastIndex = OTBookCount - 1;
     // Books leave the pile in canonical order, so those from this list index to the last one lie in it.
     int m_firstLying = OTBookCount;

@@ -14,15 +14,21 @@
 
 namespace {
 
-constexpr QSize ClientSize {664, 590};
-constexpr QRect ChartFrame {8, 8, 648, 300};
-constexpr QRect SummaryFrame {12, 314, 640, 40};
-constexpr QRect TableFrame {8, 360, 648, 186};
-constexpr QRect ForgetFrame {8, 555, 130, 27};
-constexpr QRect CloseFrame {576, 555, 80, 27};
+constexpr QSize ClientSize {664, 649};
+constexpr QRect ChartFrame {8, 8, 648, 260};
+constexpr QRect SummaryFrame {12, 272, 640, 40};
+constexpr QRect TableFrame {8, 316, 648, 150};
+// The sections of the Old Testament, the more numerous, fill their table without a scroll bar.
+constexpr QRect SectionsFrame {8, 474, 446, 131};
+constexpr QRect PracticeFrame {462, 466, 194, 108};
+constexpr QRect PractiseFrame {462, 578, 194, 27};
+constexpr QRect ForgetFrame {8, 614, 130, 27};
+constexpr QRect CloseFrame {576, 614, 80, 27};
 constexpr int NamedBooks = 3;
+constexpr int RowHeight = 22;
 
 enum Column { BookColumn, GamesColumn, SecondsColumn, WrongColumn, TimeoutsColumn, ColumnCount };
+enum SectionsColumn { SectionColumn, RangeColumn, CostColumn };
 
 QString fullName(Testament testament, int index)
 {
@@ -62,12 +68,41 @@ QString summary(const Progress &progress)
                 QStringLiteral("nothing yet, not one wrong click or time-out")));
 }
 
+QString costSentence(std::optional<double> cost)
+{
+    return cost ? QStringLiteral("%1 seconds a book").arg(oneDecimal(*cost)) : QStringLiteral("not played yet");
+}
+
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
 {
     auto *item = new QTableWidgetItem(text);
     item->setTextAlignment(alignment);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
+}
+
+// A read-only table of whole rows, walked by the arrow keys; Tab leaves it for the buttons.
+QTableWidget *table(QWidget *parent, const QString &name, QRect frame, const QStringList &headers)
+{
+    auto *grid = new QTableWidget(0, int(headers.size()), parent);
+    grid->setObjectName(name);
+    grid->setGeometry(frame);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(RowHeight);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setAlternatingRowColors(true);
+    grid->setTabKeyNavigation(false);
+    return grid;
+}
+
+void fixColumn(QTableWidget *grid, int column, int width)
+{
+    grid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
+    grid->setColumnWidth(column, width);
 }
 
 bool askPlayer(QWidget *parent, const QString &question)
@@ -101,22 +136,31 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, LastGames &lastGames, QWidge
     lblSummary->setWordWrap(true);
     lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    grdBooks = new QTableWidget(0, ColumnCount, this);
-    grdBooks->setObjectName(QStringLiteral("grdBooks"));
-    grdBooks->setGeometry(TableFrame);
-    grdBooks->setHorizontalHeaderLabels({QStringLiteral("Book"), QStringLiteral("Games"),
-        QStringLiteral("Average seconds"), QStringLiteral("Wrong clicks"), QStringLiteral("Time-outs")});
-    grdBooks->verticalHeader()->hide();
-    grdBooks->verticalHeader()->setDefaultSectionSize(22);
-    grdBooks->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grdBooks->horizontalHeader()->setSectionResizeMode(BookColumn, QHeaderView::Fixed);
-    grdBooks->setColumnWidth(BookColumn, 170);
-    grdBooks->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdBooks->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdBooks->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdBooks->setAlternatingRowColors(true);
-    // Tab leaves the table for the buttons; the arrow keys walk its cells.
-    grdBooks->setTabKeyNavigation(false);
+    grdBooks = table(this, QStringLiteral("grdBooks"), TableFrame,
+        {QStringLiteral("Book"), QStringLiteral("Games"), QStringLiteral("Average seconds"),
+            QStringLiteral("Wrong clicks"), QStringLiteral("Time-outs")});
+    fixColumn(grdBooks, BookColumn, 170);
+
+    grdSections = table(this, QStringLiteral("grdSections"), SectionsFrame,
+        {QStringLiteral("Section"), QStringLiteral("Books"), QStringLiteral("Seconds a book")});
+    fixColumn(grdSections, SectionColumn, 180);
+    fixColumn(grdSections, RangeColumn, 158);
+    // A row is always selected: the header need not echo it.
+    grdSections->horizontalHeader()->setHighlightSections(false);
+
+    lblPractice = new QLabel(this);
+    lblPractice->setObjectName(QStringLiteral("lblPractice"));
+    lblPractice->setGeometry(PracticeFrame);
+    lblPractice->setTextFormat(Qt::PlainText);
+    lblPractice->setWordWrap(true);
+    lblPractice->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+
+    btnPractise = new QPushButton(QStringLiteral("&Practise"), this);
+    btnPractise->setObjectName(QStringLiteral("btnPractise"));
+    btnPractise->setGeometry(PractiseFrame);
+    btnPractise->setAccessibleDescription(QStringLiteral(
+        "Closes this window and starts a game of the selected section alone. A practice score is never a high score."));
+    connect(btnPractise, &QPushButton::clicked, this, &TfrmProgress::btnPractiseClick);
 
     btnForget = new QPushButton(QStringLiteral("&Forget progress"), this);
     btnForget->setObjectName(QStringLiteral("btnForget"));
@@ -136,6 +180,7 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, LastGames &lastGames, QWidge
 
 void TfrmProgress::FormShow()
 {
+    m_toPractise.reset();
     m_progress = ProgressFile::load(m_settings.current(), testament());
     showProgress();
     grdBooks->setFocus();
@@ -160,6 +205,16 @@ void TfrmProgress::btnForgetClick()
     });
 }
 
+void TfrmProgress::btnPractiseClick()
+{
+    const std::span<const Section> shown = sections(testament());
+    const int row = grdSections->currentRow();
+    if (row < 0 || row >= int(shown.size()))
+        return;
+    m_toPractise = shown[row];
+    accept();
+}
+
 void TfrmProgress::showProgress()
 {
     const Testament shown = testament();
@@ -182,4 +237,34 @@ void TfrmProgress::showProgress()
     chtProgress->setEmptyText(QStringLiteral("No games yet"));
     chtProgress->setBars(bars);
     lblSummary->setText(summary(m_progress));
+    showSections();
+}
+
+void TfrmProgress::showSections()
+{
+    const std::span<const Section> shown = sections(testament());
+    grdSections->setRowCount(int(shown.size()));
+    grdSections->setAccessibleName(QStringLiteral("%1, section by section").arg(testamentName(testament())));
+    for (int row = 0; row < int(shown.size()); ++row) {
+        const Section &section = shown[row];
+        const std::optional<double> cost = m_progress.cost(section);
+        grdSections->setItem(row, SectionColumn, cell(section.title(), Qt::AlignLeft | Qt::AlignVCenter));
+        grdSections->setItem(row, RangeColumn,
+            cell(QStringLiteral("%1 to %2")
+                     .arg(fullName(section.testament, section.first), fullName(section.testament, section.last())),
+                Qt::AlignLeft | Qt::AlignVCenter));
+        QTableWidgetItem *costCell = cell(cost ? oneDecimal(*cost) : QStringLiteral("not played yet"));
+        // A screen reader reads the row cell by cell: a bare figure would say nothing.
+        costCell->setData(Qt::AccessibleTextRole, costSentence(cost));
+        grdSections->setItem(row, CostColumn, costCell);
+    }
+    const Section costliest = m_progress.sectionToPractise();
+    grdSections->setCurrentCell(int(std::ranges::find(shown, costliest) - shown.begin()), SectionColumn);
+    // Said first, so that a screen reader that enters the table hears which row is selected.
+    lblPractice->setText(QStringLiteral("Costliest: %1, %2. A section costs the average seconds of its books, and "
+                                        "%3 seconds more for each wrong click or time-out a game. F3 in the main "
+                                        "window practises the costliest.")
+                             .arg(costliest.title(), costSentence(m_progress.cost(costliest)))
+                             .arg(Progress::SecondsPerMistake));
+    grdSections->setAccessibleDescription(lblPractice->text());
 }

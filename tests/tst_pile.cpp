@@ -86,11 +86,12 @@ private slots:
         cells[2] = { 2, 1 };
         cells[5] = { 0, 0 };
         cells[6] = { 1, 0 };
-        QCOMPARE(Pile::booksAbove(cells, 7, 0), (std::vector<int> { 7, 3 }));
-        QCOMPARE(Pile::booksAbove(cells, 7, 4), (std::vector<int> { 0, 7, 3 }));
-        QCOMPARE(Pile::booksAbove(cells, 7, 3), std::vector<int> {});
-        // Entries beyond the last index belong to no book of this game.
-        QCOMPARE(Pile::booksAbove(cells, 6, 0), (std::vector<int> { 3 }));
+        QCOMPARE(Pile::booksAbove(cells, 0, 7, 0), (std::vector<int> {7, 3}));
+        QCOMPARE(Pile::booksAbove(cells, 0, 7, 4), (std::vector<int> {0, 7, 3}));
+        QCOMPARE(Pile::booksAbove(cells, 0, 7, 3), std::vector<int> {});
+        // Entries outside the first and last index belong to no book of this game.
+        QCOMPARE(Pile::booksAbove(cells, 0, 6, 0), (std::vector<int> {3}));
+        QCOMPARE(Pile::booksAbove(cells, 1, 7, 4), (std::vector<int> {7, 3}));
     }
 
     void theTopCellOfTheGridIsWhereItShouldBe()

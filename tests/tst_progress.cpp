@@ -42,6 +42,13 @@ private:
         return round.record();
     }
 
+    // The book's figures after the "=": "games,found,timeouts,wrong,tenths".
+    static BookProgress figures(const QString &entry)
+    {
+        const QStringList counts = entry.section(u'=', 1).split(u',');
+        return {counts[0].toInt(), counts[1].toInt(), counts[2].toInt(), counts[3].toInt(), counts[4].toInt()};
+    }
+
 private slots:
     void gamesAddUpBookByBook_data()
     {
@@ -91,9 +98,7 @@ private slots:
 
         Progress wanted(Testament::Old);
         for (const QString &book : expected.split(u' ')) {
-            const QStringList figures = book.section(u'=', 1).split(u',');
-            wanted[book.section(u'=', 0, 0).toInt() - 1]
-                = {figures[0].toInt(), figures[1].toInt(), figures[2].toInt(), figures[3].toInt(), figures[4].toInt()};
+            wanted[book.section(u'=', 0, 0).toInt() - 1] = figures(book);
         }
         for (int index = 0; index < OTBookCount; ++index) {
             const BookProgress &book = sum[index];
@@ -136,6 +141,53 @@ private slots:
         book += BookProgress {1, 1, 0, 0, 10};
         QCOMPARE(book.tenths, std::numeric_limits<int>::max());
         QCOMPARE(book.games, 5);
+    }
+
+    void sectionsCostTheirBooksAndTheCostliestIsPractised_data()
+    {
+        QTest::addColumn<Testament>("testament");
+        QTest::addColumn<QString>("practised");
+        // Book numbers, alone or as a range, = games,found,timeouts,wrong,tenths; a later entry overrides.
+        QTest::addColumn<QStringList>("record");
+        // Each section's cost in canonical order, "-" for one never played.
+        QTest::addColumn<QString>("costs");
+        QTest::newRow("a new player, Old") << Testament::Old << "Law" << QStringList {} << "- - - - -";
+        QTest::newRow("a new player, New") << Testament::New << "Gospels and Acts" << QStringList {} << "- - -";
+        QTest::newRow("the slowest section")
+            << Testament::Old << "Minor Prophets" << QStringList {"1-39=2,2,0,0,40", "28-39=2,2,0,0,60"}
+            << "2.00 2.00 2.00 2.00 3.00";
+        QTest::newRow("a wrong click or time-out weighs five seconds")
+            << Testament::Old << "History" << QStringList {"1-39=2,2,0,0,40", "6=2,2,0,2,40", "7=4,3,1,0,80"}
+            << "2.00 2.52 2.00 2.00 2.00";
+        QTest::newRow("a section never played comes first")
+            << Testament::Old << "Major Prophets" << QStringList {"1-22=1,1,0,0,100"} << "10.00 10.00 10.00 - -";
+        QTest::newRow("only the books wanted count")
+            << Testament::Old << "Minor Prophets" << QStringList {"1-27=1,1,0,0,20", "28-29=1,1,0,0,30"}
+            << "2.00 2.00 2.00 2.00 3.00";
+        QTest::newRow("of equals the earlier")
+            << Testament::New << "Paul's letters"
+            << QStringList {"1-5=2,2,0,0,40", "6-18=2,2,0,1,20", "19-27=2,1,1,0,20"} << "2.00 3.50 3.50";
+    }
+
+    void sectionsCostTheirBooksAndTheCostliestIsPractised()
+    {
+        QFETCH(Testament, testament);
+        QFETCH(QString, practised);
+        QFETCH(QStringList, record);
+        QFETCH(QString, costs);
+        Progress progress(testament);
+        for (const QString &entry : record) {
+            const QStringList books = entry.section(u'=', 0, 0).split(u'-');
+            for (int book = books.first().toInt(); book <= books.last().toInt(); ++book)
+                progress[book - 1] = figures(entry);
+        }
+        QStringList found;
+        for (const Section &section : sections(testament)) {
+            const std::optional<double> cost = progress.cost(section);
+            found.append(cost ? QString::number(*cost, 'f', 2) : QStringLiteral("-"));
+        }
+        QCOMPARE(found.join(u' '), costs);
+        QCOMPARE(progress.sectionToPractise().title(), practised);
     }
 
     void aClockThatGoesBackCountsNoTime()

@@ -95,6 +95,50 @@ private slots:
         QVERIFY(!cells.count({7, 4}));
     }
 
+    // A practice game deals its section alone into the pile's first cells and plays it to its end as a whole game
+    // is played. The books outside it keep the cells of an earlier deal, but none of them drops.
+    void practiceDealsAndPlaysItsSectionAlone_data()
+    {
+        QTest::addColumn<Testament>("testament");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::newRow("Law") << Testament::Old << 0 << 0 << 5;
+        QTest::newRow("History") << Testament::Old << 1 << 5 << 12;
+        QTest::newRow("Poetry and Wisdom") << Testament::Old << 2 << 17 << 5;
+        QTest::newRow("Major Prophets") << Testament::Old << 3 << 22 << 5;
+        QTest::newRow("Minor Prophets") << Testament::Old << 4 << 27 << 12;
+        QTest::newRow("Gospels and Acts") << Testament::New << 0 << 0 << 5;
+        QTest::newRow("Paul's letters") << Testament::New << 1 << 5 << 13;
+        QTest::newRow("Other letters and Revelation") << Testament::New << 2 << 18 << 9;
+    }
+
+    void practiceDealsAndPlaysItsSectionAlone()
+    {
+        QFETCH(Testament, testament);
+        QFETCH(int, section);
+        QFETCH(int, first);
+        QFETCH(int, count);
+        const Section practised = sections(testament)[section];
+        QCOMPARE(practised.title(), QString::fromUtf8(QTest::currentDataTag()));
+        start(testament);
+        m_round.start(practised);
+        for (const Pile::DealtBook &book : m_round.BookSetup(11))
+            QVERIFY(book.cell.Row * Board::PileColumns + book.cell.Column < count);
+        QCOMPARE(m_round.WantedIndex(), first);
+        const std::vector<int> lying = m_round.pile().inPileOrder();
+        QCOMPARE(int(lying.size()), count);
+        QCOMPARE(std::ranges::min(lying), first);
+        for (int n = 0; n < count; ++n) {
+            const Round::Step step = clickWanted();
+            QCOMPARE(step.ended, n == count - 1);
+            for (const int above : step.dropped)
+                QVERIFY(practised.contains(above));
+        }
+        QCOMPARE(m_round.score(), 500 * count);
+        checkEnded();
+    }
+
     void theSeedDecidesTheDeal()
     {
         m_round.start(Testament::Old);
@@ -128,7 +172,7 @@ private slots:
         QCOMPARE(step.outcome, Outcome::Shelved);
         QCOMPARE(step.cue(), Cue::CueCorrect);
         QCOMPARE(step.shelved, 1);
-        QCOMPARE(step.dropped, Pile::booksAbove(m_round.PileCells(), m_round.LastIndex(), 1));
+        QCOMPARE(step.dropped, Pile::booksAbove(m_round.PileCells(), 0, m_round.LastIndex(), 1));
         QVERIFY(!step.ended);
         QCOMPARE(m_round.score(), before + value);
         QCOMPARE(m_round.value(), reset);

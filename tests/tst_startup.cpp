@@ -331,6 +331,74 @@ private slots:
         QVERIFY(m_errors.isEmpty());
     }
 
+    // With the Minor Prophets costliest, F3 practises them alone: the game ends without a high-score dialog though
+    // its score would top the table, and counts in the progress. In the Progress window Practise plays the section
+    // picked instead of the one selected.
+    void practiceDealsTheCostliestSectionAndKeepsTheHighScores()
+    {
+        QByteArray seeded = "[Settings]\nFirst Time=0\n[OT Scores]\n1=100\n[OT Users]\n1=ABC\n\n[OT Progress]\n";
+        QByteArray expected = seeded;
+        for (int book = 1; book <= OTBookCount; ++book) {
+            seeded += QByteArray::number(book) + (book < 28 ? "=1,1,0,0,20\n" : "=1,1,0,0,90\n");
+            expected += QByteArray::number(book) + (book < 28 ? "=1,1,0,0,20\n" : "=2,2,0,0,100\n");
+        }
+        QFile file(settingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(seeded);
+        file.close();
+        GameApplication game(reporter(), NoHold);
+        TfrmMain &form = *game.frmMain;
+        std::int64_t now = 0;
+        form.setClock([&now] { return now; });
+        bool highScoresShown = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            highScoresShown = highScoresShown || game.frmScores->isVisible();
+            if (game.frmCongrats->isVisible())
+                game.frmCongrats->btnOK->click();
+            else if (game.frmScores->isVisible())
+                game.frmScores->Button1->click();
+        });
+        answer.start(5);
+
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F3);
+        for (int index = 0; index < OTBookCount; ++index)
+            QCOMPARE(Play::shelves(form)[index]->isVisible(), index < 27);
+        QCOMPARE(Play::visibleCount(Play::books(form)), 12);
+        QCOMPARE(Play::hint(form), QStringLiteral("Practice: Minor Prophets, 12 books in the pile."));
+        while (form.gameRunning()) {
+            now += 1000;
+            Play::clickBook(Play::wanted(form));
+        }
+        QVERIFY(Play::score(form) > 100);
+        QCOMPARE(Play::hint(form),
+            QStringLiteral("Practice over: Minor Prophets, 12 of 12 books found, score %1.").arg(Play::score(form)));
+        game.settings->current();
+        QCOMPARE(contents(settingsPath()), expected);
+
+        TfrmProgress *progress = game.progressWindow();
+        int selected = -1;
+        QTimer pick;
+        connect(&pick, &QTimer::timeout, this, [&] {
+            if (!progress->isVisible())
+                return;
+            pick.stop();
+            selected = progress->grdSections->currentRow();
+            progress->grdSections->setCurrentCell(0, 0);
+            progress->btnPractise->click();
+        });
+        pick.start(20);
+        QTest::keyClick(&form, Qt::Key_F2);
+        QCOMPARE(selected, 4);
+        QCOMPARE(form.pileInOrder().size(), 5);
+        QCOMPARE(Play::wanted(form)->Tag(), 1);
+        Play::stop(form);
+        QVERIFY(!highScoresShown);
+        QVERIFY(m_errors.isEmpty());
+    }
+
     void closingTheMainWindowMidGameEndsWithoutWriting()
     {
         QFile seeded(settingsPath());
