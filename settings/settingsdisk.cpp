@@ -19,6 +19,8 @@ namespace {
 constexpr int MaxLinks = 40;
 const char *const TemporaryInfix = ".save-";
 constexpr int TemporaryDigits = 16;
+// Longer than any save takes, however slow the disk.
+constexpr time_t SaveAge = 60;
 
 QString notFollowed()
 {
@@ -358,7 +360,8 @@ bool isTemporaryName(const QByteArray &entry, const QByteArray &name)
 } // namespace
 
 // A save holds a lock on its temporary file until it is renamed, so a file that can be locked belongs to no save
-// any more. Where the file system has no locks, no leftover can be told from a save in progress: all stay.
+// any more, once it is older than any save: a save that has only just created its file has not locked it yet.
+// Where the file system has no locks, no leftover can be told from a save in progress: all stay.
 void removeAbandonedTemporaries(const Place &place)
 {
     const int folder = place.folder.get();
@@ -369,7 +372,7 @@ void removeAbandonedTemporaries(const Place &place)
         const QByteArray name(entry->d_name);
         struct stat named;
         if (!isTemporaryName(name, place.name) || ::fstatat(folder, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0
-            || !S_ISREG(named.st_mode) || named.st_uid != ::geteuid())
+            || !S_ISREG(named.st_mode) || named.st_uid != ::geteuid() || ::time(nullptr) - named.st_mtime < SaveAge)
             continue;
         const FileDescriptor fd(::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat opened;

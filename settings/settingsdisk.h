@@ -83,7 +83,8 @@ QString tooLarge(qint64 maxSize);
 // The name of a save's temporary file beside the file: its name, ".save-" and sixteen hexadecimal digits.
 QByteArray temporaryName(const QByteArray &name, quint64 number);
 // Removes the temporary files of earlier saves that ended before their rename, by a crash or a kill: only names
-// made by temporaryName(), only the player's own, and only those no save holds any more.
+// made by temporaryName(), only the player's own, and only those no save holds any more (older than a minute and
+// not locked).
 void removeAbandonedTemporaries(const Place &place);
 
 } // namespace SettingsDisk

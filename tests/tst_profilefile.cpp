@@ -313,19 +313,28 @@ private slots:
     void leftoversOfKilledSavesAreCleanedUp()
     {
         store(m_path, "[User]\nLast=OLD\n");
-        const QStringList players {QStringLiteral(".Tomelor.ini.1"), QStringLiteral(".Tomelor.ini.1f3a"),
-            QStringLiteral(".Tomelor.ini.bad"), QStringLiteral(".Tomelor.ini.save-5eed")};
-        for (const QString &name : players)
-            store(m_folder->filePath(name), "[User]\nLast=HALF");
-        store(m_folder->filePath(QStringLiteral(".Tomelor.ini.save-000000000000abcd")), "[User]\nLast=HALF");
-        const QString saving = QStringLiteral(".Tomelor.ini.save-00000000c0ffee00");
-        const QString live = m_folder->filePath(saving);
-        store(live, "");
-        const int fd = ::open(QFile::encodeName(live).constData(), O_RDONLY);
+        const auto make = [this](const char *name) {
+            const QString path = m_folder->filePath(QString::fromLatin1(name));
+            store(path, "[User]\nLast=HALF");
+            return path;
+        };
+        const QStringList players {make(".Tomelor.ini.1"), make(".Tomelor.ini.1f3a"), make(".Tomelor.ini.bad"),
+            make(".Tomelor.ini.save-5eed")};
+        const QString leftover = make(".Tomelor.ini.save-000000000000abcd");
+        // A save in progress holds a lock on its temporary file; one that has only just made it may not have
+        // locked it yet, but it is new, and a leftover is older than any save.
+        const QString saving = make(".Tomelor.ini.save-00000000c0ffee00");
+        const QString starting = make(".Tomelor.ini.save-0000000000000f00");
+        const struct timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        for (const QString &old : players + QStringList {leftover, saving})
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(old).constData(), hourAgo, 0), 0);
+        const int fd = ::open(QFile::encodeName(saving).constData(), O_RDONLY);
         QCOMPARE(::flock(fd, LOCK_EX), 0);
         QVERIFY(ProfileFile(m_path).writeString(QStringLiteral("User"), QStringLiteral("Last"), QStringLiteral("N")));
         ::close(fd);
-        QStringList kept = players + QStringList {saving, QStringLiteral("Tomelor.ini")};
+        QStringList kept;
+        for (const QString &path : players + QStringList {saving, starting, m_path})
+            kept.append(QFileInfo(path).fileName());
         kept.sort();
         QCOMPARE(folderEntries(), kept);
     }

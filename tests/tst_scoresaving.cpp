@@ -25,7 +25,10 @@ int showing(const QString &path, int score, const QString &initials, int typingM
         QThread::msleep(typingMs);
         return initials;
     });
-    return table.SaveMerged(file) ? 0 : 1;
+    if (table.SaveMerged(file))
+        return 0;
+    std::fprintf(stderr, "%s\n", qPrintable(file.writeFailureMessage()));
+    return 1;
 }
 
 QList<int> savedScores(const QString &path)
@@ -59,7 +62,7 @@ private:
         }
         for (QProcess *copy : copies) {
             QVERIFY(copy->waitForFinished(30000));
-            QCOMPARE(copy->exitCode(), 0);
+            QVERIFY2(copy->exitCode() == 0, copy->readAllStandardError().constData());
             delete copy;
         }
     }
