@@ -66,7 +66,7 @@ bool KeyboardPlay::lies(int index) const
 
 void KeyboardPlay::dealt()
 {
-    m_typeAhead.restart();
+    reached();
     const std::vector<int> order = m_round.pile().inPileOrder();
     moveTo(order.empty() ? std::nullopt : std::optional<int>(order.front()), current() && current()->hasFocus());
 }
@@ -82,7 +82,7 @@ void KeyboardPlay::shelved(const Round::Step &step)
 
 void KeyboardPlay::cleared()
 {
-    m_typeAhead.restart();
+    reached();
     const bool focused = current() && current()->hasFocus();
     moveTo(std::nullopt, focused);
 }
@@ -90,6 +90,12 @@ void KeyboardPlay::cleared()
 TImage *KeyboardPlay::current() const
 {
     return m_current && lies(*m_current) ? books()[*m_current] : nullptr;
+}
+
+void KeyboardPlay::reached()
+{
+    m_typeAhead.reached();
+    m_ring->setAway(false);
 }
 
 void KeyboardPlay::moveTo(std::optional<int> index, bool focus)
@@ -116,30 +122,35 @@ bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (event->type() == QEvent::KeyPress)
         return keyPressed(*static_cast<QKeyEvent *>(event));
-    // Coming back into the pile by Tab, or with the window, begins a new name; only the keyboard's own moves,
-    // which give the focus for no other reason, carry a name on.
-    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() != Qt::OtherFocusReason)
-        m_typeAhead.restart();
+    // Coming back into the pile by Tab, or with the window, begins a new name at a book the player sees reached,
+    // and leaving it takes the ring along; only the keyboard's own moves, which give the focus for no other
+    // reason, carry a name, or a name that fitted none, on.
+    const bool focusMoved = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
+    if (focusMoved && static_cast<QFocusEvent *>(event)->reason() != Qt::OtherFocusReason)
+        reached();
     return false;
 }
 
 bool KeyboardPlay::keyPressed(const QKeyEvent &key)
 {
     if (const std::optional<PileGrid::Direction> direction = arrow(key.key())) {
-        m_typeAhead.restart();
+        reached();
         if (const std::optional<int> next = m_round.pile().neighbour(*m_current, *direction))
             moveTo(next, true);
         return true;
     }
     if (isClickKey(key)) {
-        // The book answers the key itself; whatever comes next is a new name.
+        // The book answers the key itself, unless the last name fitted none: then the player has reached no book,
+        // and the key takes nothing. Whatever comes next is a new name.
+        const bool reached = !m_typeAhead.missed();
         m_typeAhead.restart();
-        return false;
+        return !reached;
     }
     if (!isTyping(key))
         return false;
     const std::optional<int> found
         = m_typeAhead.type(key.text(), m_clock.elapsed(), m_round.testament(), m_round.pile().inPileOrder(), m_current);
+    m_ring->setAway(m_typeAhead.missed());
     if (!found)
         emit nothingFound(m_typeAhead.typed());
     else if (found == m_current)

@@ -16,9 +16,10 @@ class TMGCheckbox;
 
 // Playing the main window from the keyboard. Tab and Shift+Tab go round the three switches and the pile; in the
 // pile one book at a time holds the keyboard: the arrow keys move it from cell to cell, typing the start of a name
-// moves it to that book, and Space or Enter clicks it. When that book leaves the pile the keyboard passes to the
-// book that dropped into its place, else to the nearest one. Which books lie where is the round's to say; the
-// window tells the controller when the pile changes.
+// moves it to that book, and Space or Enter clicks it. A name that fits no lying book takes the ring off the pile
+// and leaves Space and Enter idle until the player moves or types a name that fits. When the book holding the
+// keyboard leaves the pile the keyboard passes to the book that dropped into its place, else to the nearest one.
+// Which books lie where is the round's to say; the window tells the controller when the pile changes.
 class KeyboardPlay : public QObject
 {
     Q_OBJECT
@@ -61,6 +62,8 @@ private:
     bool lies(int index) const;
     bool keyPressed(const QKeyEvent &key);
     void moveTo(std::optional<int> index, bool focus);
+    // The keyboard came to a book by other means than a name: the book is reached, and the ring marks it.
+    void reached();
 
     const Round &m_round;
     Controls m_controls;

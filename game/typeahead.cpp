@@ -30,18 +30,24 @@ std::optional<int> TypeAhead::type(
     const bool continued = m_lastTyped && now - *m_lastTyped < Pause && now >= *m_lastTyped;
     m_lastTyped = now;
     m_typed = continued ? m_typed + key : key;
-    if (const std::optional<int> found = firstFitting(testament, order, current, m_typed, continued))
-        return found;
+    std::optional<int> found = firstFitting(testament, order, current, m_typed, continued);
     const bool oneLetterRepeated = m_typed.count(m_typed.front()) == m_typed.size();
-    if (continued && oneLetterRepeated)
-        return firstFitting(testament, order, current, m_typed.left(1), false);
-    return std::nullopt;
+    if (!found && continued && oneLetterRepeated)
+        found = firstFitting(testament, order, current, m_typed.left(1), false);
+    m_missed = !found;
+    return found;
 }
 
 void TypeAhead::restart()
 {
     m_typed.clear();
     m_lastTyped.reset();
+}
+
+void TypeAhead::reached()
+{
+    restart();
+    m_missed = false;
 }
 
 QString TypeAhead::typingKey(const QString &name)

@@ -25,8 +25,14 @@ public:
 
     // What was typed since the last pause.
     const QString &typed() const { return m_typed; }
+    // Whether the last name typed fits no lying book. The player has then reached no book, and Space and Enter
+    // must take none: the book last found is not where the player meant to be. A pause keeps it.
+    bool missed() const { return m_missed; }
     // Forgets what was typed, as a pause does: the next letter begins a new name.
     void restart();
+    // The player reached a book by other means than a name (an arrow, Tab, the keyboard passing on): forgets what
+    // was typed and any miss.
+    void reached();
 
     // A name as it is typed: without spaces, case folded.
     static QString typingKey(const QString &name);
@@ -36,4 +42,5 @@ public:
 private:
     QString m_typed;
     std::optional<qint64> m_lastTyped;
+    bool m_missed = false;
 };

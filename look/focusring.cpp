@@ -25,6 +25,17 @@ void FocusRing::watch(QWidget *control)
     control->installEventFilter(this);
 }
 
+void FocusRing::setAway(bool away)
+{
+    if (away == m_away)
+        return;
+    m_away = away;
+    if (away)
+        hide();
+    else if (m_target)
+        follow(m_target);
+}
+
 bool FocusRing::eventFilter(QObject *watched, QEvent *event)
 {
     auto *control = static_cast<QWidget *>(watched);
@@ -59,7 +70,7 @@ bool FocusRing::eventFilter(QObject *watched, QEvent *event)
 void FocusRing::follow(QWidget *control)
 {
     m_target = control;
-    if (!m_keyboardUsed || !control->hasFocus() || control->isHidden())
+    if (m_away || !m_keyboardUsed || !control->hasFocus() || control->isHidden())
         return;
     setGeometry(control->geometry().adjusted(-Outset, -Outset, Outset, Outset));
     raise();

@@ -16,6 +16,8 @@ public:
 
     // Follows the keyboard onto the control whenever it takes it.
     void watch(QWidget *control);
+    // While away the ring marks no control, though one keeps the keyboard: the player has reached none there.
+    void setAway(bool away);
 
     // How far the ring reaches beyond its control's edge, and the widths of its lines.
     static constexpr int Outset = 2;
@@ -31,4 +33,5 @@ private:
 
     QPointer<QWidget> m_target;
     bool m_keyboardUsed = false;
+    bool m_away = false;
 };

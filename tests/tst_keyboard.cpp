@@ -137,6 +137,49 @@ private slots:
         QCOMPARE(form.focusWidget(), form.chkGO);
     }
 
+    void enterAfterANameThatFitsNoBookTakesNothing_data()
+    {
+        QTest::addColumn<Testament>("testament");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("no book starts so") << Testament::Old << QStringLiteral("zzq");
+        // "ma" stops on Mark; "mat" has run past it.
+        QTest::newRow("the name of a shelved book") << Testament::New << QStringLiteral("mat");
+    }
+
+    void enterAfterANameThatFitsNoBookTakesNothing()
+    {
+        QFETCH(Testament, testament);
+        QFETCH(QString, typed);
+        TfrmMain form;
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto *ring = form.findChild<FocusRing *>();
+        if (testament == Testament::New)
+            Play::newTestament(form);
+        Play::go(form);
+        // No book times out under the keys.
+        form.timValue->stop();
+        // The first book shelved, so that the score has points a wrong book would cost.
+        Play::clickBook(Play::wanted(form));
+        form.pileInOrder().first()->setFocus(Qt::TabFocusReason);
+        const int score = Play::score(form);
+        const int lying = Play::visibleCount(Play::books(form));
+
+        // Each letter to the book the last one found.
+        for (const QChar letter : typed)
+            QTest::keyClick(focused(form), letter.toLatin1());
+        QVERIFY(!ring->isVisible());
+        press(form, Qt::Key_Return);
+        press(form, Qt::Key_Space);
+        QCOMPARE(Play::score(form), score);
+        QCOMPARE(Play::visibleCount(Play::books(form)), lying);
+        // A move, even against the edge of the pile, brings the ring back onto the book that has the keyboard.
+        press(form, Qt::Key_Up);
+        QVERIFY(ring->isVisible());
+        QCOMPARE(ring->geometry(), focused(form)->geometry().adjusted(-2, -2, 2, 2));
+    }
+
     void theRingShowsOnlyOnceTheKeyboardIsUsed()
     {
         TfrmMain form;

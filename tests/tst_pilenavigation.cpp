@@ -72,6 +72,7 @@ private slots:
         QCOMPARE(PileGrid(cells, NoBook).nearest({0, 0}), std::nullopt);
     }
 
+    // What Space and Enter take after the name is typed: none once it fits no lying book.
     void typingFindsTheNextBookByItsName_data()
     {
         QTest::addColumn<QString>("typed");
@@ -83,6 +84,7 @@ private slots:
         QTest::newRow("whole name") << "ikings" << 10;
         QTest::newRow("one letter again steps on") << "jjj" << 17; // Joshua, Judges, Job
         QTest::newRow("nothing fits") << "x" << -1;
+        QTest::newRow("run past its last match") << "exq" << -1;
     }
 
     void typingFindsTheNextBookByItsName()
@@ -95,10 +97,8 @@ private slots:
         for (int i = 0; i < typed.size(); ++i) {
             if (const std::optional<int> next = typeAhead.type(typed.mid(i, 1), 100 * i, Testament::Old, order, at))
                 at = next;
-            else
-                at = std::nullopt;
         }
-        QCOMPARE(at.value_or(-1), found);
+        QCOMPARE(typeAhead.missed() ? -1 : *at, found);
     }
 
     void aPauseForgetsWhatWasTypedAndSearchesOnFromTheCurrentBook()
@@ -116,6 +116,12 @@ private slots:
         QCOMPARE(typeAhead.type(QStringLiteral("g"), 5000, Testament::Old, order, 4), std::optional<int>(0));
         // New Testament names, and only books in the pile.
         QCOMPARE(typeAhead.type(QStringLiteral("jo"), 9000, Testament::New, {0, 25, 3}, 0), std::optional<int>(3));
+        // A name that fits none leaves no book reached, after a pause too, until the player moves.
+        QCOMPARE(typeAhead.type(QStringLiteral("q"), 11000, Testament::New, {0, 25, 3}, 3), std::nullopt);
+        typeAhead.restart();
+        QVERIFY(typeAhead.missed());
+        typeAhead.reached();
+        QVERIFY(!typeAhead.missed());
     }
 };
 
