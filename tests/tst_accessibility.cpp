@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(heard.last(), QStringLiteral("Wrong book: minus 50. Score 195."));
         while (m_form->WantedIndex() == 1)
             m_form->timValueTimer();
-        QCOMPARE(heard.last(), QStringLiteral("Time is up: Exodus shelved. Hint: The Hebrew worship God."));
+        QCOMPARE(heard.last(), QStringLiteral("Time is up: Exodus shelved. Hint: The Hebrews worship God."));
         Play::stop(*m_form);
         QCOMPARE(heard.last(), QStringLiteral("Stopped. Game over: score 195."));
         // Nothing told names two lying books in the order of the Bible.

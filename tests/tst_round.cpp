@@ -336,7 +336,7 @@ private slots:
         clickWanted();
         QCOMPARE(m_round.hint(), QStringLiteral("The Hebrews leave Egypt"));
         timeOut();
-        QCOMPARE(m_round.hint(), QStringLiteral("The Hebrew worship God"));
+        QCOMPARE(m_round.hint(), QStringLiteral("The Hebrews worship God"));
         m_round.setHints(false);
         QVERIFY(m_round.hint().isEmpty());
     }
