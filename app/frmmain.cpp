@@ -87,6 +87,11 @@ TfrmMain::TfrmMain(QWidget *parent)
     };
     betweenGames(Qt::Key_F2, &TfrmMain::progressWanted);
     betweenGames(Qt::Key_F3, &TfrmMain::practiceWanted);
+    // Ctrl+Q, as in every desktop game, does what closing the window does: a game running is given up unscored.
+    // Named outright, as the platforms without a desktop theme bind no key to the standard Quit.
+    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    quit->setContext(Qt::WindowShortcut);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 
     FormCreate();
     showRound();

@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/gameapplication.h"
 
@@ -7,6 +8,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     if (const std::string message = missingDisplayMessage(); !message.empty()) {
         std::fprintf(stderr, "%s\n", message.c_str());
         return 1;
