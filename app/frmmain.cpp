@@ -244,10 +244,24 @@ void TfrmMain::BooksInPlace()
 
 void TfrmMain::chkTestamentClick()
 {
+    m_playerActed = true;
     if (chkTestament->ToggleEnabled())
         BooksInPlace();
     nameSwitches();
     m_announcer->announce(Narration::testamentSwitched(chosenTestament()));
+    emit switchesChanged();
+}
+
+void TfrmMain::restoreSwitches(Testament testament, bool hints)
+{
+    if (m_playerActed)
+        return;
+    chkTestament->setChecked(testament == Testament::New);
+    chkHints->setChecked(hints);
+    // Not switched on now: the hints were left on, and a game started with them costs no slowdown.
+    m_round.setHintsLeftOn(hints);
+    BooksInPlace();
+    showRound();
 }
 
 bool TfrmMain::gameRunning() const
@@ -327,6 +341,7 @@ void TfrmMain::StartPractice(const Section &section)
 
 void TfrmMain::run()
 {
+    m_playerActed = true;
     BookSetup();
     m_keyboard->dealt();
     showRound();
@@ -426,7 +441,9 @@ void TfrmMain::ShowHints(bool clear)
 
 void TfrmMain::chkHintsClick()
 {
+    m_playerActed = true;
     m_round.setHints(chkHints->Checked());
     showRound();
     m_announcer->announce(Narration::hintsSwitched(m_round));
+    emit switchesChanged();
 }

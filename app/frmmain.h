@@ -76,6 +76,10 @@ public:
     void ShowHints(bool clear);
     void chkHintsClick();
 
+    // The testament and hints switches as the player left them in an earlier run. Set only while the player has
+    // neither flipped a switch nor started a game: a choice made before the settings file answered stands.
+    void restoreSwitches(Testament testament, bool hints);
+
     // The game being played, or the last one played: the window shows it and never keeps a copy of its own.
     const Round &round() const { return m_round; }
     // A game runs exactly while the testament switch is locked.
@@ -98,6 +102,8 @@ signals:
     // A game ended, by its last book or by STOP, whatever its score; after the high-score table if one was due.
     // round().record() holds what each book cost.
     void gameFinished();
+    // The player flipped the testament or the hints switch.
+    void switchesChanged();
     // The player asked to see the progress (F2) while no game runs.
     void progressWanted();
     // The player asked to practise the section that costs most (F3) while no game runs.
@@ -119,6 +125,7 @@ private:
     void setCountdownInterval(int milliseconds);
 
     bool m_shown = false;
+    bool m_playerActed = false;
     Round m_round;
     Random::SeedSource m_seedSource = Random::timeOfDaySeed;
     SilentCuePlayer m_silence;

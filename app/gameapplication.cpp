@@ -3,6 +3,7 @@
 #include "app/frmmain.h"
 #include "app/soundcueplayer.h"
 #include "app/splash.h"
+#include "controls/mgcheckbox.h"
 #include "look/help.h"
 #include "platform/firstpaint.h"
 #include "platform/windowrole.h"
@@ -53,6 +54,7 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
         m_failureReported = true;
         m_reportError(parent, message);
     });
+    QObject::connect(frmMain.get(), &TfrmMain::switchesChanged, frmMain.get(), [this] { saveSwitches(); });
     QObject::connect(frmMain.get(), &TfrmMain::gameFinished, frmMain.get(), [this] { saveProgress(); });
     QObject::connect(frmMain.get(), &TfrmMain::highScoresDue, frmMain.get(), [this] { showHighScores(); });
     QObject::connect(frmMain.get(), &TfrmMain::progressWanted, frmMain.get(), [this] { showProgress(); });
@@ -63,16 +65,18 @@ GameApplication::GameApplication(ErrorBox::Reporter reportError, std::chrono::mi
     m_cues = std::make_unique<SoundCuePlayer>();
     frmMain->setCuePlayer(m_cues.get());
 
-    // Whether this is the very first start: the file is read while the windows come up.
+    // The switches as the player left them, and whether this is the very first start: the file is read while the
+    // windows come up.
     settings->read(frmMain.get(), [this](const ProfileFile &file) {
         const QString section = QString::fromLatin1(SettingsKeys::SettingsSection);
+        const bool newTestament = file.readInteger(section, QString::fromLatin1(SettingsKeys::TestamentKey), 0) == 1;
+        frmMain->restoreSwitches(newTestament ? Testament::New : Testament::Old,
+            file.readBool(section, QString::fromLatin1(SettingsKeys::HintsKey), false));
         const QString key = QString::fromLatin1(SettingsKeys::FirstTimeKey);
         if (!file.readBool(section, key, true))
             return;
-        settings->write({{section, key, QStringLiteral("0")}}, frmMain.get(), [this](const QString &failure) {
-            if (!failure.isEmpty())
-                m_reportError(frmMain.get(), failure);
-        });
+        settings->write({{section, key, QStringLiteral("0")}}, frmMain.get(),
+            [this](const QString &failure) { reportSettingsFailure(failure); });
         m_welcomeDue = true;
         welcomeWhenDue();
     });
@@ -114,6 +118,24 @@ TfrmProgress *GameApplication::progressWindow()
         m_progress->setErrorReporter(m_reportError);
     }
     return m_progress;
+}
+
+void GameApplication::saveSwitches()
+{
+    const QString section = QString::fromLatin1(SettingsKeys::SettingsSection);
+    const auto entry = [&section](const char *key, bool on) {
+        return ProfileFile::Entry {section, QString::fromLatin1(key), on ? QStringLiteral("1") : QStringLiteral("0")};
+    };
+    settings->write({entry(SettingsKeys::TestamentKey, frmMain->chosenTestament() == Testament::New),
+                        entry(SettingsKeys::HintsKey, frmMain->chkHints->Checked())},
+        frmMain.get(), [this](const QString &failure) { reportSettingsFailure(failure); });
+}
+
+void GameApplication::reportSettingsFailure(const QString &failure)
+{
+    // A player flipping switches over a file that cannot be written hears of it once, not at every flip.
+    if (!failure.isEmpty() && !std::exchange(m_settingsFailureReported, true))
+        m_reportError(frmMain.get(), failure);
 }
 
 void GameApplication::saveProgress()

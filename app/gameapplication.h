@@ -37,6 +37,10 @@ public:
 private:
     // The welcome help of the very first start, once the file has said it is one and the main window is placed.
     void welcomeWhenDue();
+    // Stores the testament and hints switches as the player set them, for the next start.
+    void saveSwitches();
+    // Tells the player the first time this run that the settings file could not be written.
+    void reportSettingsFailure(const QString &failure);
     // Adds the game just ended to the progress in the settings file.
     void saveProgress();
     void showProgress();
@@ -54,6 +58,7 @@ private:
     // The high-score table reported a file it could not write at this end of a game; the progress saved after it
     // then says nothing more. A settings file that cannot be written is told once a game, not for each thing saved.
     bool m_failureReported = false;
+    bool m_settingsFailureReported = false;
     bool m_welcomeDue = false;
     bool m_mainWindowPlaced = false;
 };

@@ -160,6 +160,13 @@ void Round::setHints(bool on)
         InitValue();
 }
 
+void Round::setHintsLeftOn(bool on)
+{
+    m_hints = on;
+    m_countdownInterval = Rules::CountdownInterval;
+    InitValue();
+}
+
 void Round::stop()
 {
     // The book wanted at STOP was reached, though neither found nor timed out.

@@ -61,6 +61,9 @@ public:
     Step tick();
     // The player's hints switch, in a game or not. See countdownInterval() for what it does to the speed.
     void setHints(bool on);
+    // The hints switch between games as the last game left it: with hints on, the next game runs at full speed
+    // from 250, as one started with hints left on does.
+    void setHintsLeftOn(bool on);
     // Ends the game, whether the last book was shelved or the player stopped it; the score stays as it is.
     void stop();
     // Where the round reads the time for its record: a monotonic clock unless told otherwise.

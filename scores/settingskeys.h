@@ -6,6 +6,10 @@ namespace SettingsKeys {
 
 inline constexpr char SettingsSection[] = "Settings";
 inline constexpr char FirstTimeKey[] = "First Time";
+// The switches as the player left them: 0 for the Old Testament, 1 for the New; hints 0 off, 1 on. Versions of the
+// game from before them read neither key.
+inline constexpr char TestamentKey[] = "Testament";
+inline constexpr char HintsKey[] = "Hints";
 
 inline constexpr char UserSection[] = "User";
 inline constexpr char LastKey[] = "Last";

@@ -3,6 +3,7 @@
 #include "app/splash.h"
 #include "controls/lcd99.h"
 #include "controls/progresschart.h"
+#include "filehelpers.h"
 #include "gamedriver.h"
 #include "look/errorbox.h"
 #include "look/help.h"
@@ -44,12 +45,6 @@ bool welcomeShown()
 {
     const THelpWindow *help = topLevel<THelpWindow>();
     return help && help->isVisible() && help->topicTitle() == QStringLiteral("Welcome and high scores");
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -396,6 +391,48 @@ private slots:
         QCOMPARE(Play::wanted(form)->Tag(), 1);
         Play::stop(form);
         QVERIFY(!highScoresShown);
+        QVERIFY(m_errors.isEmpty());
+    }
+
+    void theSwitchesComeBackAsTheyWereLeft_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("newTestament");
+        QTest::addColumn<bool>("hints");
+        QTest::newRow("Old, hints off") << QByteArray("Testament=0\nHints=0\n") << false << false;
+        QTest::newRow("New, hints on") << QByteArray("Testament=1\nHints=1\n") << true << true;
+        QTest::newRow("a file from before the switches were kept") << QByteArray() << false << false;
+    }
+
+    // The switches come back as stored; a game started with hints that came back on runs as one started with hints
+    // left on from the last game, at full speed from 250. Both switches flipped come back flipped at the next start.
+    void theSwitchesComeBackAsTheyWereLeft()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, newTestament);
+        QFETCH(bool, hints);
+        store(settingsPath(), "[Settings]\nFirst Time=0\n" + stored);
+        const auto shownAsLeft = [](const TfrmMain &form, bool newTestament, bool hints) {
+            QCOMPARE(form.chosenTestament(), newTestament ? Testament::New : Testament::Old);
+            QCOMPARE(form.chkHints->Checked(), hints);
+            QCOMPARE(Play::visibleCount(Play::shelves(form)), Play::shelves(form).size());
+        };
+        {
+            GameApplication game(reporter(), NoHold);
+            game.settings->current();
+            TfrmMain &form = *game.frmMain;
+            shownAsLeft(form, newTestament, hints);
+            Play::go(form);
+            QCOMPARE(form.round().value(), hints ? 250 : 500);
+            QCOMPARE(form.round().countdownInterval(), 100);
+            Play::stop(form);
+            newTestament ? Play::oldTestament(form) : Play::newTestament(form);
+            hints ? Play::hintsOff(form) : Play::hintsOn(form);
+            game.settings->current();
+        }
+        GameApplication next(reporter(), NoHold);
+        next.settings->current();
+        shownAsLeft(*next.frmMain, !newTestament, !hints);
         QVERIFY(m_errors.isEmpty());
     }
 
