@@ -1,12 +1,14 @@
 #include "look/artwork.h"
 
 #include "look/assetpaths.h"
+#include "look/inscriptions.h"
 #include "look/screenpictures.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 #include <QResource>
+#include <QTransform>
 
 // Every picture is compiled into the program as a resource, drawn once by the asset generator (tools/).
 namespace Artwork {
@@ -52,6 +54,17 @@ QImage keyed(const QString &path, int scale)
     return scale == 1 ? converted(path, QImage::Format_ARGB32_Premultiplied) : resource(path, scale);
 }
 
+// Every book is lettered onto the same spine, so the larger one is decoded only once.
+const QImage &bareSpine(int scale)
+{
+    if (scale == 1) {
+        static const QImage spine = resource(AssetPaths::spine(), 1);
+        return spine;
+    }
+    static const QImage larger = resource(AssetPaths::spine(), 2);
+    return larger;
+}
+
 } // namespace
 
 QImage bookcase(int scale)
@@ -61,22 +74,26 @@ QImage bookcase(int scale)
 
 QImage panel(int scale)
 {
-    return resource(AssetPaths::panel(), scale);
+    QImage picture = resource(AssetPaths::panel(), scale);
+    Inscriptions::letterPanel(picture, scale);
+    return picture;
 }
 
 QImage lyingBook(Testament testament, int tag, int scale)
 {
-    return resource(AssetPaths::book(testament, tag, AssetPaths::Pose::Lying), scale);
+    return Inscriptions::letteredSpine(bareSpine(scale), testament, tag, scale);
 }
 
 QImage standingBook(Testament testament, int tag, int scale)
 {
-    return resource(AssetPaths::book(testament, tag, AssetPaths::Pose::Standing), scale);
+    return lyingBook(testament, tag, scale).transformed(QTransform().rotate(90));
 }
 
 QImage switchPicture(Switch which, bool checked, int scale)
 {
-    return resource(AssetPaths::switchPicture(which, checked), scale);
+    QImage picture = resource(AssetPaths::switchPicture(which, checked), scale);
+    Inscriptions::letterSwitch(picture, which, checked, scale);
+    return picture;
 }
 
 QImage scoreBoard(Testament testament, int scale)
@@ -101,7 +118,9 @@ QImage keyedBookcase(int scale)
 
 QImage keyedPanel(int scale)
 {
-    return keyed(AssetPaths::panel(), scale);
+    QImage picture = keyed(AssetPaths::panel(), scale);
+    Inscriptions::letterPanel(picture, scale);
+    return picture;
 }
 
 QImage keyedSplash(int scale)

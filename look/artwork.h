@@ -6,13 +6,14 @@
 #include <QImage>
 
 // Every picture of the program, read from its compiled-in resources: at `scale` 1 the picture itself, at 2 the
-// same picture drawn at twice the size for screens of a higher pixel ratio.
+// same picture drawn at twice the size for screens of a higher pixel ratio. The books, the panel and the switches
+// come lettered in the player's language (look/inscriptions.h).
 namespace Artwork {
 
 enum class Switch { Go, Testament, Hints };
 
-// The pictures as stored. Where the first paint shows one, it comes at `scale` 1 as converted when the program
-// was built, already in the screen's form and read where it lies in the program (look/screenpictures.h).
+// The pictures as stored. Where the first paint shows one, it comes at `scale` 1 from what was converted when the
+// program was built, already in the screen's form (look/screenpictures.h).
 QImage bookcase(int scale = 1);
 QImage panel(int scale = 1);
 QImage lyingBook(Testament testament, int tag, int scale = 1);
@@ -27,8 +28,8 @@ QImage congratsBackdrop(int scale = 1);
 QImage splash(int scale = 1);
 
 // The three transparent pictures of the first paint as they are drawn: with the key colour left out, premultiplied
-// as the screen takes them, read where they lie in the program. At `scale` 2 the same as bookcase(2) and so on,
-// which come without the key colour.
+// as the screen takes them, the splash and the bookcase read where they lie in the program. At `scale` 2 the same
+// as bookcase(2) and so on, which come without the key colour.
 QImage keyedBookcase(int scale = 1);
 QImage keyedPanel(int scale = 1);
 QImage keyedSplash(int scale = 1);

@@ -10,8 +10,6 @@
 // The asset generator writes to these paths and the program reads from them.
 namespace AssetPaths {
 
-enum class Pose { Lying, Standing };
-
 inline QString bookcase()
 {
     return QStringLiteral("pictures/bookcase.bmp");
@@ -22,12 +20,10 @@ inline QString panel()
     return QStringLiteral("pictures/panel.bmp");
 }
 
-inline QString book(Testament testament, int tag, Pose pose)
+// The one spine every book shares, lying, bare where its name goes (look/inscriptions.h).
+inline QString spine()
 {
-    return QStringLiteral("pictures/books/%1-%2-%3.bmp")
-        .arg(testament == Testament::Old ? QStringLiteral("ot") : QStringLiteral("nt"))
-        .arg(tag, 2, 10, QLatin1Char('0'))
-        .arg(pose == Pose::Lying ? QStringLiteral("lying") : QStringLiteral("standing"));
+    return QStringLiteral("pictures/books/spine.bmp");
 }
 
 inline QString switchPicture(Artwork::Switch which, bool checked)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game/catalogue.h"
 #include "look/assetpaths.h"
 
 #include <QImage>
@@ -8,8 +7,9 @@
 #include <QString>
 
 // The pictures of the first paint, converted when the program is built into the form a window's back buffer
-// takes (32 bits a pixel), so that they are drawn straight from the program without being decoded or copied: a
-// transparent picture with its key colour already left out (premultiplied ARGB), an opaque one as it is (RGB32).
+// takes (32 bits a pixel), so that they are never decoded: drawn straight from the program, or copied once where
+// words are lettered onto them. A transparent picture comes with its key colour already left out (premultiplied
+// ARGB), an opaque one as it is (RGB32).
 // assets/ keeps them in their own formats; the converter in tools/ reads them from there when the program is built.
 namespace ScreenPictures {
 
@@ -20,7 +20,7 @@ struct Picture
 };
 
 // What the splash and the main window show as soon as they are up: the title art, the display panel, the
-// bookcase, both pictures of each switch, and the Old Testament's books standing on the shelf.
+// bookcase, both pictures of each switch, and the spine of the Old Testament's books standing on the shelf.
 inline QList<Picture> firstPaint()
 {
     QList<Picture> pictures {{AssetPaths::splash(), true}, {AssetPaths::panel(), true}, {AssetPaths::bookcase(), true}};
@@ -28,8 +28,7 @@ inline QList<Picture> firstPaint()
         for (const bool checked : {false, true})
             pictures.append({AssetPaths::switchPicture(which, checked), false});
     }
-    for (int tag = 1; tag <= OTBookCount; ++tag)
-        pictures.append({AssetPaths::book(Testament::Old, tag, AssetPaths::Pose::Standing), false});
+    pictures.append({AssetPaths::spine(), false});
     return pictures;
 }
 

@@ -1,9 +1,5 @@
-#include "lettering.h"
 #include "pictures.h"
 #include "texture.h"
-
-#include <QFontMetrics>
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -12,13 +8,10 @@ namespace Pictures {
 
 namespace {
 
-// A matched set: every spine is the same leather with the same gilt tooling and the same lettering, so the name
-// is the only thing that tells one book from another. Nothing here depends on the book but the name.
+// A matched set: every spine is the same leather with the same gilt tooling, so the name the program letters on it
+// (look/inscriptions.h) is the only thing that tells one book from another.
 constexpr int Length = 120;
 constexpr int Thickness = 20;
-// The name is lettered between the raised bands near the ends.
-constexpr int TitleLeft = 12;
-constexpr int TitleRight = Length - 12;
 // Every spine is grained from the same seed.
 constexpr quint32 LeatherSeed = 1881;
 
@@ -26,8 +19,6 @@ const QColor Leather(104, 26, 34);
 const QColor Gilt(222, 186, 104);
 const QColor GiltLight(250, 228, 160);
 const QColor GiltDark(140, 104, 44);
-const QColor Lettering(246, 226, 164);
-const QColor LetteringShadow(38, 8, 12);
 
 // The light across a rounded spine at `across` (0 at the top edge, 1 at the bottom): brightest a little above
 // the middle, darker towards both edges.
@@ -100,35 +91,9 @@ QColor spineAt(int x, int y, int scale)
     return leatherAt(x, y, scale);
 }
 
-QString nameOf(Testament testament, int tag)
-{
-    const std::string_view name = bookName(testament, tag);
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
-
-// The one size of lettering in which the longest name fits between the bands.
-int titlePixelSize()
-{
-    static const int size = [] {
-        int size = 14;
-        for (; size > 8; --size) {
-            const QFontMetrics metrics(Lettering::sans(size));
-            int widest = 0;
-            for (const Testament testament : { Testament::Old, Testament::New }) {
-                for (int tag = 1; tag <= bookCount(testament); ++tag)
-                    widest = std::max(widest, metrics.horizontalAdvance(nameOf(testament, tag)));
-            }
-            if (widest <= TitleRight - TitleLeft - 4)
-                break;
-        }
-        return size;
-    }();
-    return size;
-}
-
 } // namespace
 
-QImage lyingBook(Testament testament, int tag, int scale)
+QImage spine(int scale)
 {
     QImage image(Length * scale, Thickness * scale, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
@@ -136,31 +101,7 @@ QImage lyingBook(Testament testament, int tag, int scale)
         for (int x = 0; x < image.width(); ++x)
             line[x] = spineAt(x, y, scale).rgb();
     }
-
-    // The name, laid out for the picture's own size: the font at that size, its shadow one of its pixels off.
-    QPainter painter(&image);
-    const QFont font = Lettering::sans(titlePixelSize() * scale);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    const QString text = nameOf(testament, tag);
-    const int width = metrics.horizontalAdvance(text);
-    const int baseline = (Thickness * scale + metrics.capHeight()) / 2;
-    const int left = TitleLeft * scale + ((TitleRight - TitleLeft) * scale - width + 1) / 2;
-    painter.setPen(LetteringShadow);
-    painter.drawText(QPoint(left + scale, baseline + scale), text);
-    painter.setPen(Lettering);
-    painter.drawText(QPoint(left, baseline), text);
     return image;
-}
-
-QImage standingBook(const QImage &lying)
-{
-    QImage standing(lying.height(), lying.width(), QImage::Format_RGB32);
-    for (int y = 0; y < lying.height(); ++y) {
-        for (int x = 0; x < lying.width(); ++x)
-            standing.setPixel(lying.height() - 1 - y, x, lying.pixel(x, y));
-    }
-    return standing;
 }
 
 } // namespace Pictures

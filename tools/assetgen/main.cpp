@@ -102,18 +102,7 @@ bool writePictures(AssetFolder &out)
         [](const QImage &image) { return BmpFile::paletted(Palette::reduce(image, qRgb(255, 255, 255))); },
         Drawing::Transparent);
     ok = writeBothSizes(out, AssetPaths::panel(), Pictures::panel, trueColour, Drawing::Transparent) && ok;
-    for (const Testament testament : { Testament::Old, Testament::New }) {
-        for (int tag = 1; tag <= bookCount(testament); ++tag) {
-            const auto lying = [=](int scale) { return Pictures::lyingBook(testament, tag, scale); };
-            const auto standing = [=](int scale) { return Pictures::standingBook(lying(scale)); };
-            ok = writeBothSizes(out, AssetPaths::book(testament, tag, AssetPaths::Pose::Lying), lying, trueColour,
-                     Drawing::Opaque)
-                && ok;
-            ok = writeBothSizes(out, AssetPaths::book(testament, tag, AssetPaths::Pose::Standing), standing,
-                     trueColour, Drawing::Opaque)
-                && ok;
-        }
-    }
+    ok = writeBothSizes(out, AssetPaths::spine(), Pictures::spine, trueColour, Drawing::Opaque) && ok;
     for (const Artwork::Switch which : { Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints }) {
         for (const bool checked : { false, true }) {
             ok = writeBothSizes(out, AssetPaths::switchPicture(which, checked),

@@ -1,5 +1,5 @@
 #include "keying.h"
-#include "lettering.h"
+#include "look/inscriptions.h"
 #include "pictures.h"
 #include "texture.h"
 
@@ -18,11 +18,9 @@ const QColor Key(192, 192, 192);
 const QColor SwitchPlate(0, 189, 189);
 constexpr int PlateLeft = 395;
 
-// The two displays, where the main window places them (in the panel's coordinates), and the captions.
+// The two displays, where the main window places them (in the panel's coordinates).
 const QRect ValueDisplay(29, 22, 66, 21);
 const QRect ScoreDisplay(206, 27, 163, 45);
-const QColor ValueInk(120, 232, 232);
-const QColor ScoreInk(160, 238, 110);
 
 // Brushed dark metal: fine horizontal streaks over a light falling from the top.
 void paintConsole(QImage &image, const QRect &area, int scale)
@@ -110,23 +108,14 @@ QImage panel(int scale)
         { QPointF(10, 10), QPointF(10, 89), QPointF(PlateLeft - 13, 10), QPointF(PlateLeft - 13, 89) })
         paintScrew(painter, at);
 
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QFont caption = Lettering::sans(13);
-    caption.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    painter.setFont(caption);
-    Lettering::drawText(painter, QRectF(110, ValueDisplay.top(), 80, ValueDisplay.height()),
-        Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VALUE"), ValueInk, QColor(0, 0, 0));
-    const QRectF scoreCaption(110, ScoreDisplay.center().y() + 2, 80, 20);
-    Lettering::drawText(
-        painter, scoreCaption, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("SCORE"), ScoreInk, QColor(0, 0, 0));
-    // An arrowhead pointing from the caption to the score display.
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const double mid = scoreCaption.center().y() + 0.5;
-    const QPolygonF arrow { QPointF(178, mid - 6), QPointF(190, mid), QPointF(178, mid + 6) };
+    // An arrowhead pointing from the caption, which the program letters, to the score display.
+    const double mid = QRectF(Inscriptions::ScoreCaption).center().y() + 0.5;
+    const double left = Inscriptions::ScoreArrowLeft;
+    const QPolygonF arrow { QPointF(left, mid - 6), QPointF(left + 12, mid), QPointF(left, mid + 6) };
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawPolygon(arrow.translated(1, 1));
-    painter.setBrush(ScoreInk);
+    painter.setBrush(QColor(Inscriptions::ScoreInk));
     painter.drawPolygon(arrow);
     painter.end();
 

@@ -15,9 +15,8 @@ namespace Pictures {
 
 QImage bookcase(int scale = 1);
 QImage panel(int scale = 1);
-QImage lyingBook(Testament testament, int tag, int scale = 1);
-// The lying picture turned a quarter turn clockwise, so the name reads from top to bottom.
-QImage standingBook(const QImage &lying);
+// The spine every book shares, lying, bare where the program letters the name.
+QImage spine(int scale = 1);
 QImage switchPicture(Artwork::Switch which, bool checked, int scale = 1);
 QImage scoreBoard(Testament testament, int scale = 1);
 QImage congratsBackdrop(int scale = 1);

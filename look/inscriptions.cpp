@@ -1,0 +1,154 @@
+#include "look/inscriptions.h"
+
+#include "look/gamefont.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace Inscriptions {
+
+namespace {
+
+// A word in its place, both given in the picture's points: laid out in the font at the picture's own size, so that
+// a picture drawn twice the size gets glyphs hinted for its pixels. The relief goes first, one pixel off.
+void letter(QPainter &painter, const QRectF &place, int scale, int flags, const QString &word, QFont font,
+    const KeyLabel &label)
+{
+    font.setPixelSize(font.pixelSize() * scale);
+    if (font.letterSpacingType() == QFont::AbsoluteSpacing)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() * scale);
+    const QRect box = QRectF(place.topLeft() * scale, place.size() * scale).toAlignedRect();
+    painter.setFont(fitted(font, word, box.width()));
+    painter.setPen(QColor(label.relief));
+    painter.drawText(box.translated(label.reliefRight ? scale : 0, scale), flags, word);
+    painter.setPen(QColor(label.ink));
+    painter.drawText(box, flags, word);
+}
+
+// A painter on the picture's own pixels. A picture twice the size, read from its file, comes marked for a pixel
+// ratio of 2, which would have the painter double the words once more; a bitmap comes with the resolution its
+// file gives, by which Qt scales the spacing between letters. Both are set as the pictures were drawn: one pixel
+// a pixel, 96 to the inch.
+void beginOnPixels(QPainter &painter, QImage &picture)
+{
+    constexpr int DotsPerMetre = 3780;
+    picture.setDevicePixelRatio(1);
+    picture.setDotsPerMeterX(DotsPerMetre);
+    picture.setDotsPerMeterY(DotsPerMetre);
+    painter.begin(&picture);
+}
+
+} // namespace
+
+QFont letteringFont(int pixelSize)
+{
+    QFont font = gameFont(pixelSize, true);
+    // Whatever the desktop's font settings, the pictures' words are smoothed in grey and hinted fully, as the
+    // pictures around them were drawn.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    return font;
+}
+
+QFont fitted(const QFont &font, const QString &word, int width)
+{
+    QFont fit = font;
+    const auto fits = [&fit, &word, width] { return QFontMetrics(fit).horizontalAdvance(word) <= width; };
+    for (int stretch = 100 - StretchStep; stretch >= MinimumStretch && !fits(); stretch -= StretchStep)
+        fit.setStretch(stretch);
+    while (fit.pixelSize() > 1 && !fits())
+        fit.setPixelSize(fit.pixelSize() - 1);
+    return fit;
+}
+
+QFont spineFont(const QString &name, int scale)
+{
+    return fitted(letteringFont(TitlePixelSize * scale), name, TitleWidth * scale);
+}
+
+QImage letteredSpine(const QImage &bare, Testament testament, int tag, int scale)
+{
+    const std::string_view english = bookName(testament, tag);
+    const QString name = QCoreApplication::translate("Catalogue", english.data());
+    QImage spine = bare.copy();
+    QPainter painter;
+    beginOnPixels(painter, spine);
+    const QFont font = spineFont(name, scale);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    // Centred in the band and on the spine's height by its capitals, so that every name sits on the same line.
+    const int baseline = (spine.height() + metrics.capHeight()) / 2;
+    const int left = TitleLeft * scale + (TitleWidth * scale - metrics.horizontalAdvance(name) + 1) / 2;
+    painter.setPen(QColor(TitleShadow));
+    painter.drawText(QPoint(left + scale, baseline + scale), name);
+    painter.setPen(QColor(TitleInk));
+    painter.drawText(QPoint(left, baseline), name);
+    return spine;
+}
+
+void letterPanel(QImage &panel, int scale)
+{
+    QPainter painter;
+    beginOnPixels(painter, panel);
+    QFont caption = letteringFont(CaptionPixelSize);
+    caption.setLetterSpacing(QFont::AbsoluteSpacing, CaptionSpacing);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter;
+    //: Painted on the display panel beside the small display of what the wanted book is worth; about 6 capitals
+    //: fit.
+    letter(painter, ValueCaption, scale, flags, QCoreApplication::translate("Panel", "VALUE"), caption,
+        { ValueInk, qRgb(0, 0, 0), true });
+    //: Painted on the display panel before an arrow pointing to the score display; about 5 capitals fit.
+    letter(painter, ScoreCaption, scale, flags, QCoreApplication::translate("Panel", "SCORE"), caption,
+        { ScoreInk, qRgb(0, 0, 0), true });
+}
+
+void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scale)
+{
+    QPainter painter;
+    beginOnPixels(painter, picture);
+    const auto key = [&](const QRect &well, bool raised, const QString &word, int pixelSize, const KeyLabel &label,
+                         int lampHeight = 0) {
+        // A word never quite touches the edges of its key, nor the strip of a lit key's lamp.
+        const QRectF face = keyFace(well, raised).adjusted(1, 0, -1, lampHeight ? -lampHeight - 1 : 0);
+        letter(painter, face, scale, Qt::AlignCenter, word, letteringFont(pixelSize), label);
+    };
+    const auto rocker = [&](const QString &title, const QString &left, const QString &right) {
+        letter(painter, RockerTitle, scale, Qt::AlignCenter, title, letteringFont(RockerTitlePixelSize),
+            { RockerTitleInk, RockerTitleRelief, false });
+        // Unchecked, the left half is chosen: it lies flat and lit. Checked, the right one.
+        const auto half = [&](const QRect &well, bool chosen, const QString &word) {
+            key(well, !chosen, word, RockerPixelSize, chosen ? LitKey : UnlitKey, chosen ? LampHeight : 0);
+        };
+        half(LeftRockerKey, !checked, left);
+        half(RightRockerKey, checked, right);
+    };
+    switch (which) {
+    case Artwork::Switch::Go:
+        // Unchecked, the game is stopped and GO! stands ready; checked, STOP does.
+        //: Painted on the key that starts a game; about 4 large capitals fit.
+        key(GoKey, !checked, QCoreApplication::translate("Panel", "GO!"), GoPixelSize, checked ? PressedGo : RaisedGo);
+        //: Painted on the key that ends a game; about 5 large capitals fit.
+        key(StopKey, checked, QCoreApplication::translate("Panel", "STOP"), GoPixelSize,
+            checked ? RaisedStop : PressedStop);
+        return;
+    case Artwork::Switch::Testament:
+        //: The title painted above the switch between the testaments; about 10 small capitals fit.
+        rocker(QCoreApplication::translate("Panel", "TESTAMENT"),
+            //: The testament switch's left half (the Old Testament); about 4 capitals fit.
+            QCoreApplication::translate("Panel", "OLD"),
+            //: The testament switch's right half (the New Testament); about 5 capitals fit.
+            QCoreApplication::translate("Panel", "NEW"));
+        return;
+    case Artwork::Switch::Hints:
+        break;
+    }
+    //: The title painted above the switch that turns the hints on and off; about 10 small capitals fit.
+    rocker(QCoreApplication::translate("Panel", "HINTS"),
+        //: The hints switch's left half; about 4 capitals fit.
+        QCoreApplication::translate("Panel", "OFF"),
+        //: The hints switch's right half; about 5 capitals fit.
+        QCoreApplication::translate("Panel", "ON"));
+}
+
+} // namespace Inscriptions

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "game/catalogue.h"
+#include "look/artwork.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QRectF>
+#include <QString>
+#include <QtGui/qrgb.h>
+
+// The words on the pictures: the books' names on their spines, the panel's captions and the switches' labels.
+// The asset generator draws each picture bare where its words go, in the places given here; the program letters
+// them when it makes the picture, in the player's language and in the bundled font, laid out for the picture's
+// own size. So a language needs no pictures of its own, and a picture twice the size gets text drawn for its
+// pixels, not blown up.
+namespace Inscriptions {
+
+// One rule for every word that is wider than its place: its letters are narrowed, in steps, down to
+// MinimumStretch of their width with their height kept, so that it sits in the same band as every other word of
+// its kind; only a word that still does not fit is made smaller as well.
+inline constexpr int StretchStep = 5;
+inline constexpr int MinimumStretch = 75;
+
+// The font of a word in a place `width` pixels wide, from the word's ordinary font.
+QFont fitted(const QFont &font, const QString &word, int width);
+// The bundled sans serif as the pictures letter it, at a size in pixels.
+QFont letteringFont(int pixelSize);
+
+// A book's spine lying down (Board::LyingBookSize): its name goes between the raised bands near the ends, centred
+// in a band of TitleWidth, in TitlePixelSize at the picture's own size. Everything outside the band is the same
+// on every spine.
+inline constexpr int TitleLeft = 14;
+inline constexpr int TitleWidth = 92;
+inline constexpr int TitlePixelSize = 10;
+inline constexpr QRgb TitleInk = qRgb(246, 226, 164);
+inline constexpr QRgb TitleShadow = qRgb(38, 8, 12);
+
+// The bare spine, `scale` times its size, with the name of the book in the player's language.
+QImage letteredSpine(const QImage &bare, Testament testament, int tag, int scale);
+// The font the name takes on a spine `scale` times its size.
+QFont spineFont(const QString &name, int scale);
+
+// The display panel's captions: VALUE beside the value display, SCORE before the arrow that points to the score
+// display.
+inline constexpr QRect ValueCaption { 110, 22, 84, 21 };
+inline constexpr QRect ScoreCaption { 110, 51, 66, 20 };
+inline constexpr int ScoreArrowLeft = 178;
+inline constexpr int CaptionPixelSize = 13;
+inline constexpr double CaptionSpacing = 1.5;
+inline constexpr QRgb ValueInk = qRgb(120, 232, 232);
+inline constexpr QRgb ScoreInk = qRgb(160, 238, 110);
+
+// The panel `scale` times its size, with its captions.
+void letterPanel(QImage &panel, int scale);
+
+// The switches: each key sits in a well; a raised key stands proud of it (its face above its visible side), a
+// pressed one lies flat, sunk by two pixels. Their labels go on the faces; the small switches' titles above them.
+inline constexpr QRect GoKey { 11, 3, 108, 37 };
+inline constexpr QRect StopKey { 11, 42, 108, 37 };
+inline constexpr int GoPixelSize = 24;
+inline constexpr QRect RockerTitle { 0, 2, 78, 16 };
+inline constexpr int RockerTitlePixelSize = 10;
+inline constexpr QRgb RockerTitleInk = qRgb(16, 30, 32);
+inline constexpr QRgb RockerTitleRelief = qRgb(120, 232, 232);
+inline constexpr QRect LeftRockerKey { 5, 20, 33, 21 };
+inline constexpr QRect RightRockerKey { 37, 20, 40, 21 };
+inline constexpr int RockerPixelSize = 11;
+inline constexpr int KeySide = 4;
+
+inline QRectF keyFace(const QRect &well, bool raised)
+{
+    const QRectF inner = QRectF(well).adjusted(1.5, 1.5, -1.5, -1.5);
+    return raised ? inner.adjusted(0, 0, 0, -KeySide) : inner.adjusted(0, 2, 0, 0);
+}
+
+// How a key's label is lettered: its ink, and a relief one pixel off (to the right and down, or down only).
+struct KeyLabel
+{
+    QRgb ink;
+    QRgb relief;
+    bool reliefRight;
+};
+
+// GO! and STOP: white on green and on red, a little dimmed on the key that lies pressed.
+inline constexpr QRgb GoFace = qRgb(72, 196, 92);
+inline constexpr QRgb StopFace = qRgb(214, 66, 56);
+inline constexpr KeyLabel RaisedGo { qRgb(255, 255, 255), qRgb(32, 88, 41), true };
+inline constexpr KeyLabel PressedGo { qRgb(230, 240, 232), qRgb(22, 58, 27), true };
+inline constexpr KeyLabel RaisedStop { qRgb(255, 255, 255), qRgb(96, 30, 25), true };
+inline constexpr KeyLabel PressedStop { qRgb(241, 230, 229), qRgb(63, 20, 17), true };
+
+// The small switches: the chosen half lies flat and is lit from within, the half that answers a press stands
+// raised and unlit, so that the choice reads at a glance however the raised and flat halves are taken.
+inline constexpr QRgb LitKeyFace = qRgb(255, 196, 70);
+inline constexpr QRgb UnlitKeyFace = qRgb(196, 192, 180);
+inline constexpr KeyLabel LitKey { qRgb(58, 30, 0), qRgb(255, 236, 176), false };
+inline constexpr KeyLabel UnlitKey { qRgb(44, 42, 38), qRgb(232, 230, 222), false };
+// The lamp's strip along the lower edge of a lit face, which its label stays above.
+inline constexpr int LampHeight = 3;
+
+// A switch's picture `scale` times its size, with its labels.
+void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scale);
+
+} // namespace Inscriptions
