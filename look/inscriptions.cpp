@@ -10,16 +10,13 @@ namespace Inscriptions {
 
 namespace {
 
-// A word in its place, both given in the picture's points: laid out in the font at the picture's own size, so that
-// a picture drawn twice the size gets glyphs hinted for its pixels. The relief goes first, one pixel off.
-void letter(QPainter &painter, const QRectF &place, int scale, int flags, const QString &word, QFont font,
+// A word in its place, laid out in the font at the picture's own size, so that a picture drawn twice the size gets
+// glyphs hinted for its pixels. The relief goes first, one pixel off.
+void letter(QPainter &painter, const QRectF &place, int scale, int flags, const QString &word, const QFont &font,
     const KeyLabel &label)
 {
-    font.setPixelSize(font.pixelSize() * scale);
-    if (font.letterSpacingType() == QFont::AbsoluteSpacing)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() * scale);
     const QRect box = QRectF(place.topLeft() * scale, place.size() * scale).toAlignedRect();
-    painter.setFont(fitted(font, word, box.width()));
+    painter.setFont(placed(font, word, place, scale));
     painter.setPen(QColor(label.relief));
     painter.drawText(box.translated(label.reliefRight ? scale : 0, scale), flags, word);
     painter.setPen(QColor(label.ink));
@@ -62,6 +59,26 @@ QFont fitted(const QFont &font, const QString &word, int width)
     return fit;
 }
 
+QFont placed(QFont font, const QString &word, const QRectF &place, int scale)
+{
+    font.setPixelSize(font.pixelSize() * scale);
+    if (font.letterSpacingType() == QFont::AbsoluteSpacing)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, font.letterSpacing() * scale);
+    return fitted(font, word, QRectF(place.topLeft() * scale, place.size() * scale).toAlignedRect().width());
+}
+
+QFont captionFont()
+{
+    QFont caption = letteringFont(CaptionPixelSize);
+    caption.setLetterSpacing(QFont::AbsoluteSpacing, CaptionSpacing);
+    return caption;
+}
+
+QRectF keyLabel(const QRect &well, bool raised, bool lit)
+{
+    return keyFace(well, raised).adjusted(1, 0, -1, lit ? -LampHeight - 1 : 0);
+}
+
 QFont spineFont(const QString &name, int scale)
 {
     return fitted(letteringFont(TitlePixelSize * scale), name, TitleWidth * scale);
@@ -91,8 +108,7 @@ void letterPanel(QImage &panel, int scale)
 {
     QPainter painter;
     beginOnPixels(painter, panel);
-    QFont caption = letteringFont(CaptionPixelSize);
-    caption.setLetterSpacing(QFont::AbsoluteSpacing, CaptionSpacing);
+    const QFont caption = captionFont();
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
     //: Painted on the display panel beside the small display of what the wanted book is worth; about 6 capitals
     //: fit.
@@ -108,17 +124,15 @@ void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scal
     QPainter painter;
     beginOnPixels(painter, picture);
     const auto key = [&](const QRect &well, bool raised, const QString &word, int pixelSize, const KeyLabel &label,
-                         int lampHeight = 0) {
-        // A word never quite touches the edges of its key, nor the strip of a lit key's lamp.
-        const QRectF face = keyFace(well, raised).adjusted(1, 0, -1, lampHeight ? -lampHeight - 1 : 0);
-        letter(painter, face, scale, Qt::AlignCenter, word, letteringFont(pixelSize), label);
+                         bool lit = false) {
+        letter(painter, keyLabel(well, raised, lit), scale, Qt::AlignCenter, word, letteringFont(pixelSize), label);
     };
     const auto rocker = [&](const QString &title, const QString &left, const QString &right) {
         letter(painter, RockerTitle, scale, Qt::AlignCenter, title, letteringFont(RockerTitlePixelSize),
             { RockerTitleInk, RockerTitleRelief, false });
         // Unchecked, the left half is chosen: it lies flat and lit. Checked, the right one.
         const auto half = [&](const QRect &well, bool chosen, const QString &word) {
-            key(well, !chosen, word, RockerPixelSize, chosen ? LitKey : UnlitKey, chosen ? LampHeight : 0);
+            key(well, !chosen, word, RockerPixelSize, chosen ? LitKey : UnlitKey, chosen);
         };
         half(LeftRockerKey, !checked, left);
         half(RightRockerKey, checked, right);

@@ -25,6 +25,9 @@ inline constexpr int MinimumStretch = 75;
 
 // The font of a word in a place `width` pixels wide, from the word's ordinary font.
 QFont fitted(const QFont &font, const QString &word, int width);
+// The font of a word in its place on a picture `scale` times its size, from its font and its place at the
+// picture's ordinary size.
+QFont placed(QFont font, const QString &word, const QRectF &place, int scale);
 // The bundled sans serif as the pictures letter it, at a size in pixels.
 QFont letteringFont(int pixelSize);
 
@@ -51,6 +54,8 @@ inline constexpr int CaptionPixelSize = 13;
 inline constexpr double CaptionSpacing = 1.5;
 inline constexpr QRgb ValueInk = qRgb(120, 232, 232);
 inline constexpr QRgb ScoreInk = qRgb(160, 238, 110);
+// The captions' font: capitals spaced a little apart.
+QFont captionFont();
 
 // The panel `scale` times its size, with its captions.
 void letterPanel(QImage &panel, int scale);
@@ -74,6 +79,8 @@ inline QRectF keyFace(const QRect &well, bool raised)
     const QRectF inner = QRectF(well).adjusted(1.5, 1.5, -1.5, -1.5);
     return raised ? inner.adjusted(0, 0, 0, -KeySide) : inner.adjusted(0, 2, 0, 0);
 }
+// Where a key's label goes: on its face, a pixel clear of its sides and, on a lit key, above its lamp.
+QRectF keyLabel(const QRect &well, bool raised, bool lit = false);
 
 // How a key's label is lettered: its ink, and a relief one pixel off (to the right and down, or down only).
 struct KeyLabel

@@ -181,24 +181,6 @@ private slots:
         }
     }
 
-    void everyNameStaysBetweenTheGiltRules()
-    {
-        // The lettering is the lightest thing on a spine: none of it may touch the clear strips inside the gilt
-        // rules near the ends, nor the spine's upper and lower edges.
-        for (const Testament testament : { Testament::Old, Testament::New }) {
-            for (int tag = 1; tag <= bookCount(testament); ++tag) {
-                const QImage book = Artwork::lyingBook(testament, tag).convertToFormat(QImage::Format_RGB32);
-                const auto lettered = [&](const QRect &strip) { return brightest(book, strip) > 235; };
-                const QString name = QString::fromUtf8(bookName(testament, tag).data());
-                QVERIFY2(lettered(QRect(12, 1, 96, 18)), qPrintable(name));
-                QVERIFY2(!lettered(QRect(9, 0, 3, 20)), qPrintable(name));
-                QVERIFY2(!lettered(QRect(108, 0, 3, 20)), qPrintable(name));
-                QVERIFY2(!lettered(QRect(9, 0, 102, 1)), qPrintable(name));
-                QVERIFY2(!lettered(QRect(9, 19, 102, 1)), qPrintable(name));
-            }
-        }
-    }
-
     void everyBookHasItsOwnPicture()
     {
         QSet<QByteArray> distinct;
@@ -209,24 +191,6 @@ private slots:
             }
         }
         QCOMPARE(distinct.size(), OTBookCount + NTBookCount);
-    }
-
-    // One spine design for every book: nothing but the lettered name may tell a player which book comes next.
-    void lyingBooksDifferOnlyInTheirLettering()
-    {
-        const QRect lettering(12, 1, 96, 18);
-        const QImage first = Artwork::lyingBook(Testament::Old, 1).convertToFormat(QImage::Format_RGB32);
-        for (const Testament testament : { Testament::Old, Testament::New }) {
-            for (int tag = 1; tag <= bookCount(testament); ++tag) {
-                const QImage book = Artwork::lyingBook(testament, tag).convertToFormat(QImage::Format_RGB32);
-                int differing = 0;
-                for (int y = 0; y < book.height(); ++y) {
-                    for (int x = 0; x < book.width(); ++x)
-                        differing += !lettering.contains(x, y) && book.pixel(x, y) != first.pixel(x, y);
-                }
-                QVERIFY2(differing == 0, bookName(testament, tag).data());
-            }
-        }
     }
 
     // Every picture also comes drawn at twice its size, with the key colour of a transparent one left out; on a
