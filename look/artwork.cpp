@@ -24,10 +24,11 @@ QImage decode(const QString &path)
     return reader.read();
 }
 
-// The converted picture where there is one in the given format: its pixels are read in place, never copied.
-QImage converted(const QString &path, QImage::Format format)
+// Pixels converted when the program was built, where there are some in the given format: read in place, never
+// copied.
+QImage readyPixels(const QString &converted, QImage::Format format)
 {
-    const QResource resource(QStringLiteral(":/") + ScreenPictures::converted(path));
+    const QResource resource(QStringLiteral(":/") + converted);
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
         return {};
     const auto *header = reinterpret_cast<const quint32 *>(resource.data());
@@ -37,6 +38,23 @@ QImage converted(const QString &path, QImage::Format format)
     const QImage image(pixels, int(header[0]), int(header[1]), qsizetype(header[0]) * 4, format);
     // Pixels that do not lie on a word boundary cannot be drawn in place.
     return quintptr(pixels) % alignof(QRgb) == 0 ? image : image.copy();
+}
+
+QImage converted(const QString &path, QImage::Format format)
+{
+    return readyPixels(ScreenPictures::converted(path), format);
+}
+
+// At `scale` 1, the picture as lettered with these words when the program was built, if it was; otherwise
+// lettered now.
+template <typename Letter>
+QImage lettered(const QString &picture, const QStringList &words, int scale, QImage::Format format, Letter letter)
+{
+    if (scale == 1) {
+        if (QImage ready = readyPixels(ScreenPictures::lettered(picture, words), format); !ready.isNull())
+            return ready;
+    }
+    return letter();
 }
 
 QImage resource(const QString &path, int scale)
@@ -86,14 +104,18 @@ QImage lyingBook(Testament testament, int tag, int scale)
 
 QImage standingBook(Testament testament, int tag, int scale)
 {
-    return lyingBook(testament, tag, scale).transformed(QTransform().rotate(90));
+    return lettered(ScreenPictures::StandingBook, { shownBookName(testament, tag) }, scale, QImage::Format_RGB32,
+        [=] { return lyingBook(testament, tag, scale).transformed(QTransform().rotate(90)); });
 }
 
 QImage switchPicture(Switch which, bool checked, int scale)
 {
-    QImage picture = resource(AssetPaths::switchPicture(which, checked), scale);
-    Inscriptions::letterSwitch(picture, which, checked, scale);
-    return picture;
+    const QString path = AssetPaths::switchPicture(which, checked);
+    return lettered(path, Inscriptions::switchWords(which), scale, QImage::Format_RGB32, [=] {
+        QImage picture = resource(path, scale);
+        Inscriptions::letterSwitch(picture, which, checked, scale);
+        return picture;
+    });
 }
 
 QImage scoreBoard(Testament testament, int scale)
@@ -118,9 +140,11 @@ QImage keyedBookcase(int scale)
 
 QImage keyedPanel(int scale)
 {
-    QImage picture = keyed(AssetPaths::panel(), scale);
-    Inscriptions::letterPanel(picture, scale);
-    return picture;
+    return lettered(AssetPaths::panel(), Inscriptions::panelWords(), scale, QImage::Format_ARGB32_Premultiplied, [=] {
+        QImage picture = keyed(AssetPaths::panel(), scale);
+        Inscriptions::letterPanel(picture, scale);
+        return picture;
+    });
 }
 
 QImage keyedSplash(int scale)

@@ -86,8 +86,7 @@ QFont spineFont(const QString &name, int scale)
 
 QImage letteredSpine(const QImage &bare, Testament testament, int tag, int scale)
 {
-    const std::string_view english = bookName(testament, tag);
-    const QString name = QCoreApplication::translate("Catalogue", english.data());
+    const QString name = shownBookName(testament, tag);
     QImage spine = bare.copy();
     QPainter painter;
     beginOnPixels(painter, spine);
@@ -104,19 +103,58 @@ QImage letteredSpine(const QImage &bare, Testament testament, int tag, int scale
     return spine;
 }
 
+QStringList panelWords()
+{
+    return {
+        //: Painted on the display panel beside the small display of what the wanted book is worth; about 6
+        //: capitals fit.
+        QCoreApplication::translate("Panel", "VALUE"),
+        //: Painted on the display panel before an arrow pointing to the score display; about 5 capitals fit.
+        QCoreApplication::translate("Panel", "SCORE"),
+    };
+}
+
+QStringList switchWords(Artwork::Switch which)
+{
+    switch (which) {
+    case Artwork::Switch::Go:
+        return {
+            //: Painted on the key that starts a game; about 4 large capitals fit.
+            QCoreApplication::translate("Panel", "GO!"),
+            //: Painted on the key that ends a game; about 5 large capitals fit.
+            QCoreApplication::translate("Panel", "STOP"),
+        };
+    case Artwork::Switch::Testament:
+        return {
+            //: The title painted above the switch between the testaments; about 10 small capitals fit.
+            QCoreApplication::translate("Panel", "TESTAMENT"),
+            //: The testament switch's left half (the Old Testament); about 4 capitals fit.
+            QCoreApplication::translate("Panel", "OLD"),
+            //: The testament switch's right half (the New Testament); about 5 capitals fit.
+            QCoreApplication::translate("Panel", "NEW"),
+        };
+    case Artwork::Switch::Hints:
+        break;
+    }
+    return {
+        //: The title painted above the switch that turns the hints on and off; about 10 small capitals fit.
+        QCoreApplication::translate("Panel", "HINTS"),
+        //: The hints switch's left half; about 4 capitals fit.
+        QCoreApplication::translate("Panel", "OFF"),
+        //: The hints switch's right half; about 5 capitals fit.
+        QCoreApplication::translate("Panel", "ON"),
+    };
+}
+
 void letterPanel(QImage &panel, int scale)
 {
     QPainter painter;
     beginOnPixels(painter, panel);
     const QFont caption = captionFont();
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
-    //: Painted on the display panel beside the small display of what the wanted book is worth; about 6 capitals
-    //: fit.
-    letter(painter, ValueCaption, scale, flags, QCoreApplication::translate("Panel", "VALUE"), caption,
-        { ValueInk, qRgb(0, 0, 0), true });
-    //: Painted on the display panel before an arrow pointing to the score display; about 5 capitals fit.
-    letter(painter, ScoreCaption, scale, flags, QCoreApplication::translate("Panel", "SCORE"), caption,
-        { ScoreInk, qRgb(0, 0, 0), true });
+    const QStringList words = panelWords();
+    letter(painter, ValueCaption, scale, flags, words[0], caption, { ValueInk, qRgb(0, 0, 0), true });
+    letter(painter, ScoreCaption, scale, flags, words[1], caption, { ScoreInk, qRgb(0, 0, 0), true });
 }
 
 void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scale)
@@ -127,42 +165,21 @@ void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scal
                          bool lit = false) {
         letter(painter, keyLabel(well, raised, lit), scale, Qt::AlignCenter, word, letteringFont(pixelSize), label);
     };
-    const auto rocker = [&](const QString &title, const QString &left, const QString &right) {
-        letter(painter, RockerTitle, scale, Qt::AlignCenter, title, letteringFont(RockerTitlePixelSize),
-            { RockerTitleInk, RockerTitleRelief, false });
-        // Unchecked, the left half is chosen: it lies flat and lit. Checked, the right one.
-        const auto half = [&](const QRect &well, bool chosen, const QString &word) {
-            key(well, !chosen, word, RockerPixelSize, chosen ? LitKey : UnlitKey, chosen);
-        };
-        half(LeftRockerKey, !checked, left);
-        half(RightRockerKey, checked, right);
-    };
-    switch (which) {
-    case Artwork::Switch::Go:
+    const QStringList words = switchWords(which);
+    if (which == Artwork::Switch::Go) {
         // Unchecked, the game is stopped and GO! stands ready; checked, STOP does.
-        //: Painted on the key that starts a game; about 4 large capitals fit.
-        key(GoKey, !checked, QCoreApplication::translate("Panel", "GO!"), GoPixelSize, checked ? PressedGo : RaisedGo);
-        //: Painted on the key that ends a game; about 5 large capitals fit.
-        key(StopKey, checked, QCoreApplication::translate("Panel", "STOP"), GoPixelSize,
-            checked ? RaisedStop : PressedStop);
+        key(GoKey, !checked, words[0], GoPixelSize, checked ? PressedGo : RaisedGo);
+        key(StopKey, checked, words[1], GoPixelSize, checked ? RaisedStop : PressedStop);
         return;
-    case Artwork::Switch::Testament:
-        //: The title painted above the switch between the testaments; about 10 small capitals fit.
-        rocker(QCoreApplication::translate("Panel", "TESTAMENT"),
-            //: The testament switch's left half (the Old Testament); about 4 capitals fit.
-            QCoreApplication::translate("Panel", "OLD"),
-            //: The testament switch's right half (the New Testament); about 5 capitals fit.
-            QCoreApplication::translate("Panel", "NEW"));
-        return;
-    case Artwork::Switch::Hints:
-        break;
     }
-    //: The title painted above the switch that turns the hints on and off; about 10 small capitals fit.
-    rocker(QCoreApplication::translate("Panel", "HINTS"),
-        //: The hints switch's left half; about 4 capitals fit.
-        QCoreApplication::translate("Panel", "OFF"),
-        //: The hints switch's right half; about 5 capitals fit.
-        QCoreApplication::translate("Panel", "ON"));
+    letter(painter, RockerTitle, scale, Qt::AlignCenter, words[0], letteringFont(RockerTitlePixelSize),
+        { RockerTitleInk, RockerTitleRelief, false });
+    // Unchecked, the left half is chosen: it lies flat and lit. Checked, the right one.
+    const auto half = [&](const QRect &well, bool chosen, const QString &word) {
+        key(well, !chosen, word, RockerPixelSize, chosen ? LitKey : UnlitKey, chosen);
+    };
+    half(LeftRockerKey, !checked, words[1]);
+    half(RightRockerKey, checked, words[2]);
 }
 
 } // namespace Inscriptions

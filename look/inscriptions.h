@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QtGui/qrgb.h>
 
 // The words on the pictures: the books' names on their spines, the panel's captions and the switches' labels.
@@ -57,6 +58,8 @@ inline constexpr QRgb ScoreInk = qRgb(160, 238, 110);
 // The captions' font: capitals spaced a little apart.
 QFont captionFont();
 
+// The panel's captions in the player's language, VALUE then SCORE.
+QStringList panelWords();
 // The panel `scale` times its size, with its captions.
 void letterPanel(QImage &panel, int scale);
 
@@ -107,6 +110,8 @@ inline constexpr KeyLabel UnlitKey { qRgb(44, 42, 38), qRgb(232, 230, 222), fals
 // The lamp's strip along the lower edge of a lit face, which its label stays above.
 inline constexpr int LampHeight = 3;
 
+// A switch's words in the player's language: GO! and STOP; or the title, then the left and the right half.
+QStringList switchWords(Artwork::Switch which);
 // A switch's picture `scale` times its size, with its labels.
 void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scale);
 

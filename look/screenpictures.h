@@ -2,9 +2,12 @@
 
 #include "look/assetpaths.h"
 
+#include <QByteArray>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The pictures of the first paint, converted when the program is built into the form a window's back buffer
 // takes (32 bits a pixel), so that they are never decoded: drawn straight from the program, or copied once where
@@ -46,5 +49,29 @@ inline QString converted(const QString &asset)
 }
 
 inline constexpr int HeaderWords = 3;
+
+// A picture in that form: its header, then its rows.
+inline QByteArray pixelsOf(const QImage &image)
+{
+    const quint32 header[HeaderWords] {quint32(image.width()), quint32(image.height()), quint32(image.format())};
+    QByteArray bytes(reinterpret_cast<const char *>(header), sizeof header);
+    for (int y = 0; y < image.height(); ++y)
+        bytes.append(reinterpret_cast<const char *>(image.constScanLine(y)), image.width() * 4);
+    return bytes;
+}
+
+// The first paint's pictures that carry words (the panel, the switches, the standing books) come in that form too,
+// lettered when the program is built in English and in every translation. Each is found by what it is and the
+// words it carries, so the program takes one only while the player's language gives those very words, and
+// letters the picture itself otherwise. The panel and the switches are named by their paths in assets/, the
+// standing books by StandingBook.
+inline const QString StandingBook = QStringLiteral("standing book");
+
+inline QString lettered(const QString &picture, const QStringList &words)
+{
+    const QByteArray key = (QStringList {picture} + words).join(QLatin1Char('\n')).toUtf8();
+    return QStringLiteral("screen/lettered/")
+        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) + QStringLiteral(".pixels");
+}
 
 } // namespace ScreenPictures

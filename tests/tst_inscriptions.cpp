@@ -1,8 +1,14 @@
+#include "controls/ratiopicture.h"
 #include "look/artwork.h"
+#include "look/assetpaths.h"
 #include "look/inscriptions.h"
+#include "look/screenpictures.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontMetrics>
+#include <QLocale>
+#include <QResource>
 #include <QTranslator>
 #include <QtTest>
 
@@ -98,20 +104,21 @@ class TestInscriptions : public QObject
     Q_OBJECT
 
 private slots:
-    void everyNameFitsItsSpine_data() { languages(); }
+    void everyNameFitsItsSpine_data() { languages(Rows::All); }
 
     // Every name sits between the gilt rules on a spine like every other: at the set's size, narrowed by no more
     // than the rule allows, and the spine unchanged outside its band.
     void everyNameFitsItsSpine()
     {
-        QFETCH(int, language);
+        QFETCH(QString, language);
+        QFETCH(int, named);
         QFETCH(int, scale);
-        const auto translator = install(language);
+        const auto translator = install(language, named);
         const QRect lettering = scaled(QRect(12, 1, 96, 18), scale);
         const QImage first = Artwork::lyingBook(Testament::Old, 1, scale).convertToFormat(QImage::Format_RGB32);
         for (const Testament testament : { Testament::Old, Testament::New }) {
             for (int tag = 1; tag <= bookCount(testament); ++tag) {
-                const QString name = QCoreApplication::translate("Catalogue", bookName(testament, tag).data());
+                const QString name = shownBookName(testament, tag);
                 const QFont font = Inscriptions::spineFont(name, scale);
                 QVERIFY2(font.pixelSize() == Inscriptions::TitlePixelSize * scale, qPrintable(name));
                 QVERIFY2(font.stretch() == 0 || font.stretch() >= Inscriptions::MinimumStretch, qPrintable(name));
@@ -130,15 +137,16 @@ private slots:
         }
     }
 
-    void everyPaintedWordIsLegible_data() { languages(); }
+    void everyPaintedWordIsLegible_data() { languages(Rows::All); }
 
     // The panel's and the switches' words may be narrowed and, if they must, made smaller, but never smaller than
     // the smallest lettering of the panel, the switches' titles.
     void everyPaintedWordIsLegible()
     {
-        QFETCH(int, language);
+        QFETCH(QString, language);
+        QFETCH(int, named);
         QFETCH(int, scale);
-        const auto translator = install(language);
+        const auto translator = install(language, named);
         const QFont title = Inscriptions::letteringFont(Inscriptions::RockerTitlePixelSize);
         const QFont rocker = Inscriptions::letteringFont(Inscriptions::RockerPixelSize);
         const QFont go = Inscriptions::letteringFont(Inscriptions::GoPixelSize);
@@ -168,25 +176,78 @@ private slots:
         }
     }
 
-private:
-    // The languages, English first, each with pictures at both sizes.
-    void languages()
+    void theFirstPaintComesLetteredInEveryLanguage_data() { languages(Rows::CompiledAtOrdinarySize); }
+
+    // The panel, the switches and the standing books of the first paint come lettered when the program was built,
+    // in the player's language, and drawn where they lie: exactly what the program would letter itself.
+    void theFirstPaintComesLetteredInEveryLanguage()
     {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<int>("scale");
-        for (int language = -1; language < int(std::size(Languages)); ++language) {
-            for (const int scale : { 1, 2 }) {
-                QTest::addRow("%s, scale %d", language < 0 ? "en" : Languages[language].code, scale)
-                    << language << scale;
+        QFETCH(QString, language);
+        QFETCH(int, named);
+        const auto translator = install(language, named);
+        const auto check = [](const QString &picture, const QStringList &words, const QImage &shown,
+                               const QImage &lettered) {
+            const QResource ready(QStringLiteral(":/") + ScreenPictures::lettered(picture, words));
+            QVERIFY2(ready.isValid(), qPrintable(words.join(QLatin1Char(' '))));
+            QCOMPARE(shown.constBits(), ready.data() + ScreenPictures::HeaderWords * sizeof(quint32));
+            QCOMPARE(shown, lettered);
+        };
+        QImage panel = RatioPicture::keyed(QImage(QStringLiteral(":/") + AssetPaths::panel()));
+        Inscriptions::letterPanel(panel, 1);
+        check(AssetPaths::panel(), Inscriptions::panelWords(), Artwork::keyedPanel(), panel);
+        for (const auto which : { Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints }) {
+            for (const bool checked : { false, true }) {
+                const QString path = AssetPaths::switchPicture(which, checked);
+                QImage picture = QImage(QStringLiteral(":/") + path).convertToFormat(QImage::Format_RGB32);
+                Inscriptions::letterSwitch(picture, which, checked, 1);
+                check(path, Inscriptions::switchWords(which), Artwork::switchPicture(which, checked), picture);
             }
+        }
+        for (int tag = 1; tag <= OTBookCount; ++tag) {
+            check(ScreenPictures::StandingBook, { shownBookName(Testament::Old, tag) },
+                Artwork::standingBook(Testament::Old, tag),
+                Artwork::lyingBook(Testament::Old, tag).transformed(QTransform().rotate(90)));
         }
     }
 
-    static std::unique_ptr<QTranslator> install(int language)
+private:
+    // English and every translation compiled into the program, with the pictures at their ordinary size; or
+    // those, the names the translations are to take, and each at both sizes.
+    enum class Rows { CompiledAtOrdinarySize, All };
+    static void languages(Rows rows)
     {
-        if (language < 0)
+        const bool all = rows == Rows::All;
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("named");
+        QTest::addColumn<int>("scale");
+        QStringList compiled { QString() };
+        for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList({ QStringLiteral("tomelor_*.qm") }))
+            compiled.append(file.mid(8).chopped(3));
+        for (const int scale : { 1, 2 }) {
+            if (scale == 2 && !all)
+                break;
+            for (const QString &language : std::as_const(compiled)) {
+                QTest::addRow("%s, scale %d", language.isEmpty() ? "en" : qPrintable(language), scale)
+                    << language << -1 << scale;
+            }
+            for (int i = 0; all && i < int(std::size(Languages)); ++i)
+                QTest::addRow("%s names, scale %d", Languages[i].code, scale) << QString() << i << scale;
+        }
+    }
+
+    // The translation loaded as the program loads the player's, or the names a translation is to take.
+    static std::unique_ptr<QTranslator> install(const QString &language, int named)
+    {
+        if (named >= 0) {
+            auto translator = std::make_unique<TableTranslator>(Languages[named]);
+            QCoreApplication::installTranslator(translator.get());
+            return translator;
+        }
+        if (language.isEmpty())
             return nullptr;
-        auto translator = std::make_unique<TableTranslator>(Languages[language]);
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(QLocale(language), QStringLiteral("tomelor"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+            return nullptr;
         QCoreApplication::installTranslator(translator.get());
         return translator;
     }

@@ -27,16 +27,6 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
         && file.write(bytes) == bytes.size();
 }
 
-QByteArray pixelsOf(const QImage &image)
-{
-    const quint32 header[ScreenPictures::HeaderWords] {
-        quint32(image.width()), quint32(image.height()), quint32(image.format())};
-    QByteArray bytes(reinterpret_cast<const char *>(header), sizeof header);
-    for (int y = 0; y < image.height(); ++y)
-        bytes.append(reinterpret_cast<const char *>(image.constScanLine(y)), image.width() * 4);
-    return bytes;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -58,7 +48,7 @@ int main(int argc, char *argv[])
         const QImage::Format format = ScreenPictures::formatOf(picture);
         const QImage ready = picture.keyed ? withKeyColourCleared(stored, format) : stored.convertToFormat(format);
         const QString path = ScreenPictures::converted(picture.asset);
-        if (!writeIfChanged(output.filePath(path), pixelsOf(ready))) {
+        if (!writeIfChanged(output.filePath(path), ScreenPictures::pixelsOf(ready))) {
             std::fprintf(stderr, "screenpictures: cannot write %s\n", qPrintable(output.filePath(path)));
             return EXIT_FAILURE;
         }
