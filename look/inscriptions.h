@@ -49,7 +49,7 @@ QFont spineFont(const QString &name, int scale);
 // The display panel's captions: VALUE beside the value display, SCORE before the arrow that points to the score
 // display.
 inline constexpr QRect ValueCaption { 110, 22, 84, 21 };
-inline constexpr QRect ScoreCaption { 110, 51, 66, 20 };
+inline constexpr QRect ScoreCaption { 110, 51, 64, 20 };
 inline constexpr int ScoreArrowLeft = 178;
 inline constexpr int CaptionPixelSize = 13;
 inline constexpr double CaptionSpacing = 1.5;
