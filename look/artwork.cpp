@@ -99,17 +99,13 @@ QImage panel(int scale)
 
 QImage lyingBook(Testament testament, int tag, int scale)
 {
-    return lettered(ScreenPictures::LyingBook, { shownBookName(testament, tag) }, scale, QImage::Format_RGB32,
-        [=] { return Inscriptions::letteredSpine(bareSpine(scale), testament, tag, scale); });
+    return Inscriptions::letteredSpine(bareSpine(scale), testament, tag, scale);
 }
 
 QImage standingBook(Testament testament, int tag, int scale)
 {
     return lettered(ScreenPictures::StandingBook, { shownBookName(testament, tag) }, scale, QImage::Format_RGB32,
-        [=] {
-            return Inscriptions::letteredSpine(bareSpine(scale), testament, tag, scale)
-                .transformed(QTransform().rotate(90));
-        });
+        [=] { return lyingBook(testament, tag, scale).transformed(QTransform().rotate(90)); });
 }
 
 QImage switchPicture(Switch which, bool checked, int scale)

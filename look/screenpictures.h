@@ -60,13 +60,12 @@ inline QByteArray pixelsOf(const QImage &image)
     return bytes;
 }
 
-// The pictures that carry words come in that form too, lettered when the program is built in English and in every
-// translation: the first paint's (the panel, the switches, the Old Testament's standing books) and the other books
-// at their ordinary size, which a deal or the New Testament shows. Each is found by what it is and the words it
-// carries, so the program takes one only while the player's language gives those very words, and letters the
-// picture itself otherwise. The panel and the switches are named by their paths in assets/, the books by their pose.
+// The first paint's pictures that carry words (the panel, the switches, the standing books) come in that form too,
+// lettered when the program is built in English and in every translation. Each is found by what it is and the
+// words it carries, so the program takes one only while the player's language gives those very words, and
+// letters the picture itself otherwise. The panel and the switches are named by their paths in assets/, the
+// standing books by StandingBook.
 inline const QString StandingBook = QStringLiteral("standing book");
-inline const QString LyingBook = QStringLiteral("lying book");
 
 inline QString lettered(const QString &picture, const QStringList &words)
 {

@@ -1,5 +1,5 @@
-// Letters the pictures that carry words, at their ordinary size, in English and in every translation compiled into
-// the program, into the form the screen takes, with a resource file listing them, for the build to compile into the
+// Letters the first paint's pictures that carry words, in English and in every translation compiled into the
+// program, into the form the screen takes, with a resource file listing them, for the build to compile into the
 // program (see ScreenPictures::lettered). It letters them as the program does, through the same functions.
 //
 //     letteredpictures OUTPUT-FOLDER
@@ -64,8 +64,8 @@ private:
     QSet<QString> m_written;
 };
 
-// What the program shows with words on it at the ordinary size, in the language now installed.
-bool letterPictures(Output &output)
+// What the first paint shows with words on it, in the language now installed.
+bool letterFirstPaint(Output &output)
 {
     bool ok = output.add(AssetPaths::panel(), Inscriptions::panelWords(), Artwork::keyedPanel());
     for (const auto which : {Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints}) {
@@ -75,12 +75,10 @@ bool letterPictures(Output &output)
                 && ok;
         }
     }
-    for (const Testament testament : {Testament::Old, Testament::New}) {
-        for (int tag = 1; tag <= bookCount(testament); ++tag) {
-            const QStringList name {shownBookName(testament, tag)};
-            ok = output.add(ScreenPictures::StandingBook, name, Artwork::standingBook(testament, tag))
-                && output.add(ScreenPictures::LyingBook, name, Artwork::lyingBook(testament, tag)) && ok;
-        }
+    for (int tag = 1; tag <= OTBookCount; ++tag) {
+        ok = output.add(ScreenPictures::StandingBook, {shownBookName(Testament::Old, tag)},
+                 Artwork::standingBook(Testament::Old, tag))
+            && ok;
     }
     return ok;
 }
@@ -96,7 +94,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     Output output(QFile::decodeName(argv[1]));
-    bool ok = letterPictures(output);
+    bool ok = letterFirstPaint(output);
     // Each translation loaded as the program loads the player's.
     const QStringList translations = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("tomelor_*.qm")});
     for (const QString &file : translations) {
@@ -108,7 +106,7 @@ int main(int argc, char *argv[])
             return EXIT_FAILURE;
         }
         QCoreApplication::installTranslator(&translator);
-        ok = letterPictures(output) && ok;
+        ok = letterFirstPaint(output) && ok;
         QCoreApplication::removeTranslator(&translator);
     }
     return ok && output.writeResourceList() ? EXIT_SUCCESS : EXIT_FAILURE;
