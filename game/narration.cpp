@@ -2,6 +2,8 @@
 
 #include "game/rules.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString scoreSentence(int score)
@@ -104,6 +106,18 @@ QString hintsSwitched(const Round &round)
 QString testamentSwitched(Testament chosen)
 {
     return testamentName(chosen) + QLatin1Char('.');
+}
+
+QString paused(const Round &round)
+{
+    if (round.pausedByPlayer())
+        return QCoreApplication::translate("Narration", "Paused. P or Pause plays on.");
+    return QCoreApplication::translate("Narration", "Paused.");
+}
+
+QString playingOn(const Round &round)
+{
+    return QCoreApplication::translate("Narration", "Playing on.") + hintSentence(round);
 }
 
 QString nothingFound(const QString &typed)

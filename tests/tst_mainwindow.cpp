@@ -28,7 +28,9 @@ private:
         QVERIFY(!form().chkGO->Checked());
         QVERIFY(form().chkTestament->ToggleEnabled());
         QVERIFY(!form().timValue->isActive());
-        QVERIFY(hint(form()).isEmpty());
+        // The status bar says the game is over and gives its score, and VALUE what the next game starts at.
+        QCOMPARE(hint(form()), QStringLiteral("Game over: score %1.").arg(score(form())));
+        QCOMPARE(value(form()), form().chkHints->Checked() ? 250 : 500);
     }
 
 private slots:
@@ -361,7 +363,7 @@ private slots:
         hintsOn(form());
         QCOMPARE(form().lcdValue->Value(), QStringLiteral("125"));
         stop(form());
-        QVERIFY(hint(form()).isEmpty());
+        QCOMPARE(hint(form()), QStringLiteral("Game over: score %1.").arg(score(form())));
         QCOMPARE(form().timValue->interval(), 100);
     }
 
