@@ -41,7 +41,9 @@ constexpr SwitchLayout GoLayout {
 // A wrong book flashes red three times in a little over half a second; the slot of a book the countdown shelved is
 // marked amber, the colour of the countdown's warning, for a second and a half. Both are over before the player
 // would have found the next book.
-constexpr QColor WrongBookColour(224, 32, 24);
+constexpr int MarkOutset = 3;
+constexpr int MarkWash = 110;
+constexpr QColor WrongBookColour(255, 40, 24);
 constexpr int WrongBookFlashes = 3;
 constexpr std::chrono::milliseconds WrongBookLasting(650);
 constexpr QColor TimedOutColour(255, 179, 0);
@@ -69,10 +71,11 @@ TfrmMain::TfrmMain(QWidget *parent)
 
     createPanel();
     createBooks();
-    mrkWrongBook = new TMark(WrongBookColour, pnlPile);
+    // Within the book: the pile's edge would cut a frame round a book at its foot.
+    mrkWrongBook = new TMark(WrongBookColour, 0, MarkWash, pnlPile);
     mrkWrongBook->setObjectName(QStringLiteral("mrkWrongBook"));
     // Above the pile, which lies over the lower shelf.
-    mrkTimedOut = new TMark(TimedOutColour, this);
+    mrkTimedOut = new TMark(TimedOutColour, MarkOutset, MarkWash, this);
     mrkTimedOut->setObjectName(QStringLiteral("mrkTimedOut"));
     createPausePlate();
 

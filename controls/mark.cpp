@@ -4,14 +4,15 @@
 
 namespace {
 
-constexpr int WashAlpha = 80;
 constexpr qreal CornerRadius = 4;
 
 } // namespace
 
-TMark::TMark(const QColor &colour, QWidget *parent)
+TMark::TMark(const QColor &colour, int outset, int washAlpha, QWidget *parent)
     : QWidget(parent)
     , m_colour(colour)
+    , m_outset(outset)
+    , m_washAlpha(washAlpha)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -22,7 +23,7 @@ TMark::TMark(const QColor &colour, QWidget *parent)
 
 void TMark::mark(const QRect &place, int flashes, std::chrono::milliseconds lasting)
 {
-    setGeometry(place.adjusted(-Outset, -Outset, Outset, Outset));
+    setGeometry(place.adjusted(-m_outset, -m_outset, m_outset, m_outset));
     raise();
     show();
     m_phases.stop();
@@ -53,7 +54,7 @@ void TMark::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QColor wash = m_colour;
-    wash.setAlpha(WashAlpha);
+    wash.setAlpha(m_washAlpha);
     const qreal inset = FrameWidth / 2.0;
     painter.setPen(QPen(m_colour, FrameWidth));
     painter.setBrush(wash);

@@ -65,24 +65,25 @@ QString paragraphs(const QStringList &lines)
     return html;
 }
 
-// Each part of the program the copyright file names, with what it is, who holds its copyright and its licence in
-// full.
+// Each part of the program the copyright file names: what it is, who holds its copyright, and its licence in full
+// (by its short name only where the file gives no text).
 QString licencesPage(const QString &copyright)
 {
     QString html;
     for (const Stanza &stanza : stanzas(copyright)) {
         if (field(stanza, QStringLiteral("Files")).isEmpty())
             continue;
+        const QStringList holders = field(stanza, QStringLiteral("Copyright"));
         const QStringList licence = field(stanza, QStringLiteral("License"));
-        html += QStringLiteral("<h2>%1</h2>").arg(field(stanza, QStringLiteral("Comment")).join(u' ').toHtmlEscaped());
-        html += QStringLiteral("<p>%1</p>")
-                    .arg(QCoreApplication::translate("TfrmAbout", "Copyright %1")
-                             .arg(field(stanza, QStringLiteral("Copyright")).join(QStringLiteral("<br>"))));
-        if (!licence.isEmpty()) {
-            html += QStringLiteral("<p>%1</p>")
-                        .arg(QCoreApplication::translate("TfrmAbout", "Licence: %1").arg(licence.first().toHtmlEscaped()));
-            html += paragraphs(licence.mid(1));
-        }
+        html += QStringLiteral("<p><b>%1</b></p>")
+                    .arg(field(stanza, QStringLiteral("Comment")).join(u' ').toHtmlEscaped());
+        QStringList escaped;
+        for (const QString &holder : holders)
+            escaped.append(holder.toHtmlEscaped());
+        html += QStringLiteral("<p><i>%1</i><br>%2</p>")
+                    .arg(QCoreApplication::translate("TfrmAbout", "Copyright"), escaped.join(QStringLiteral("<br>")));
+        html += QStringLiteral("<p><i>%1</i></p>").arg(QCoreApplication::translate("TfrmAbout", "Licence"));
+        html += licence.size() > 1 ? paragraphs(licence.mid(1)) : paragraphs(licence);
     }
     return html;
 }
@@ -129,7 +130,6 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     txtLicences->setObjectName(QStringLiteral("txtLicences"));
     txtLicences->setGeometry(LicencesFrame);
     txtLicences->setAccessibleName(tr("Licences"));
-    txtLicences->document()->setDefaultStyleSheet(QStringLiteral("h2 { font-size: 15px; } p { font-size: 13px; }"));
     // A caret the keyboard moves, so that a screen reader reads the licences line by line.
     txtLicences->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     txtLicences->setHtml(licencesPage(readCopyright()));

@@ -28,6 +28,7 @@ constexpr QPoint SlotFromLabel { -7, -7 };
 constexpr QSize SlotSize { 199, 49 };
 // The gilt of the boards' headings and badges.
 constexpr QColor NewRowColour { 232, 185, 49 };
+constexpr int NewRowOutset = 3;
 
 // A testament's column: its board and the first row's initials label and score display.
 struct Column
@@ -186,7 +187,8 @@ TfrmScores::TfrmScores(SettingsStore &settings, TfrmCongrats *congrats, QWidget 
     Button1->setAccessibleDescription(QStringLiteral("Closes the high-score table."));
     connect(Button1, &QPushButton::clicked, this, &TfrmScores::Button1Click);
 
-    mrkNewRow = new TMark(NewRowColour, this);
+    // A frame alone: the slot stays dark, for the red initials to read.
+    mrkNewRow = new TMark(NewRowColour, NewRowOutset, 0, this);
     mrkNewRow->setObjectName(QStringLiteral("mrkNewRow"));
 
     FormCreate();
