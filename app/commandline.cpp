@@ -1,5 +1,9 @@
 #include "app/commandline.h"
 
+#include "platform/language.h"
+
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <string_view>
 
@@ -12,12 +16,16 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
             return 0;
         }
         if (argument == "--help" || argument == "-h") {
-            std::puts("Usage: tomelor [--help | --version]\n"
-                      "Tomelor! is a game for learning the order of the books of the Bible.\n"
-                      "Without an option it opens its window on the desktop.\n"
-                      "\n"
-                      "  -h, --help   Shows this help and exits.\n"
-                      "  --version    Shows the version of the program and exits.");
+            // The help speaks the desktop's language too; a core application is all its translation needs.
+            QCoreApplication core(argc, argv);
+            Platform::useDesktopLanguage();
+            std::puts(qPrintable(QCoreApplication::translate("CommandLine",
+                "Usage: tomelor [--help | --version]\n"
+                "Tomelor! is a game for learning the order of the books of the Bible.\n"
+                "Without an option it opens its window on the desktop.\n"
+                "\n"
+                "  -h, --help   Shows this help and exits.\n"
+                "  --version    Shows the version of the program and exits.")));
             return 0;
         }
     }

@@ -63,7 +63,7 @@ TfrmMain::TfrmMain(QWidget *parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Tomelor!"));
+    setWindowTitle(tr("Tomelor!"));
     Platform::setRole(this, WindowRole::MainWindow, ClientSize);
     applyWindowLook(this);
     Help::attachTopic(this, Help::MainWindowTopic);
@@ -84,7 +84,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     stbHints->setSizeGripEnabled(false);
     stbHints->setGeometry(0, 434, 632, 19);
     // The status bar's accessible name is the hint it shows.
-    stbHints->setAccessibleDescription(QStringLiteral("With hints on, a description of the book wanted next."));
+    stbHints->setAccessibleDescription(tr("With hints on, a description of the book wanted next."));
     // What happens in a game is told where the hints are shown.
     m_announcer = new Announcer(stbHints);
 
@@ -145,33 +145,31 @@ void TfrmMain::createPanel()
     lcdValue->setSegmentSize(1);
     lcdValue->setOnColor(Qt::cyan);
     lcdValue->setAnnouncesValue(false);
-    lcdValue->setAccessibleName(QStringLiteral("Book value"));
+    lcdValue->setAccessibleName(tr("Book value"));
     lcdValue->setAccessibleDescription(
-        QStringLiteral("The points the wanted book earns if clicked now. It counts down while you search."));
+        tr("The points the wanted book earns if clicked now. It counts down while you search."));
 
     lcdScore = new TLCD99(this);
     lcdScore->setObjectName(QStringLiteral("lcdScore"));
     lcdScore->setGeometry(206, 32, 163, 45);
     lcdScore->setDigitNum(5);
     lcdScore->setSegmentSize(3);
-    lcdScore->setAccessibleName(QStringLiteral("Score"));
-    lcdScore->setAccessibleDescription(
-        QStringLiteral("The points of this game. A book clicked out of order costs 50."));
+    lcdScore->setAccessibleName(tr("Score"));
+    lcdScore->setAccessibleDescription(tr("The points of this game. A book clicked out of order costs 50."));
 
     chkTestament = createSwitch(this, "chkTestament", TestamentLayout, Artwork::Switch::Testament);
     chkHints = createSwitch(this, "chkHints", HintsLayout, Artwork::Switch::Hints);
     chkGO = createSwitch(this, "chkGO", GoLayout, Artwork::Switch::Go);
     chkGO->setCursor(Qt::PointingHandCursor);
     describeOnce(chkTestament,
-        QStringLiteral("Chooses the books to put in order: the 39 of the Old Testament or the 27 of the New. "
-                       "It cannot be changed during a game."));
+        tr("Chooses the books to put in order: the 39 of the Old Testament or the 27 of the New. "
+           "It cannot be changed during a game."));
     describeOnce(chkHints,
-        QStringLiteral("While on, the status bar describes the book wanted next and each book is worth half. "
-                       "Switching on slows the countdown until the game ends."));
-    describeOnce(
-        chkGO, QStringLiteral("GO! scatters the books of the chosen testament in a pile; STOP ends the game."));
-    Image1->setAccessibleName(QStringLiteral("Display panel"));
-    Image2->setAccessibleName(QStringLiteral("Bookcase"));
+        tr("While on, the status bar describes the book wanted next and each book is worth half. "
+           "Switching on slows the countdown until the game ends."));
+    describeOnce(chkGO, tr("GO! scatters the books of the chosen testament in a pile; STOP ends the game."));
+    Image1->setAccessibleName(tr("Display panel"));
+    Image2->setAccessibleName(tr("Bookcase"));
 }
 
 // The switches' names say their state, so a screen reader tells what pressing them would change. Qt announces
@@ -182,9 +180,9 @@ void TfrmMain::nameSwitches()
         if (toggle->accessibleName() != text)
             toggle->setAccessibleName(text);
     };
-    name(chkTestament, QStringLiteral("Testament: ") + testamentName(chosenTestament()));
-    name(chkHints, chkHints->Checked() ? QStringLiteral("Hints: on") : QStringLiteral("Hints: off"));
-    name(chkGO, chkGO->Checked() ? QStringLiteral("STOP") : QStringLiteral("GO!"));
+    name(chkTestament, tr("Testament: %1").arg(testamentName(chosenTestament())));
+    name(chkHints, chkHints->Checked() ? tr("Hints: on") : tr("Hints: off"));
+    name(chkGO, chkGO->Checked() ? tr("STOP") : tr("GO!"));
 }
 
 void TfrmMain::createBooks()
@@ -223,7 +221,7 @@ void TfrmMain::createBooks()
     pnlPile->setObjectName(QStringLiteral("pnlPile"));
     pnlPile->setGeometry(QRect(QPoint(0, 0), ClientSize));
     pnlPile->setMask(QRegion(Board::pileArea()));
-    pnlPile->setAccessibleName(QStringLiteral("Pile"));
+    pnlPile->setAccessibleName(tr("Pile"));
     books(Testament::Old, imgOTBook, "imgOTBook");
     books(Testament::New, imgNTBook, "imgNTBook");
 }

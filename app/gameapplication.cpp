@@ -15,6 +15,7 @@
 #include "settings/settingsstore.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 namespace {
 
@@ -146,7 +147,8 @@ void GameApplication::saveProgress()
         [this](const QString &failure) {
             // The table, saved first, has told the player already if the file cannot be written: once is enough.
             if (!std::exchange(m_failureReported, false) && !failure.isEmpty())
-                m_reportError(frmMain.get(), failure + QStringLiteral("; your progress was not stored"));
+                m_reportError(frmMain.get(),
+                    QCoreApplication::translate("GameApplication", "%1; your progress was not stored").arg(failure));
         });
 }
 

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/gameapplication.h"
+#include "platform/language.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    Platform::useDesktopLanguage();
     QGuiApplication::setDesktopFileName(QStringLiteral(TOMELOR_APP_ID));
     GameApplication game;
     return app.exec();

@@ -34,7 +34,7 @@ TSplash::TSplash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Splash"));
-    setWindowTitle(QStringLiteral("Splash"));
+    setWindowTitle(tr("Splash"));
     setFixedSize(ClientSize);
     // The first window shows no text and stays out of the task bar, so it takes neither the game's font nor the
     // program icon: setting up fonts and decoding the icon wait for the windows that show them.

@@ -99,9 +99,9 @@ void TProgressChart::paintLegend(QPainter &painter, const QRectF &field) const
     painter.save();
     painter.setFont(sized(font(), AxisPixelSize));
     const QFontMetricsF metrics(painter.font());
-    const QString never = QStringLiteral("cost points: never");
-    const QString always = QStringLiteral("every game");
-    const QString last = QStringLiteral("last game");
+    const QString never = tr("cost points: never");
+    const QString always = tr("every game");
+    const QString last = tr("last game");
     const double y = field.top() + 12;
     double x = field.right() - 14 - metrics.horizontalAdvance(last);
     painter.setPen(Lettering);
@@ -164,7 +164,7 @@ void TProgressChart::paintEvent(QPaintEvent *)
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(Lettering);
         painter.drawText(QRectF(field.left(), y - 8, PlotMargins.left() - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-            QStringLiteral("%1 s").arg(seconds, 0, 'g', 3));
+            tr("%1 s").arg(seconds, 0, 'g', 3));
     }
 
     if (m_bars.isEmpty())

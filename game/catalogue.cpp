@@ -9,6 +9,12 @@ std::string_view entry(Testament testament, int tag, const auto &oldNames, const
     return testament == Testament::New ? newNames[tag - 1] : oldNames[tag - 1];
 }
 
+// The names are string literals, so each view ends where its literal's terminating zero lies.
+QString translated(const char *context, std::string_view name)
+{
+    return name.empty() ? QString() : QCoreApplication::translate(context, name.data());
+}
+
 } // namespace
 
 std::string_view bookName(Testament testament, int tag)
@@ -21,14 +27,25 @@ std::string_view shortBookName(Testament testament, int tag)
     return entry(testament, tag, OTShortNames, NTShortNames);
 }
 
+QString shownBookName(Testament testament, int tag)
+{
+    return translated("Catalogue", bookName(testament, tag));
+}
+
+QString shownShortBookName(Testament testament, int tag)
+{
+    return translated("Catalogue short name", shortBookName(testament, tag));
+}
+
 QString testamentName(Testament testament)
 {
-    return testament == Testament::New ? QStringLiteral("New Testament") : QStringLiteral("Old Testament");
+    return testament == Testament::New ? QCoreApplication::translate("Catalogue", "New Testament")
+                                       : QCoreApplication::translate("Catalogue", "Old Testament");
 }
 
 QString spokenBookName(Testament testament, int tag)
 {
-    const QString name = QString::fromUtf8(bookName(testament, tag));
+    const QString name = shownBookName(testament, tag);
     static const std::array<std::pair<QString, QString>, 3> numbers {{
         {QStringLiteral("III "), QStringLiteral("3 ")},
         {QStringLiteral("II "), QStringLiteral("2 ")},

@@ -1,5 +1,7 @@
 #include "game/hints.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <string_view>
 
@@ -7,78 +9,78 @@ namespace Hints {
 
 namespace {
 
-// UTF-8 source text: eight of the texts carry the typographic apostrophe (U+2019), and the straight double
-// quotes inside the New Testament texts belong to the texts.
+// The English source texts, in UTF-8: eight of them carry the typographic apostrophe (U+2019), and the straight
+// double quotes inside the New Testament texts belong to the texts.
 constexpr std::array<std::string_view, OTBookCount> OTHints {
-    "God creates the world",
-    "The Hebrews leave Egypt",
-    "The Hebrews worship God",
-    "The Hebrews wander around for several years",
-    "Moses lays down the law",
-    "He led the conquering of the Promised Land",
-    "13 people who took over Joshua\u2019s role",
-    "She was loyal to God in Moab",
-    "David defeats Goliath",
-    "David rules his kingdom",
-    "The kingdom is united, then divided",
-    "The fall of Israel and Judah",
-    "Ancestry of David",
-    "Solomon rules Jerusalem",
-    "He rebuilds the temple",
-    "He sees the walls rebuilt",
-    "The girl who became queen",
-    "The suffering of a righteous man",
-    "Praises from David",
-    "Sayings from Solomon and other wise men",
-    "Solomon\u2019s thoughts on life",
-    "Poems from Solomon",
-    "Great prophet in Judah",
-    "He predicted the fall of Jerusalem",
-    "Jeremiah mourns for Jerusalem",
-    "Prophet who encouraged faith",
-    "Survived the lion\u2019s den",
-    "Prophet who knew God\u2019s relation with Israel",
-    "A prophet\u2019s tale of desolation and restoration of Judah",
-    "He wrote about judgement and restoration of Israel",
-    "He wrote about the doom of Edom",
-    "He was swallowed by a fish",
-    "He wrote about judgement and the kingdom",
-    "He wrote about Nineveh\u2019s destruction",
-    "He prophesied about the invasion by the Chaldeans",
-    "He prophesied about the day of the Lord",
-    "He prophesied about the rebuilding of the temple",
-    "He prophesied about the reign of Christ",
-    "He prophesied about John the Baptist",
+    QT_TRANSLATE_NOOP("Hints", "God creates the world"),
+    QT_TRANSLATE_NOOP("Hints", "The Hebrews leave Egypt"),
+    QT_TRANSLATE_NOOP("Hints", "The Hebrews worship God"),
+    QT_TRANSLATE_NOOP("Hints", "The Hebrews wander around for several years"),
+    QT_TRANSLATE_NOOP("Hints", "Moses lays down the law"),
+    QT_TRANSLATE_NOOP("Hints", "He led the conquering of the Promised Land"),
+    QT_TRANSLATE_NOOP("Hints", "13 people who took over Joshua’s role"),
+    QT_TRANSLATE_NOOP("Hints", "She was loyal to God in Moab"),
+    QT_TRANSLATE_NOOP("Hints", "David defeats Goliath"),
+    QT_TRANSLATE_NOOP("Hints", "David rules his kingdom"),
+    QT_TRANSLATE_NOOP("Hints", "The kingdom is united, then divided"),
+    QT_TRANSLATE_NOOP("Hints", "The fall of Israel and Judah"),
+    QT_TRANSLATE_NOOP("Hints", "Ancestry of David"),
+    QT_TRANSLATE_NOOP("Hints", "Solomon rules Jerusalem"),
+    QT_TRANSLATE_NOOP("Hints", "He rebuilds the temple"),
+    QT_TRANSLATE_NOOP("Hints", "He sees the walls rebuilt"),
+    QT_TRANSLATE_NOOP("Hints", "The girl who became queen"),
+    QT_TRANSLATE_NOOP("Hints", "The suffering of a righteous man"),
+    QT_TRANSLATE_NOOP("Hints", "Praises from David"),
+    QT_TRANSLATE_NOOP("Hints", "Sayings from Solomon and other wise men"),
+    QT_TRANSLATE_NOOP("Hints", "Solomon’s thoughts on life"),
+    QT_TRANSLATE_NOOP("Hints", "Poems from Solomon"),
+    QT_TRANSLATE_NOOP("Hints", "Great prophet in Judah"),
+    QT_TRANSLATE_NOOP("Hints", "He predicted the fall of Jerusalem"),
+    QT_TRANSLATE_NOOP("Hints", "Jeremiah mourns for Jerusalem"),
+    QT_TRANSLATE_NOOP("Hints", "Prophet who encouraged faith"),
+    QT_TRANSLATE_NOOP("Hints", "Survived the lion’s den"),
+    QT_TRANSLATE_NOOP("Hints", "Prophet who knew God’s relation with Israel"),
+    QT_TRANSLATE_NOOP("Hints", "A prophet’s tale of desolation and restoration of Judah"),
+    QT_TRANSLATE_NOOP("Hints", "He wrote about judgement and restoration of Israel"),
+    QT_TRANSLATE_NOOP("Hints", "He wrote about the doom of Edom"),
+    QT_TRANSLATE_NOOP("Hints", "He was swallowed by a fish"),
+    QT_TRANSLATE_NOOP("Hints", "He wrote about judgement and the kingdom"),
+    QT_TRANSLATE_NOOP("Hints", "He wrote about Nineveh’s destruction"),
+    QT_TRANSLATE_NOOP("Hints", "He prophesied about the invasion by the Chaldeans"),
+    QT_TRANSLATE_NOOP("Hints", "He prophesied about the day of the Lord"),
+    QT_TRANSLATE_NOOP("Hints", "He prophesied about the rebuilding of the temple"),
+    QT_TRANSLATE_NOOP("Hints", "He prophesied about the reign of Christ"),
+    QT_TRANSLATE_NOOP("Hints", "He prophesied about John the Baptist"),
 };
 
 constexpr std::array<std::string_view, NTBookCount> NTHints {
-    "He was a tax collector",
-    "The shortest gospel",
-    "He was a doctor",
-    "The disciple whom Jesus loved",
-    "Setting up the first Church",
-    "The first of Paul\u2019s Epistles",
-    "Letter regarding Christian conduct",
-    "Paul explains himself",
-    "How to be saved by Grace",
-    "Put on the full armor of God",
-    "I can do everything through him who gives me strength",
-    "Discusses the roles of family members",
-    "Letter telling people to \"mind their own business\"",
-    "Paul instructs them to \"stand firm\" in the teachings",
-    "How to run your Church",
-    "States that all scripture is \"God-breathed\"",
-    "Gives guidelines for elders and ministers",
-    "An appeal for Onesimus",
-    "Big book of faith",
-    "Practical applications of the Gospel",
-    "Includes advice on \"submission\"",
-    "\"The day of the Lord will come like a thief\"",
-    "Love one another",
-    "Continue teaching in your walk",
-    "Happy that his friends are \"walking in truth\"",
-    "Warning against false teachers",
-    "John\u2019s vision",
+    QT_TRANSLATE_NOOP("Hints", "He was a tax collector"),
+    QT_TRANSLATE_NOOP("Hints", "The shortest gospel"),
+    QT_TRANSLATE_NOOP("Hints", "He was a doctor"),
+    QT_TRANSLATE_NOOP("Hints", "The disciple whom Jesus loved"),
+    QT_TRANSLATE_NOOP("Hints", "Setting up the first Church"),
+    QT_TRANSLATE_NOOP("Hints", "The first of Paul’s Epistles"),
+    QT_TRANSLATE_NOOP("Hints", "Letter regarding Christian conduct"),
+    QT_TRANSLATE_NOOP("Hints", "Paul explains himself"),
+    QT_TRANSLATE_NOOP("Hints", "How to be saved by Grace"),
+    QT_TRANSLATE_NOOP("Hints", "Put on the full armor of God"),
+    QT_TRANSLATE_NOOP("Hints", "I can do everything through him who gives me strength"),
+    QT_TRANSLATE_NOOP("Hints", "Discusses the roles of family members"),
+    QT_TRANSLATE_NOOP("Hints", "Letter telling people to \"mind their own business\""),
+    QT_TRANSLATE_NOOP("Hints", "Paul instructs them to \"stand firm\" in the teachings"),
+    QT_TRANSLATE_NOOP("Hints", "How to run your Church"),
+    QT_TRANSLATE_NOOP("Hints", "States that all scripture is \"God-breathed\""),
+    QT_TRANSLATE_NOOP("Hints", "Gives guidelines for elders and ministers"),
+    QT_TRANSLATE_NOOP("Hints", "An appeal for Onesimus"),
+    QT_TRANSLATE_NOOP("Hints", "Big book of faith"),
+    QT_TRANSLATE_NOOP("Hints", "Practical applications of the Gospel"),
+    QT_TRANSLATE_NOOP("Hints", "Includes advice on \"submission\""),
+    QT_TRANSLATE_NOOP("Hints", "\"The day of the Lord will come like a thief\""),
+    QT_TRANSLATE_NOOP("Hints", "Love one another"),
+    QT_TRANSLATE_NOOP("Hints", "Continue teaching in your walk"),
+    QT_TRANSLATE_NOOP("Hints", "Happy that his friends are \"walking in truth\""),
+    QT_TRANSLATE_NOOP("Hints", "Warning against false teachers"),
+    QT_TRANSLATE_NOOP("Hints", "John’s vision"),
 };
 
 } // namespace
@@ -88,7 +90,7 @@ QString text(Testament testament, int tag)
     if (tag < 1 || tag > bookCount(testament))
         return {};
     const std::string_view hint = testament == Testament::New ? NTHints[tag - 1] : OTHints[tag - 1];
-    return QString::fromUtf8(hint.data(), qsizetype(hint.size()));
+    return QCoreApplication::translate("Hints", hint.data());
 }
 
 } // namespace Hints

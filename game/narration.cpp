@@ -8,7 +8,7 @@ namespace {
 
 QString scoreSentence(int score)
 {
-    return QStringLiteral("Score %1.").arg(score);
+    return QCoreApplication::translate("Narration", "Score %1.").arg(score);
 }
 
 // The books of the game the player found, not those the countdown shelved.
@@ -24,7 +24,7 @@ int booksFound(const Round &round)
 QString hintSentence(const Round &round)
 {
     const QString hint = round.hint();
-    return hint.isEmpty() ? QString() : QStringLiteral(" Hint: %1.").arg(hint);
+    return hint.isEmpty() ? QString() : QCoreApplication::translate("Narration", " Hint: %1.").arg(hint);
 }
 
 } // namespace
@@ -34,13 +34,14 @@ namespace Narration {
 QString started(const Round &round)
 {
     QString told = round.practice() ? practising(round)
-                                    : QStringLiteral("%1 game: %2 books in the pile.")
+                                    : QCoreApplication::translate("Narration", "%1 game: %2 books in the pile.")
                                           .arg(testamentName(round.testament()))
                                           .arg(round.LastIndex() + 1);
     // A game started with hints left on counts down at full speed: the player must not expect the slow pace.
     if (round.hints())
-        told += round.countdownInterval() == Rules::CountdownInterval ? QStringLiteral(" Hints on, at full speed.")
-                                                                      : QStringLiteral(" Hints on, slowed.");
+        told += round.countdownInterval() == Rules::CountdownInterval
+            ? QCoreApplication::translate("Narration", " Hints on, at full speed.")
+            : QCoreApplication::translate("Narration", " Hints on, slowed.");
     return told + hintSentence(round);
 }
 
@@ -53,15 +54,17 @@ QString step(const Round::Step &step, const Round &round, int scoreBefore)
         return QString();
     case Round::Outcome::Penalised:
         return score < scoreBefore
-            ? QStringLiteral("Wrong book: minus %1. %2").arg(scoreBefore - score).arg(scoreSentence(score))
-            : QStringLiteral("Wrong book. %1").arg(scoreSentence(score));
+            ? QCoreApplication::translate("Narration", "Wrong book: minus %1. %2")
+                  .arg(scoreBefore - score)
+                  .arg(scoreSentence(score))
+            : QCoreApplication::translate("Narration", "Wrong book. %1").arg(scoreSentence(score));
     case Round::Outcome::Shelved:
         if (step.ended)
-            return QStringLiteral("Right. %1").arg(ended(round));
-        return QStringLiteral("Right. %1").arg(scoreSentence(score)) + hintSentence(round);
+            return QCoreApplication::translate("Narration", "Right. %1").arg(ended(round));
+        return QCoreApplication::translate("Narration", "Right. %1").arg(scoreSentence(score)) + hintSentence(round);
     case Round::Outcome::TimedOut: {
-        const QString shelved
-            = QStringLiteral("Time is up: %1 shelved.").arg(spokenBookName(round.testament(), step.shelved + 1));
+        const QString shelved = QCoreApplication::translate("Narration", "Time is up: %1 shelved.")
+                                    .arg(spokenBookName(round.testament(), step.shelved + 1));
         if (step.ended)
             return shelved + QLatin1Char(' ') + ended(round);
         return shelved + hintSentence(round);
@@ -72,7 +75,7 @@ QString step(const Round::Step &step, const Round &round, int scoreBefore)
 
 QString stopped(const Round &round)
 {
-    return QStringLiteral("Stopped. %1").arg(ended(round));
+    return QCoreApplication::translate("Narration", "Stopped. %1").arg(ended(round));
 }
 
 QString practising(const Round &round)
@@ -81,15 +84,18 @@ QString practising(const Round &round)
         return QString();
     const int lying = round.LastIndex() - round.WantedIndex() + 1;
     if (lying == 1)
-        return QStringLiteral("Practice: %1, 1 book in the pile.").arg(round.practice()->title());
-    return QStringLiteral("Practice: %1, %2 books in the pile.").arg(round.practice()->title()).arg(lying);
+        return QCoreApplication::translate("Narration", "Practice: %1, 1 book in the pile.")
+            .arg(round.practice()->title());
+    return QCoreApplication::translate("Narration", "Practice: %1, %2 books in the pile.")
+        .arg(round.practice()->title())
+        .arg(lying);
 }
 
 QString ended(const Round &round)
 {
     if (!round.practice())
-        return QStringLiteral("Game over: score %1.").arg(round.score());
-    return QStringLiteral("Practice over: %1, %2 of %3 books found, score %4.")
+        return QCoreApplication::translate("Narration", "Game over: score %1.").arg(round.score());
+    return QCoreApplication::translate("Narration", "Practice over: %1, %2 of %3 books found, score %4.")
         .arg(round.practice()->title())
         .arg(booksFound(round))
         .arg(round.practice()->count)
@@ -99,8 +105,8 @@ QString ended(const Round &round)
 QString hintsSwitched(const Round &round)
 {
     if (!round.hints())
-        return QStringLiteral("Hints off.");
-    return QStringLiteral("Hints on: half value, slower countdown.") + hintSentence(round);
+        return QCoreApplication::translate("Narration", "Hints off.");
+    return QCoreApplication::translate("Narration", "Hints on: half value, slower countdown.") + hintSentence(round);
 }
 
 QString testamentSwitched(Testament chosen)
@@ -122,7 +128,7 @@ QString playingOn(const Round &round)
 
 QString nothingFound(const QString &typed)
 {
-    return QStringLiteral("No book starts with %1.").arg(typed);
+    return QCoreApplication::translate("Narration", "No book starts with %1.").arg(typed);
 }
 
 } // namespace Narration

@@ -5,17 +5,17 @@
 namespace {
 
 constexpr std::array<Section, 5> OTSections {{
-    {Testament::Old, "Law", 0, 5},
-    {Testament::Old, "History", 5, 12},
-    {Testament::Old, "Poetry and Wisdom", 17, 5},
-    {Testament::Old, "Major Prophets", 22, 5},
-    {Testament::Old, "Minor Prophets", 27, 12},
+    {Testament::Old, QT_TRANSLATE_NOOP("Sections", "Law"), 0, 5},
+    {Testament::Old, QT_TRANSLATE_NOOP("Sections", "History"), 5, 12},
+    {Testament::Old, QT_TRANSLATE_NOOP("Sections", "Poetry and Wisdom"), 17, 5},
+    {Testament::Old, QT_TRANSLATE_NOOP("Sections", "Major Prophets"), 22, 5},
+    {Testament::Old, QT_TRANSLATE_NOOP("Sections", "Minor Prophets"), 27, 12},
 }};
 
 constexpr std::array<Section, 3> NTSections {{
-    {Testament::New, "Gospels and Acts", 0, 5},
-    {Testament::New, "Paul's letters", 5, 13},
-    {Testament::New, "Other letters and Revelation", 18, 9},
+    {Testament::New, QT_TRANSLATE_NOOP("Sections", "Gospels and Acts"), 0, 5},
+    {Testament::New, QT_TRANSLATE_NOOP("Sections", "Paul's letters"), 5, 13},
+    {Testament::New, QT_TRANSLATE_NOOP("Sections", "Other letters and Revelation"), 18, 9},
 }};
 
 // Each testament's sections follow one another without a gap, up to its last book.

@@ -2,6 +2,7 @@
 
 #include "game/catalogue.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <span>
@@ -18,7 +19,8 @@ struct Section
 
     constexpr int last() const { return first + count - 1; }
     constexpr bool contains(int index) const { return index >= first && index <= last(); }
-    QString title() const { return QString::fromUtf8(name.data(), qsizetype(name.size())); }
+    // The name in the player's language.
+    QString title() const { return QCoreApplication::translate("Sections", name.data()); }
 
     bool operator==(const Section &) const = default;
 };

@@ -52,14 +52,17 @@ void TypeAhead::reached()
 
 QString TypeAhead::typingKey(const QString &name)
 {
-    QString key = name.toCaseFolded();
-    key.remove(QLatin1Char(' '));
+    QString key;
+    for (const QChar c : name.normalized(QString::NormalizationForm_KD)) {
+        if (c.isLetterOrNumber())
+            key += c.toCaseFolded();
+    }
     return key;
 }
 
 bool TypeAhead::fits(Testament testament, int index, const QString &typed)
 {
     const int tag = index + 1;
-    return typingKey(QString::fromUtf8(bookName(testament, tag))).startsWith(typed)
+    return typingKey(shownBookName(testament, tag)).startsWith(typed)
         || typingKey(spokenBookName(testament, tag)).startsWith(typed);
 }

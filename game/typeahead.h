@@ -34,9 +34,10 @@ public:
     // was typed and any miss.
     void reached();
 
-    // A name as it is typed: without spaces, case folded.
+    // A name as it is typed: letters and digits only, case and accents folded, so that "genesis" finds "Génesis"
+    // and "1mo" finds "1. Mose".
     static QString typingKey(const QString &name);
-    // Whether the book's name, written or spoken, starts with `typed` (already a typing key).
+    // Whether the book's name as shown or spoken starts with `typed` (already a typing key).
     static bool fits(Testament testament, int index, const QString &typed);
 
 private:

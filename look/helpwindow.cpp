@@ -32,7 +32,7 @@ THelpWindow::THelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Tomelor! Help"));
+    setWindowTitle(tr("Tomelor! Help"));
     shareProgramIcon();
     // Help left open must not keep the game running once its main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -14,14 +14,14 @@
 
 namespace {
 
-constexpr QSize ClientSize { 378, 307 };
-constexpr QRect BackdropFrame { 2, 7, 374, 253 };
-constexpr QRect InitialsFrame { 102, 175, 169, 61 };
+constexpr QSize ClientSize {378, 307};
+constexpr QRect BackdropFrame {2, 7, 374, 253};
+constexpr QRect InitialsFrame {102, 175, 169, 61};
 // In the band of the backdrop between its congratulation and its prompt, in the cream of its lettering.
-constexpr QRect ScoreFrame { 12, 120, 354, 20 };
-constexpr QColor ScoreColour { 250, 240, 220 };
+constexpr QRect ScoreFrame {12, 120, 354, 20};
+constexpr QColor ScoreColour {250, 240, 220};
 constexpr int ScorePixelSize = 15;
-constexpr QRect OKFrame { 152, 272, 75, 25 };
+constexpr QRect OKFrame {152, 272, 75, 25};
 constexpr int InitialsPixelSize = 40;
 
 } // namespace
@@ -30,14 +30,14 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     : TModalDialog(ClientSize, parent)
 {
     setObjectName(QStringLiteral("frmCongrats"));
-    setWindowTitle(QStringLiteral("New High Score"));
+    setWindowTitle(tr("New High Score"));
 
     Image1 = new TImage(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(BackdropFrame);
     Image1->setPictureSource([] { return Artwork::congratsBackdrop(); }, [] { return Artwork::congratsBackdrop(2); });
     Image1->setTransparent(true);
-    Image1->setAccessibleName(QStringLiteral("Congratulations: a new high score"));
+    Image1->setAccessibleName(tr("Congratulations: a new high score"));
 
     lblScore = new QLabel(this);
     lblScore->setObjectName(QStringLiteral("lblScore"));
@@ -57,24 +57,23 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     // Upper-cases and limits whatever reaches the input, typed, pasted or composed.
     m_validator = new InitialsValidator(TypedInitialsLimit, edtInitials);
     edtInitials->setValidator(m_validator);
-    edtInitials->setAccessibleName(QStringLiteral("Your initials"));
+    edtInitials->setAccessibleName(tr("Your initials"));
     edtInitials->setAccessibleDescription(
-        QStringLiteral("Up to three letters for the high-score table. Enter or Esc puts them there."));
+        tr("Up to three letters for the high-score table. Enter or Esc puts them there."));
 
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
+    btnOK = new QPushButton(tr("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(OKFrame);
     btnOK->setDefault(true);
     setCancelButton(btnOK);
-    btnOK->setAccessibleDescription(QStringLiteral("Puts your initials on the high-score table."));
+    btnOK->setAccessibleDescription(tr("Puts your initials on the high-score table."));
     connect(btnOK, &QPushButton::clicked, this, &TfrmCongrats::btnOKClick);
 }
 
 // The picture says "Congratulations"; the window's description says what for.
 void TfrmCongrats::setNewScore(Testament testament, int score, int place)
 {
-    setAccessibleDescription(
-        QStringLiteral("Score %1: place %2 of the %3.").arg(score).arg(place).arg(testamentName(testament)));
+    setAccessibleDescription(tr("Score %1: place %2 of the %3.").arg(score).arg(place).arg(testamentName(testament)));
     lblScore->setText(tr("%1 points: place %2 of the %3").arg(score).arg(place).arg(testamentName(testament)));
 }
 

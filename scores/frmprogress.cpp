@@ -6,8 +6,10 @@
 #include "settings/settingsstore.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -32,12 +34,12 @@ enum SectionsColumn { SectionColumn, RangeColumn, CostColumn };
 
 QString fullName(Testament testament, int index)
 {
-    return QString::fromUtf8(bookName(testament, index + 1));
+    return shownBookName(testament, index + 1);
 }
 
 QString oneDecimal(double value)
 {
-    return QString::number(value, 'f', 1);
+    return QLocale().toString(value, 'f', 1);
 }
 
 // "Obadiah 14.2, Nahum 11.0 seconds on average" for the books named, each with its figure; `none` without books.
@@ -55,22 +57,25 @@ QString listed(const Progress &progress, const QList<int> &books, double (BookPr
 QString summary(const Progress &progress)
 {
     if (!progress.played()) {
-        return QStringLiteral("No %1 game yet. After each game, this page shows how long you took to find every "
-                              "book and which books cost you points, so that you know what to practise.")
+        return QCoreApplication::translate("TfrmProgress",
+            "No %1 game yet. After each game, this page shows how long you took to find every "
+            "book and which books cost you points, so that you know what to practise.")
             .arg(testamentName(progress.testament()));
     }
     // A game stopped at once took no time over any book: nothing is slowest yet.
-    return QStringLiteral("Slowest: %1\nCost you most: %2")
+    return QCoreApplication::translate("TfrmProgress", "Slowest: %1\nCost you most: %2")
         .arg(listed(progress, progress.slowest(NamedBooks), &BookProgress::averageSeconds,
-                 QStringLiteral("seconds on average"), QStringLiteral("nothing yet")),
+                 QCoreApplication::translate("TfrmProgress", "seconds on average"),
+                 QCoreApplication::translate("TfrmProgress", "nothing yet")),
             listed(progress, progress.costliest(NamedBooks), &BookProgress::costPerGame,
-                QStringLiteral("wrong clicks and time-outs a game"),
-                QStringLiteral("nothing yet, not one wrong click or time-out")));
+                QCoreApplication::translate("TfrmProgress", "wrong clicks and time-outs a game"),
+                QCoreApplication::translate("TfrmProgress", "nothing yet, not one wrong click or time-out")));
 }
 
 QString costSentence(std::optional<double> cost)
 {
-    return cost ? QStringLiteral("%1 seconds a book").arg(oneDecimal(*cost)) : QStringLiteral("not played yet");
+    return cost ? QCoreApplication::translate("TfrmProgress", "%1 seconds a book").arg(oneDecimal(*cost))
+                : QCoreApplication::translate("TfrmProgress", "not played yet");
 }
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
@@ -121,13 +126,13 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, LastGames &lastGames, QWidge
     , m_confirm(askPlayer)
 {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
 
     chtProgress = new TProgressChart(this);
     chtProgress->setObjectName(QStringLiteral("chtProgress"));
     chtProgress->setGeometry(ChartFrame);
-    chtProgress->setAccessibleName(QStringLiteral("Chart of seconds per book"));
-    chtProgress->setAccessibleDescription(QStringLiteral("The table below gives the same figures."));
+    chtProgress->setAccessibleName(tr("Chart of seconds per book"));
+    chtProgress->setAccessibleDescription(tr("The table below gives the same figures."));
 
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
@@ -137,12 +142,11 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, LastGames &lastGames, QWidge
     lblSummary->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     grdBooks = table(this, QStringLiteral("grdBooks"), TableFrame,
-        {QStringLiteral("Book"), QStringLiteral("Games"), QStringLiteral("Average seconds"),
-            QStringLiteral("Wrong clicks"), QStringLiteral("Time-outs")});
+        {tr("Book"), tr("Games"), tr("Average seconds"), tr("Wrong clicks"), tr("Time-outs")});
     fixColumn(grdBooks, BookColumn, 170);
 
-    grdSections = table(this, QStringLiteral("grdSections"), SectionsFrame,
-        {QStringLiteral("Section"), QStringLiteral("Books"), QStringLiteral("Seconds a book")});
+    grdSections
+        = table(this, QStringLiteral("grdSections"), SectionsFrame, {tr("Section"), tr("Books"), tr("Seconds a book")});
     fixColumn(grdSections, SectionColumn, 180);
     fixColumn(grdSections, RangeColumn, 158);
     // A row is always selected: the header need not echo it.
@@ -155,22 +159,22 @@ TfrmProgress::TfrmProgress(SettingsStore &settings, LastGames &lastGames, QWidge
     lblPractice->setWordWrap(true);
     lblPractice->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
-    btnPractise = new QPushButton(QStringLiteral("&Practise"), this);
+    btnPractise = new QPushButton(tr("&Practise"), this);
     btnPractise->setObjectName(QStringLiteral("btnPractise"));
     btnPractise->setGeometry(PractiseFrame);
-    btnPractise->setAccessibleDescription(QStringLiteral(
+    btnPractise->setAccessibleDescription(tr(
         "Closes this window and starts a game of the selected section alone. A practice score is never a high score."));
     connect(btnPractise, &QPushButton::clicked, this, &TfrmProgress::btnPractiseClick);
 
-    btnForget = new QPushButton(QStringLiteral("&Forget progress"), this);
+    btnForget = new QPushButton(tr("&Forget progress"), this);
     btnForget->setObjectName(QStringLiteral("btnForget"));
     btnForget->setGeometry(ForgetFrame);
     btnForget->setAutoDefault(false);
     btnForget->setAccessibleDescription(
-        QStringLiteral("Asks first, then clears the progress of both testaments. The high scores stay."));
+        tr("Asks first, then clears the progress of both testaments. The high scores stay."));
     connect(btnForget, &QPushButton::clicked, this, &TfrmProgress::btnForgetClick);
 
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose = new QPushButton(tr("Close"), this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setGeometry(CloseFrame);
     btnClose->setDefault(true);
@@ -189,8 +193,8 @@ void TfrmProgress::FormShow()
 void TfrmProgress::btnForgetClick()
 {
     if (!m_confirm(this,
-            QStringLiteral("Forget how every book went in your games of both testaments? "
-                           "Your high scores stay.")))
+            tr("Forget how every book went in your games of both testaments? "
+               "Your high scores stay.")))
         return;
     btnForget->setEnabled(false);
     m_settings.save(ProgressFile::forget, this, [this](const QString &failure) {
@@ -221,11 +225,11 @@ void TfrmProgress::showProgress()
     const std::optional<Progress> &last = m_lastGames.of(shown);
     QList<TProgressChart::Bar> bars;
     grdBooks->setRowCount(bookCount(shown));
-    grdBooks->setAccessibleName(QStringLiteral("%1, book by book").arg(testamentName(shown)));
+    grdBooks->setAccessibleName(tr("%1, book by book").arg(testamentName(shown)));
     for (int index = 0; index < bookCount(shown); ++index) {
         const BookProgress &book = m_progress[index];
         const bool lastReached = last && (*last)[index].games > 0;
-        bars.append({QString::fromUtf8(shortBookName(shown, index + 1)), book.averageSeconds(), book.costPerGame(),
+        bars.append({shownShortBookName(shown, index + 1), book.averageSeconds(), book.costPerGame(),
             lastReached ? (*last)[index].tenths / 10.0 : -1.0});
         grdBooks->setItem(index, BookColumn, cell(fullName(shown, index), Qt::AlignLeft | Qt::AlignVCenter));
         grdBooks->setItem(index, GamesColumn, cell(QString::number(book.games)));
@@ -233,8 +237,8 @@ void TfrmProgress::showProgress()
         grdBooks->setItem(index, WrongColumn, cell(QString::number(book.wrong)));
         grdBooks->setItem(index, TimeoutsColumn, cell(QString::number(book.timeouts)));
     }
-    chtProgress->setTitle(testamentName(shown) + QStringLiteral(": seconds to find each book"));
-    chtProgress->setEmptyText(QStringLiteral("No games yet"));
+    chtProgress->setTitle(tr("%1: seconds to find each book").arg(testamentName(shown)));
+    chtProgress->setEmptyText(tr("No games yet"));
     chtProgress->setBars(bars);
     lblSummary->setText(summary(m_progress));
     showSections();
@@ -244,16 +248,16 @@ void TfrmProgress::showSections()
 {
     const std::span<const Section> shown = sections(testament());
     grdSections->setRowCount(int(shown.size()));
-    grdSections->setAccessibleName(QStringLiteral("%1, section by section").arg(testamentName(testament())));
+    grdSections->setAccessibleName(tr("%1, section by section").arg(testamentName(testament())));
     for (int row = 0; row < int(shown.size()); ++row) {
         const Section &section = shown[row];
         const std::optional<double> cost = m_progress.cost(section);
         grdSections->setItem(row, SectionColumn, cell(section.title(), Qt::AlignLeft | Qt::AlignVCenter));
         grdSections->setItem(row, RangeColumn,
-            cell(QStringLiteral("%1 to %2")
+            cell(tr("%1 to %2")
                      .arg(fullName(section.testament, section.first), fullName(section.testament, section.last())),
                 Qt::AlignLeft | Qt::AlignVCenter));
-        QTableWidgetItem *costCell = cell(cost ? oneDecimal(*cost) : QStringLiteral("not played yet"));
+        QTableWidgetItem *costCell = cell(cost ? oneDecimal(*cost) : tr("not played yet"));
         // A screen reader reads the row cell by cell: a bare figure would say nothing.
         costCell->setData(Qt::AccessibleTextRole, costSentence(cost));
         grdSections->setItem(row, CostColumn, costCell);
@@ -261,9 +265,9 @@ void TfrmProgress::showSections()
     const Section costliest = m_progress.sectionToPractise();
     grdSections->setCurrentCell(int(std::ranges::find(shown, costliest) - shown.begin()), SectionColumn);
     // Said first, so that a screen reader that enters the table hears which row is selected.
-    lblPractice->setText(QStringLiteral("Costliest: %1, %2. A section costs the average seconds of its books, and "
-                                        "%3 seconds more for each wrong click or time-out a game. F3 in the main "
-                                        "window practises the costliest.")
+    lblPractice->setText(tr("Costliest: %1, %2. A section costs the average seconds of its books, and "
+                            "%3 seconds more for each wrong click or time-out a game. F3 in the main "
+                            "window practises the costliest.")
                              .arg(costliest.title(), costSentence(m_progress.cost(costliest)))
                              .arg(Progress::SecondsPerMistake));
     grdSections->setAccessibleDescription(lblPractice->text());

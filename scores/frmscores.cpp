@@ -16,18 +16,18 @@
 
 namespace {
 
-constexpr QSize ClientSize { 607, 415 };
-constexpr QSize BoardSize { 299, 375 };
-constexpr QSize DisplaySize { 107, 23 };
-constexpr QRect Button1Frame { 265, 384, 75, 25 };
+constexpr QSize ClientSize {607, 415};
+constexpr QSize BoardSize {299, 375};
+constexpr QSize DisplaySize {107, 23};
+constexpr QRect Button1Frame {265, 384, 75, 25};
 constexpr int RowPitch = 58;
 constexpr int InitialsPixelSize = 30;
-constexpr QColor InitialsColor { 255, 0, 0 };
+constexpr QColor InitialsColor {255, 0, 0};
 // The dark slot of a row on the boards, from the top-left corner of its initials label.
-constexpr QPoint SlotFromLabel { -7, -7 };
-constexpr QSize SlotSize { 199, 49 };
+constexpr QPoint SlotFromLabel {-7, -7};
+constexpr QSize SlotSize {199, 49};
 // The gilt of the boards' headings and badges.
-constexpr QColor NewRowColour { 232, 185, 49 };
+constexpr QColor NewRowColour {232, 185, 49};
 constexpr int NewRowOutset = 3;
 
 // A testament's column: its board and the first row's initials label and score display.
@@ -38,12 +38,16 @@ struct Column
     QPoint display;
 };
 
-constexpr Column OTColumn { { 1, 4 }, { 82, 74 }, { 159, 80 } };
-constexpr Column NTColumn { { 305, 4 }, { 385, 72 }, { 462, 78 } };
+constexpr Column OTColumn {{1, 4}, {82, 74}, {159, 80}};
+constexpr Column NTColumn {{305, 4}, {385, 72}, {462, 78}};
 
 // Amber at the top shading to red-orange at the bottom, the same in both columns.
 constexpr std::array<QRgb, ScoreRowCount> RowColors {
-    qRgb(255, 179, 0), qRgb(255, 148, 0), qRgb(255, 119, 0), qRgb(255, 89, 0), qRgb(255, 59, 0),
+    qRgb(255, 179, 0),
+    qRgb(255, 148, 0),
+    qRgb(255, 119, 0),
+    qRgb(255, 89, 0),
+    qRgb(255, 59, 0),
 };
 
 constexpr int DisplayDigits = 5;
@@ -52,7 +56,7 @@ constexpr int DisplaySegmentSize = 3;
 
 QString headingOf(Testament testament)
 {
-    return QStringLiteral("%1 high scores").arg(testamentName(testament));
+    return QCoreApplication::translate("TfrmScores", "%1 high scores").arg(testamentName(testament));
 }
 
 TImage *createBoard(QWidget *parent, const QString &name, QPoint at, Testament testament)
@@ -63,7 +67,7 @@ TImage *createBoard(QWidget *parent, const QString &name, QPoint at, Testament t
     board->setObjectName(name);
     board->setGeometry(QRect(at, BoardSize));
     board->setPictureSource([testament] { return Artwork::scoreBoard(testament); },
-                            [testament] { return Artwork::scoreBoard(testament, 2); });
+        [testament] { return Artwork::scoreBoard(testament, 2); });
     board->setTransparent(true);
     return board;
 }
@@ -101,17 +105,17 @@ TLCD99 *createScoreDisplay(QWidget *parent, const QString &name, QPoint at, int 
 }
 
 void createColumn(QWidget *parent, Testament testament, const Column &column, QWidget *heading,
-                  std::array<QLabel *, ScoreRowCount> &labels, std::array<TLCD99 *, ScoreRowCount> &displays)
+    std::array<QLabel *, ScoreRowCount> &labels, std::array<TLCD99 *, ScoreRowCount> &displays)
 {
     const QLatin1String prefix(testament == Testament::New ? "NT" : "OT");
     for (int row = 0; row < ScoreRowCount; ++row) {
         const QPoint down(0, RowPitch * row);
         const QString number = QString::number(row + 1);
-        const QString place = QStringLiteral("%1, place %2").arg(testamentName(testament), number);
-        labels[row] = createUserLabel(parent, QStringLiteral("lbl%1User%2").arg(prefix, number),
-                                      column.label + down);
+        const QString place
+            = QCoreApplication::translate("TfrmScores", "%1, place %2").arg(testamentName(testament), number);
+        labels[row] = createUserLabel(parent, QStringLiteral("lbl%1User%2").arg(prefix, number), column.label + down);
         // A label's accessible name is its text: the initials, described by their place.
-        labels[row]->setAccessibleDescription(place + QStringLiteral(", initials"));
+        labels[row]->setAccessibleDescription(QCoreApplication::translate("TfrmScores", "%1, initials").arg(place));
         displays[row] = createScoreDisplay(
             parent, QStringLiteral("lcd%1Score%2").arg(prefix, number), column.display + down, row);
     }
@@ -127,8 +131,8 @@ void createColumn(QWidget *parent, Testament testament, const Column &column, QW
 QString rowReading(int row, int score, const QString &initials, bool isNew)
 {
     if (score <= 0)
-        return QStringLiteral("Place %1, empty").arg(row + 1);
-    QString reading = QStringLiteral("Place %1, %2").arg(row + 1).arg(score);
+        return QCoreApplication::translate("TfrmScores", "Place %1, empty").arg(row + 1);
+    QString reading = QCoreApplication::translate("TfrmScores", "Place %1, %2").arg(row + 1).arg(score);
     if (!initials.isEmpty())
         reading += QStringLiteral(", ") + initials;
     return isNew ? reading + QCoreApplication::translate("TfrmScores", ", new") : reading;
@@ -152,7 +156,7 @@ void fitInitials(QLabel *label, const QString &text, int slotWidth)
 
 // An empty row shows nothing, so the placeholder initials of rows never filled stay unseen.
 void showRows(const std::array<int, ScoreRowCount> &scores, const std::array<QString, ScoreRowCount> &users,
-              const QList<TLCD99 *> &displays, const QList<QLabel *> &labels, int newRow)
+    const QList<TLCD99 *> &displays, const QList<QLabel *> &labels, int newRow)
 {
     for (int row = 0; row < ScoreRowCount; ++row) {
         const bool filled = scores[row] > 0;
@@ -170,8 +174,8 @@ TfrmScores::TfrmScores(SettingsStore &settings, TfrmCongrats *congrats, QWidget 
     , m_congrats(congrats)
 {
     setObjectName(QStringLiteral("frmScores"));
-    setWindowTitle(QStringLiteral("High Scores"));
-    setAccessibleDescription(QStringLiteral("The five best of each testament: Tab or the arrow keys read the rows."));
+    setWindowTitle(tr("High Scores"));
+    setAccessibleDescription(tr("The five best of each testament: Tab or the arrow keys read the rows."));
 
     // Painting order is creation order: the boards below their rows.
     Image1 = createBoard(this, QStringLiteral("Image1"), OTColumn.board, Testament::Old);
@@ -179,12 +183,12 @@ TfrmScores::TfrmScores(SettingsStore &settings, TfrmCongrats *congrats, QWidget 
     createColumn(this, Testament::Old, OTColumn, Image1, lblOTUser, lcdOTScore);
     createColumn(this, Testament::New, NTColumn, Image2, lblNTUser, lcdNTScore);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(Button1Frame);
     Button1->setDefault(true);
     setCancelButton(Button1);
-    Button1->setAccessibleDescription(QStringLiteral("Closes the high-score table."));
+    Button1->setAccessibleDescription(tr("Closes the high-score table."));
     connect(Button1, &QPushButton::clicked, this, &TfrmScores::Button1Click);
 
     // A frame alone: the slot stays dark, for the red initials to read.
@@ -238,10 +242,10 @@ void TfrmScores::FormShow()
     Table.LoadScores(m_settings.current());
     Table.NewOTScore = NewOTScore;
     Table.NewNTScore = NewNTScore;
-    for (const Testament testament : { Testament::Old, Testament::New }) {
+    for (const Testament testament : {Testament::Old, Testament::New}) {
         const int score = testament == Testament::Old ? Table.NewOTScore : Table.NewNTScore;
-        Table.InsertScore(testament,
-                          [=, this](const QString &proposed) { return askInitials(proposed, testament, score); });
+        Table.InsertScore(
+            testament, [=, this](const QString &proposed) { return askInitials(proposed, testament, score); });
     }
     // An entered score clears its field.
     NewOTScore = Table.NewOTScore;
@@ -257,7 +261,7 @@ void TfrmScores::FormShow()
     m_settings.save([merged](ProfileFile &file) { return merged->SaveMerged(file); }, this,
         [this, merged](const QString &failure) {
             if (!failure.isEmpty()) {
-                m_reportError(parentWidget(), failure + QStringLiteral("; your score was not stored"));
+                m_reportError(parentWidget(), tr("%1; your score was not stored").arg(failure));
                 return;
             }
             Table = *merged;

@@ -1,5 +1,6 @@
 #include "settings/filelock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QThread>
 
@@ -39,14 +40,14 @@ QString userName(uid_t user)
     struct passwd *found = nullptr;
     if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
         return QString::fromLocal8Bit(found->pw_name);
-    return QStringLiteral("user %1").arg(user);
+    return QCoreApplication::translate("SettingsFile", "user %1").arg(user);
 }
 
 QString heldBy(uid_t holder)
 {
     if (holder == ::geteuid())
-        return QStringLiteral("it is being saved by another copy of the game");
-    return QStringLiteral("another user, %1, holds its lock").arg(userName(holder));
+        return QCoreApplication::translate("SettingsFile", "it is being saved by another copy of the game");
+    return QCoreApplication::translate("SettingsFile", "another user, %1, holds its lock").arg(userName(holder));
 }
 
 // The owner of the process holding the file's lock, as the kernel lists it; the player when none is found.
@@ -91,8 +92,7 @@ bool isStale(int folder, const char *name, const struct stat &lock)
         return false;
     const QList<QByteArray> fields = QByteArray(text).trimmed().split(' ');
     const pid_t holder = fields.value(0).toInt();
-    return fields.size() == 2 && fields[1] == hostName() && holder > 0
-        && ::kill(holder, 0) != 0 && errno == ESRCH;
+    return fields.size() == 2 && fields[1] == hostName() && holder > 0 && ::kill(holder, 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
@@ -202,7 +202,7 @@ void FileLock::lockWithoutLocks(const Place &place, Clock::time_point deadline)
             return;
         }
         if (!S_ISREG(named.st_mode)) {
-            fail(QStringLiteral("its lock %1 is not a regular file").arg(lockPath));
+            fail(QCoreApplication::translate("SettingsFile", "its lock %1 is not a regular file").arg(lockPath));
             return;
         }
         if (isStale(m_folder, name.constData(), named)) {

@@ -1,5 +1,6 @@
 #include "settings/journal.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QList>
 
@@ -68,9 +69,12 @@ bool keep(const struct stat &file, std::string_view oldBytes, std::string_view n
     const QByteArray path = folderPath();
     QString unmade;
     if (path.isEmpty() || !makeFolders(path, unmade)) {
-        reason = QStringLiteral("it has to be rewritten where it lies, and there is nowhere to keep a copy of it "
-                                "meanwhile (%1)")
-                     .arg(path.isEmpty() ? QStringLiteral("neither XDG_STATE_HOME nor HOME is set") : unmade);
+        reason = QCoreApplication::translate("SettingsFile",
+            "it has to be rewritten where it lies, and there is nowhere to keep a copy of it "
+            "meanwhile (%1)")
+                     .arg(path.isEmpty()
+                             ? QCoreApplication::translate("SettingsFile", "neither XDG_STATE_HOME nor HOME is set")
+                             : unmade);
         return false;
     }
     const FileDescriptor folder = openFolder();
@@ -83,7 +87,8 @@ bool keep(const struct stat &file, std::string_view oldBytes, std::string_view n
     if (!fd.valid() || !writeAll(fd.get(), std::string_view(header.constData(), header.size()), 0)
         || !writeAll(fd.get(), oldBytes, start) || !writeAll(fd.get(), newBytes, start + off_t(oldBytes.size()))
         || ::fsync(fd.get()) != 0) {
-        reason = QStringLiteral("no copy of it could be kept while it is rewritten where it lies: %1")
+        reason = QCoreApplication::translate(
+            "SettingsFile", "no copy of it could be kept while it is rewritten where it lies: %1")
                      .arg(systemReason(errno));
         if (fd.valid())
             ::unlinkat(folder.get(), name.constData(), 0);
@@ -113,7 +118,8 @@ void recover(const OpenedFile &file)
     const FileDescriptor folder = openFolder();
     const QByteArray name = nameFor(file.info);
     OpenedFile journal;
-    journal.fd = FileDescriptor(::openat(folder.get(), name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    journal.fd
+        = FileDescriptor(::openat(folder.get(), name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!journal.fd.valid() || ::fstat(journal.fd.get(), &journal.info) != 0 || !S_ISREG(journal.info.st_mode)
         || journal.info.st_uid != ::geteuid())
         return;

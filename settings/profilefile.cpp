@@ -5,6 +5,8 @@
 #include "settings/journal.h"
 #include "settings/settingsdisk.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const char *const FileName = "Tomelor.ini";
@@ -88,9 +90,10 @@ QString ProfileFile::defaultPath()
 
 QString ProfileFile::writeFailureMessage() const
 {
-    const QString message
-        = QStringLiteral("Unable to write to %1").arg(m_path.isEmpty() ? QString::fromLatin1(FileName) : m_path);
-    return m_failure.isEmpty() ? message : message + QStringLiteral(": ") + m_failure;
+    const QString message = QCoreApplication::translate("SettingsFile", "Unable to write to %1")
+                                .arg(m_path.isEmpty() ? QString::fromLatin1(FileName) : m_path);
+    return m_failure.isEmpty() ? message
+                               : QCoreApplication::translate("SettingsFile", "%1: %2").arg(message, m_failure);
 }
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
@@ -128,7 +131,7 @@ bool ProfileFile::readBool(const QString &section, const QString &key, bool defa
 
 bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    return write({ { section, key, value } });
+    return write({{section, key, value}});
 }
 
 bool ProfileFile::writeInteger(const QString &section, const QString &key, int value)
@@ -150,7 +153,8 @@ bool ProfileFile::update(const std::function<QList<Entry>(const ProfileFile &cur
 {
     m_failure.clear();
     if (m_path.isEmpty())
-        return fail(QStringLiteral("there is no configuration folder (neither XDG_CONFIG_HOME nor HOME is set)"));
+        return fail(QCoreApplication::translate(
+            "SettingsFile", "there is no configuration folder (neither XDG_CONFIG_HOME nor HOME is set)"));
     for (int attempt = 0; attempt < CreationTries; ++attempt) {
         QString reason;
         const std::optional<Place> place = findPlace(TextEncoding::encodeFileName(m_path), Access::Write, reason);
@@ -208,7 +212,7 @@ Replacement ProfileFile::save(const Place &place, const OpenedFile *file, const 
     const QList<Entry> entries = change(*this);
     for (const Entry &entry : entries) {
         if (!ProfileText::isValidSection(utf8(entry.section)) || !ProfileText::isValidKey(utf8(entry.key))) {
-            reason = QStringLiteral("the name \"%1\" cannot be stored").arg(entry.key);
+            reason = QCoreApplication::translate("SettingsFile", "the name \"%1\" cannot be stored").arg(entry.key);
             return restore(Replacement::Failed);
         }
     }

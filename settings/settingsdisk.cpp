@@ -1,5 +1,6 @@
 #include "settings/settingsdisk.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -24,12 +25,14 @@ constexpr time_t SaveAge = 60;
 
 QString notFollowed()
 {
-    return QStringLiteral("it lies behind a link made by another user, which is not followed");
+    return QCoreApplication::translate(
+        "SettingsFile", "it lies behind a link made by another user, which is not followed");
 }
 
 QString notTrusted(const QByteArray &folder)
 {
-    return QStringLiteral("%1 belongs to another user in a folder others may write, so it is not used")
+    return QCoreApplication::translate(
+        "SettingsFile", "%1 belongs to another user in a folder others may write, so it is not used")
         .arg(QString::fromLocal8Bit(folder));
 }
 
@@ -90,8 +93,8 @@ bool trusted(const struct stat &parent, const struct stat &folder)
 // reason when a folder is missing.
 FileDescriptor walk(int start, const QByteArray &path, QString &reason, int &hops)
 {
-    FileDescriptor folder(::openat(path.startsWith('/') ? AT_FDCWD : start, path.startsWith('/') ? "/" : ".",
-        O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileDescriptor folder(::openat(
+        path.startsWith('/') ? AT_FDCWD : start, path.startsWith('/') ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     for (const QByteArray &part : path.split('/')) {
         if (part.isEmpty() || part == ".")
             continue;
@@ -128,12 +131,13 @@ FileDescriptor walk(int start, const QByteArray &path, QString &reason, int &hop
 
 QString notAFile()
 {
-    return QStringLiteral("it is not a regular file");
+    return QCoreApplication::translate("SettingsFile", "it is not a regular file");
 }
 
 QString missingElsewhere()
 {
-    return QStringLiteral("it is a link to a missing file in another folder, which is not created");
+    return QCoreApplication::translate(
+        "SettingsFile", "it is a link to a missing file in another folder, which is not created");
 }
 
 QString systemReason(int error)
@@ -143,7 +147,7 @@ QString systemReason(int error)
 
 QString tooLarge(qint64 maxSize)
 {
-    return QStringLiteral("it would be larger than %1 MiB").arg(maxSize / (1024 * 1024));
+    return QCoreApplication::translate("SettingsFile", "it would be larger than %1 MiB").arg(maxSize / (1024 * 1024));
 }
 
 QByteArray folderOf(const QByteArray &path)
@@ -179,7 +183,8 @@ bool makeFolders(const QByteArray &path, QString &reason)
             struct stat named;
             reason = errno == ENOENT && ::fstatat(folder.get(), part.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0
                     && S_ISLNK(named.st_mode)
-                ? QStringLiteral("%1 is a link to a folder that does not exist").arg(QString::fromLocal8Bit(path))
+                ? QCoreApplication::translate("SettingsFile", "%1 is a link to a folder that does not exist")
+                      .arg(QString::fromLocal8Bit(path))
                 : systemReason(errno);
             return false;
         }
@@ -196,8 +201,8 @@ bool sameFile(const struct stat &a, const struct stat &b)
 void giveToFolderOwner(int fd, int folder)
 {
     struct stat owner;
-    if (::geteuid() == 0 && ::fstat(folder, &owner) == 0 && owner.st_uid != 0)
-        [[maybe_unused]] const int given = ::fchown(fd, owner.st_uid, owner.st_gid);
+    if (::geteuid() == 0 && ::fstat(folder, &owner) == 0 && owner.st_uid != 0) [[maybe_unused]]
+        const int given = ::fchown(fd, owner.st_uid, owner.st_gid);
 }
 
 void syncFolder(int folder)
@@ -299,7 +304,7 @@ std::optional<std::string> readAll(const OpenedFile &file, qint64 maxSize, QStri
     if (!file.fd.valid())
         return bytes;
     const auto tooBig = [&] {
-        reason = QStringLiteral("it is larger than %1 MiB").arg(maxSize / (1024 * 1024));
+        reason = QCoreApplication::translate("SettingsFile", "it is larger than %1 MiB").arg(maxSize / (1024 * 1024));
         return std::nullopt;
     };
     if (file.info.st_size > maxSize)
@@ -352,9 +357,8 @@ bool isTemporaryName(const QByteArray &entry, const QByteArray &name)
     const QByteArray prefix = '.' + name + TemporaryInfix;
     if (!entry.startsWith(prefix) || entry.size() != prefix.size() + TemporaryDigits)
         return false;
-    return std::ranges::all_of(entry.mid(prefix.size()), [](char c) {
-        return std::isdigit(static_cast<unsigned char>(c)) || (c >= 'a' && c <= 'f');
-    });
+    return std::ranges::all_of(entry.mid(prefix.size()),
+        [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || (c >= 'a' && c <= 'f'); });
 }
 
 } // namespace
