@@ -236,8 +236,8 @@ void TfrmMain::createPausePlate()
     lblPaused->setText(QStringLiteral("<div style='font-size: 30px; font-weight: bold'>%1</div>"
                                       "<div style='font-size: 13px'>%2</div>")
                            .arg(tr("Paused"), tr("P or Pause plays on")));
-    lblPaused->setGeometry(QRect(Board::pileArea().center() - QPoint(PausePlateSize.width(), PausePlateSize.height()) / 2,
-        PausePlateSize));
+    lblPaused->setGeometry(QRect(
+        Board::pileArea().center() - QPoint(PausePlateSize.width(), PausePlateSize.height()) / 2, PausePlateSize));
     lblPaused->hide();
 }
 

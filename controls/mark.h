@@ -7,8 +7,8 @@
 #include <chrono>
 
 // A mark laid over a place of a window for a moment, or until it is taken away: a frame in its colour round the
-// place, and a wash of that colour over it where the mark must stand out from what it covers. It lets the pointer through and takes no keyboard, so a player
-// who clicks again at once reaches what lies beneath.
+// place, and a wash of that colour over it where the mark must stand out from what it covers. It lets the pointer
+// through and takes no keyboard, so a player who clicks again at once reaches what lies beneath.
 class TMark : public QWidget
 {
     Q_OBJECT

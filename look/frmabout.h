@@ -15,7 +15,7 @@ class TfrmAbout : public QDialog
 public:
     explicit TfrmAbout(QWidget *parent = nullptr);
 
-    QLabel *lblTitle;   // the program's name and version
+    QLabel *lblTitle; // the program's name and version
     QLabel *lblSummary; // what the game is for
     QTextBrowser *txtLicences;
     QPushButton *btnClose;

@@ -11,7 +11,7 @@ namespace WindowFit {
 
 struct Fit
 {
-    QSize size;           // the client area the window takes
+    QSize size; // the client area the window takes
     bool scrolls = false; // whether its content scrolls within it
 };
 

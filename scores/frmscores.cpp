@@ -274,7 +274,7 @@ void TfrmScores::showTable()
     showRows(Table.OTScores, Table.OTUsers, OTScoreDisplays, OTUserLabels, Table.newRow(Testament::Old));
     showRows(Table.NTScores, Table.NTUsers, NTScoreDisplays, NTUserLabels, Table.newRow(Testament::New));
     mrkNewRow->clear();
-    for (const Testament testament : { Testament::Old, Testament::New }) {
+    for (const Testament testament : {Testament::Old, Testament::New}) {
         const int row = Table.newRow(testament);
         const Column &column = testament == Testament::Old ? OTColumn : NTColumn;
         if (row >= 0)

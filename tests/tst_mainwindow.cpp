@@ -417,7 +417,8 @@ private slots:
         QVERIFY(!form().lblPaused->isHidden());
         QVERIFY(!form().timValue->isActive());
         const bool byPlayer = way == int(PauseWay::P) || way == int(PauseWay::PauseKey);
-        QCOMPARE(announcer->last(), byPlayer ? QStringLiteral("Paused. P or Pause plays on.") : QStringLiteral("Paused."));
+        QCOMPARE(
+            announcer->last(), byPlayer ? QStringLiteral("Paused. P or Pause plays on.") : QStringLiteral("Paused."));
         form().timValueTimer();
         clickBook(wanted(form()));
         QCOMPARE(value(form()), 495);
