@@ -1172,7 +1172,7 @@ Custaram mais: %2</translation>
     </message>
     <message>
         <source>wrong clicks and time-outs a game</source>
-        <translation>cliques errados e tempos esgotados por partida</translation>
+        <translation>falhas por partida</translation>
     </message>
     <message>
         <source>nothing yet, not one wrong click or time-out</source>
@@ -1184,7 +1184,7 @@ Custaram mais: %2</translation>
     </message>
     <message>
         <source>not played yet</source>
-        <translation>sem partidas ainda</translation>
+        <translation>sem partidas</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -1260,7 +1260,7 @@ Custaram mais: %2</translation>
     </message>
     <message>
         <source>%1: seconds to find each book</source>
-        <translation>%1: segundos para achar cada livro</translation>
+        <translation>%1: segundos por livro</translation>
     </message>
     <message>
         <source>No games yet</source>
