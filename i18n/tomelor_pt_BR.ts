@@ -819,7 +819,7 @@ Sem opção, abre sua janela na área de trabalho.
     </message>
     <message>
         <source>Continue teaching in your walk</source>
-        <translation>Continuar no ensino em sua caminhada</translation>
+        <translation>Perseverar na doutrina em sua caminhada</translation>
     </message>
     <message>
         <source>Happy that his friends are &quot;walking in truth&quot;</source>
