@@ -647,7 +647,7 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     </message>
     <message>
         <source>Sayings from Solomon and other wise men</source>
-        <translation>Weisheiten von Salomo und anderen Weisen</translation>
+        <translation>Lebensweisheiten von Salomo und anderen Weisen</translation>
     </message>
     <message>
         <source>Solomon’s thoughts on life</source>
@@ -775,11 +775,11 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     </message>
     <message>
         <source>Letter telling people to &quot;mind their own business&quot;</source>
-        <translation>Brief mit dem Rat, „das Eure“ zu schaffen und still zu leben</translation>
+        <translation>Brief mit dem Rat: „Kümmert euch um eure eigenen Sachen“</translation>
     </message>
     <message>
         <source>Paul instructs them to &quot;stand firm&quot; in the teachings</source>
-        <translation>Paulus mahnt sie: „Steht fest“ und haltet euch an die Lehre</translation>
+        <translation>Paulus mahnt sie, in der Lehre „festzustehen“</translation>
     </message>
     <message>
         <source>How to run your Church</source>
@@ -807,7 +807,7 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     </message>
     <message>
         <source>Includes advice on &quot;submission&quot;</source>
-        <translation>Enthält Rat zur „Unterordnung“</translation>
+        <translation>Enthält Ratschläge zur „Unterordnung“</translation>
     </message>
     <message>
         <source>&quot;The day of the Lord will come like a thief&quot;</source>
@@ -819,7 +819,7 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     </message>
     <message>
         <source>Continue teaching in your walk</source>
-        <translation>Bleib in deinem Leben bei der Lehre</translation>
+        <translation>Bleib in deinem Lebenswandel bei der Lehre</translation>
     </message>
     <message>
         <source>Happy that his friends are &quot;walking in truth&quot;</source>
@@ -1252,7 +1252,7 @@ Am meisten gekostet: %2</translation>
     </message>
     <message>
         <source>Forget how every book went in your games of both testaments? Your high scores stay.</source>
-        <translation>Vergessen, wie dir jedes Buch in deinen Spielen beider Testamente gelungen ist? Deine Highscores bleiben.</translation>
+        <translation>Deinen Fortschritt mit jedem Buch in beiden Testamenten löschen? Deine Highscores bleiben erhalten.</translation>
     </message>
     <message>
         <source>%1, book by book</source>
