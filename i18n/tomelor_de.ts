@@ -904,6 +904,18 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
         <source>Practice over: %1, %2 of %3 books found, score %4.</source>
         <translation>Übung beendet: %1, %2 von %3 Büchern gefunden, Punktzahl %L4.</translation>
     </message>
+    <message>
+        <source>Paused. P or Pause plays on.</source>
+        <translation>Angehalten. P oder Pause spielt weiter.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>Playing on.</source>
+        <translation>Es geht weiter.</translation>
+    </message>
 </context>
 <context>
     <name>Sections</name>
@@ -1049,6 +1061,37 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     </message>
 </context>
 <context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>About Tomelor!</source>
+        <translation>Über Tomelor!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A game for learning the order of the books of the Bible.</source>
+        <translation>Ein Spiel, um die Reihenfolge der Bücher der Bibel zu lernen.</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>TfrmCongrats</name>
     <message>
         <source>New High Score</source>
@@ -1077,6 +1120,10 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     <message>
         <source>Score %1: place %2 of the %3.</source>
         <translation>Punktzahl %L1: Platz %2 in der Bestenliste %3.</translation>
+    </message>
+    <message>
+        <source>%1 points: place %2 of the %3</source>
+        <translation>%L1 Punkte: Platz %2 in der Bestenliste %3</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1195,14 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     <message>
         <source>Pile</source>
         <translation>Bücherhaufen</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>P or Pause plays on</source>
+        <translation>P oder Pause spielt weiter</translation>
     </message>
 </context>
 <context>
@@ -1320,6 +1375,10 @@ Am meisten gekostet: %2</translation>
     <message>
         <source>Place %1, %2</source>
         <translation>Platz %1, %L2</translation>
+    </message>
+    <message>
+        <source>, new</source>
+        <translation>, neu</translation>
     </message>
 </context>
 </TS>

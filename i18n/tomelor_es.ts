@@ -904,6 +904,18 @@ Sin opciones, abre su ventana en el escritorio.
         <source>Practice over: %1, %2 of %3 books found, score %4.</source>
         <translation>Fin de la práctica: %1, %2 de %3 libros encontrados, %L4 puntos.</translation>
     </message>
+    <message>
+        <source>Paused. P or Pause plays on.</source>
+        <translation>En pausa. P o Pausa para seguir.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pausa.</translation>
+    </message>
+    <message>
+        <source>Playing on.</source>
+        <translation>Seguimos.</translation>
+    </message>
 </context>
 <context>
     <name>Sections</name>
@@ -1049,6 +1061,37 @@ Sin opciones, abre su ventana en el escritorio.
     </message>
 </context>
 <context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>About Tomelor!</source>
+        <translation>Acerca de Tomelor!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A game for learning the order of the books of the Bible.</source>
+        <translation>Un juego para aprender el orden de los libros de la Biblia.</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>TfrmCongrats</name>
     <message>
         <source>New High Score</source>
@@ -1077,6 +1120,10 @@ Sin opciones, abre su ventana en el escritorio.
     <message>
         <source>Score %1: place %2 of the %3.</source>
         <translation>%L1 puntos: puesto %2 del %3.</translation>
+    </message>
+    <message>
+        <source>%1 points: place %2 of the %3</source>
+        <translation>%L1 puntos: puesto %2 del %3</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1195,14 @@ Sin opciones, abre su ventana en el escritorio.
     <message>
         <source>Pile</source>
         <translation>Montón</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>P or Pause plays on</source>
+        <translation>P o Pausa para seguir</translation>
     </message>
 </context>
 <context>
@@ -1320,6 +1375,10 @@ Los que más te costaron: %2</translation>
     <message>
         <source>Place %1, %2</source>
         <translation>Puesto %1, %L2</translation>
+    </message>
+    <message>
+        <source>, new</source>
+        <translation>, nuevo</translation>
     </message>
 </context>
 </TS>

@@ -904,6 +904,18 @@ Sem opção, abre sua janela na área de trabalho.
         <source>Practice over: %1, %2 of %3 books found, score %4.</source>
         <translation>Fim do treino: %1, %2 de %3 livros encontrados, %L4 pontos.</translation>
     </message>
+    <message>
+        <source>Paused. P or Pause plays on.</source>
+        <translation>Pausado. P ou Pause continua.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Pausado.</translation>
+    </message>
+    <message>
+        <source>Playing on.</source>
+        <translation>Continuando.</translation>
+    </message>
 </context>
 <context>
     <name>Sections</name>
@@ -1049,6 +1061,37 @@ Sem opção, abre sua janela na área de trabalho.
     </message>
 </context>
 <context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licença</translation>
+    </message>
+    <message>
+        <source>About Tomelor!</source>
+        <translation>Sobre o Tomelor!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>A game for learning the order of the books of the Bible.</source>
+        <translation>Um jogo para aprender a ordem dos livros da Bíblia.</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licenças</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
     <name>TfrmCongrats</name>
     <message>
         <source>New High Score</source>
@@ -1077,6 +1120,10 @@ Sem opção, abre sua janela na área de trabalho.
     <message>
         <source>Score %1: place %2 of the %3.</source>
         <translation>%L1 pontos: %2º lugar do %3.</translation>
+    </message>
+    <message>
+        <source>%1 points: place %2 of the %3</source>
+        <translation>%L1 pontos: %2º lugar do %3</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1195,14 @@ Sem opção, abre sua janela na área de trabalho.
     <message>
         <source>Pile</source>
         <translation>Pilha</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+    <message>
+        <source>P or Pause plays on</source>
+        <translation>P ou Pause continua</translation>
     </message>
 </context>
 <context>
@@ -1320,6 +1375,10 @@ Custaram mais: %2</translation>
     <message>
         <source>Place %1, %2</source>
         <translation>%1º lugar, %L2</translation>
+    </message>
+    <message>
+        <source>, new</source>
+        <translation>, novo</translation>
     </message>
 </context>
 </TS>
