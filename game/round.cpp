@@ -122,7 +122,7 @@ void Round::MoveBook(Step &step)
     m_firstLying = m_wantedIndex + 1;
     step.dropped = Pile::booksAbove(m_pileCells, m_firstIndex, m_lastIndex, m_wantedIndex);
     if (m_wantedIndex == m_lastIndex) {
-        // The last book keeps the value it was shelved at on the display.
+        // The end shows the value the next game starts at.
         step.ended = true;
         end();
         return;
