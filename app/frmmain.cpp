@@ -6,15 +6,19 @@
 #include "controls/accessibility.h"
 #include "controls/image.h"
 #include "controls/lcd99.h"
+#include "controls/mark.h"
 #include "controls/mgcheckbox.h"
 #include "game/board.h"
 #include "game/narration.h"
 #include "look/artwork.h"
+#include "look/frmabout.h"
 #include "look/help.h"
 #include "look/windowlook.h"
 #include "platform/announcer.h"
 #include "platform/windowrole.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QRegion>
 #include <QShortcut>
 #include <QStatusBar>
@@ -34,6 +38,23 @@ constexpr SwitchLayout HintsLayout {{401, 57}, RockerSecondHalf, RockerFirstHalf
 constexpr SwitchLayout GoLayout {
     {490, 13}, QRect(QPoint(10, 0), QPoint(120, 40)), QRect(QPoint(10, 40), QPoint(120, 80))};
 
+// A wrong book flashes red three times in a little over half a second; the slot of a book the countdown shelved is
+// marked amber, the colour of the countdown's warning, for a second and a half. Both are over before the player
+// would have found the next book.
+constexpr int MarkOutset = 3;
+constexpr int MarkWash = 110;
+constexpr QColor WrongBookColour(255, 40, 24);
+constexpr int WrongBookFlashes = 3;
+constexpr std::chrono::milliseconds WrongBookLasting(650);
+constexpr QColor TimedOutColour(255, 179, 0);
+constexpr std::chrono::milliseconds TimedOutLasting(1500);
+
+// The plate that stands in the middle of the pile's area while a game is paused: the gilt of the books' lettering on
+// the dark of the displays.
+constexpr QSize PausePlateSize(260, 84);
+const char *const PausePlateStyle = "QLabel { background: rgba(16, 12, 8, 225); color: rgb(232, 185, 49); "
+                                    "border: 2px solid rgb(232, 185, 49); border-radius: 8px; }";
+
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
@@ -50,6 +71,13 @@ TfrmMain::TfrmMain(QWidget *parent)
 
     createPanel();
     createBooks();
+    // Within the book: the pile's edge would cut a frame round a book at its foot.
+    mrkWrongBook = new TMark(WrongBookColour, 0, MarkWash, pnlPile);
+    mrkWrongBook->setObjectName(QStringLiteral("mrkWrongBook"));
+    // Above the pile, which lies over the lower shelf.
+    mrkTimedOut = new TMark(TimedOutColour, MarkOutset, MarkWash, this);
+    mrkTimedOut->setObjectName(QStringLiteral("mrkTimedOut"));
+    createPausePlate();
 
     stbHints = new QStatusBar(this);
     stbHints->setObjectName(QStringLiteral("stbHints"));
@@ -92,6 +120,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     quit->setContext(Qt::WindowShortcut);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
+    // F4 tells what the program is: its version and its licences.
+    auto *about = new QShortcut(QKeySequence(Qt::Key_F4), this);
+    about->setContext(Qt::WindowShortcut);
+    connect(about, &QShortcut::activated, this, [this] { TfrmAbout::showOver(this); });
 
     FormCreate();
     showRound();
@@ -192,6 +224,21 @@ void TfrmMain::createBooks()
     pnlPile->setAccessibleName(tr("Pile"));
     books(Testament::Old, imgOTBook, "imgOTBook");
     books(Testament::New, imgNTBook, "imgNTBook");
+}
+
+void TfrmMain::createPausePlate()
+{
+    lblPaused = new QLabel(this);
+    lblPaused->setObjectName(QStringLiteral("lblPaused"));
+    lblPaused->setTextFormat(Qt::RichText);
+    lblPaused->setAlignment(Qt::AlignCenter);
+    lblPaused->setStyleSheet(QString::fromLatin1(PausePlateStyle));
+    lblPaused->setText(QStringLiteral("<div style='font-size: 30px; font-weight: bold'>%1</div>"
+                                      "<div style='font-size: 13px'>%2</div>")
+                           .arg(tr("Paused"), tr("P or Pause plays on")));
+    lblPaused->setGeometry(QRect(
+        Board::pileArea().center() - QPoint(PausePlateSize.width(), PausePlateSize.height()) / 2, PausePlateSize));
+    lblPaused->hide();
 }
 
 Testament TfrmMain::chosenTestament() const
@@ -301,6 +348,7 @@ void TfrmMain::showRound()
     ShowHints(!m_round.running());
     chkTestament->setToggleEnabled(!m_round.running());
     nameSwitches();
+    showPause();
 }
 
 void TfrmMain::setCountdownInterval(int milliseconds)
@@ -342,6 +390,7 @@ void TfrmMain::run()
     m_playerActed = true;
     BookSetup();
     m_keyboard->dealt();
+    mrkTimedOut->clear();
     showRound();
     timValue->start();
 }
@@ -373,6 +422,8 @@ void TfrmMain::BookClick(TImage *sender, bool secondOfDoubleClick)
     const int scoreBefore = m_round.score();
     const Round::Step step = m_round.click(sender->Tag() - 1, secondOfDoubleClick);
     play(step, scoreBefore);
+    if (step.outcome == Round::Outcome::Penalised)
+        mrkWrongBook->mark(sender->geometry(), WrongBookFlashes, WrongBookLasting);
     if (step.outcome != Round::Outcome::Shelved) {
         showRound();
         return;
@@ -387,6 +438,8 @@ bool TfrmMain::MoveBook(const Round::Step &step)
 {
     m_keyboard->shelved(step);
     const QList<TImage *> &books = bookList();
+    // The books above it drop: a flash would stay where a book no longer is.
+    mrkWrongBook->clear();
     books[step.shelved]->hide();
     shelfList()[step.shelved]->show();
     for (const int above : step.dropped)
@@ -404,10 +457,12 @@ void TfrmMain::timValueTimer()
     const int scoreBefore = m_round.score();
     const Round::Step step = m_round.tick();
     play(step, scoreBefore);
-    if (step.outcome == Round::Outcome::TimedOut)
+    if (step.outcome == Round::Outcome::TimedOut) {
+        mrkTimedOut->mark(QRect(Board::shelfSlot(step.shelved), Board::StandingBookSize), 1, TimedOutLasting);
         MoveBook(step);
-    else
+    } else {
         showRound();
+    }
 }
 
 void TfrmMain::EndGame()
@@ -416,11 +471,11 @@ void TfrmMain::EndGame()
     timValue->stop();
     chkGO->Uncheck();
     showRound();
+    // Every end says so, whatever the score, and stays until the player does something else.
+    stbHints->showMessage(Narration::ended(m_round));
     const int final = m_round.score();
-    // Practice is never judged against the high scores: its result stays in the status bar instead.
-    if (m_round.practice()) {
-        stbHints->showMessage(Narration::ended(m_round));
-    } else if (final >= 1) {
+    // Practice is never judged against the high scores.
+    if (!m_round.practice() && final >= 1) {
         NewOTScore = 0;
         NewNTScore = 0;
         (m_round.testament() == Testament::New ? NewNTScore : NewOTScore) = final;
@@ -444,4 +499,77 @@ void TfrmMain::chkHintsClick()
     showRound();
     m_announcer->announce(Narration::hintsSwitched(m_round));
     emit switchesChanged();
+}
+
+void TfrmMain::TogglePause()
+{
+    if (!gameRunning())
+        return;
+    const bool wasPaused = m_round.paused();
+    if (wasPaused)
+        m_round.playOn();
+    else
+        m_round.setPaused(Round::PauseReason::Player, true);
+    followPause(wasPaused);
+}
+
+void TfrmMain::setPaused(Round::PauseReason reason, bool on)
+{
+    const bool wasPaused = m_round.paused();
+    m_round.setPaused(reason, on);
+    followPause(wasPaused);
+}
+
+void TfrmMain::followPause(bool wasPaused)
+{
+    if (m_round.paused() == wasPaused)
+        return;
+    QWidget *keyboard = focusWidget();
+    if (m_round.paused()) {
+        timValue->stop();
+        // Out of the pile before it goes, so that Qt does not pass the keyboard on to a switch, where a key meant
+        // for the pile would press it.
+        m_pileHadKeyboard = keyboard && pnlPile->isAncestorOf(keyboard);
+        if (m_pileHadKeyboard)
+            keyboard->clearFocus();
+        showPause();
+        m_announcer->announce(Narration::paused(m_round));
+        return;
+    }
+    showPause();
+    if (std::exchange(m_pileHadKeyboard, false) && !focusWidget() && m_keyboard->current())
+        m_keyboard->current()->setFocus(Qt::OtherFocusReason);
+    m_announcer->announce(Narration::playingOn(m_round));
+    timValue->start();
+}
+
+void TfrmMain::showPause()
+{
+    const bool paused = m_round.paused();
+    if (paused)
+        mrkTimedOut->clear();
+    pnlPile->setVisible(!paused);
+    lblPaused->setVisible(paused);
+}
+
+void TfrmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Only a change counts: a window that never had the keyboard (on a display without a window manager, say) is
+    // never held for want of it.
+    if (event->type() == QEvent::ActivationChange)
+        setPaused(Round::PauseReason::OtherWindow, !isActiveWindow());
+    else if (event->type() == QEvent::WindowStateChange)
+        setPaused(Round::PauseReason::Minimised, isMinimized());
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent *event)
+{
+    // P reaches the window only where no control takes letters: in the pile a letter finds a book.
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event->key() == Qt::Key_Pause || (event->key() == Qt::Key_P && !(event->modifiers() & chords))) {
+        TogglePause();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -13,11 +13,13 @@
 
 class Announcer;
 class KeyboardPlay;
+class QLabel;
 class QStatusBar;
 class QTimer;
 class TImage;
 class TLCD99;
 class TMGCheckbox;
+class TMark;
 
 // The main window: the display panel, the three switches, the bookcase with the pile at its foot and the
 // status bar. Its controls and operations are public, as on a form, so that tests can drive them.
@@ -45,6 +47,9 @@ public:
     std::array<TImage *, NTBookCount> imgNTBook;
     QStatusBar *stbHints;
     QTimer *timValue;
+    QLabel *lblPaused; // stands where the pile lay while a game is paused
+    TMark *mrkWrongBook; // flashes over a book clicked out of order
+    TMark *mrkTimedOut; // marks the slot of the book the countdown shelved
     // Entry i of every list is the picture of the book with tag i + 1.
     QList<TImage *> OTShelfList;
     QList<TImage *> OTBookList;
@@ -75,6 +80,8 @@ public:
     void EndGame();
     void ShowHints(bool clear);
     void chkHintsClick();
+    // P or Pause: pauses the game running, or plays on when it is paused.
+    void TogglePause();
 
     // The testament and hints switches as the player left them in an earlier run. Set only while the player has
     // neither flipped a switch nor started a game: a choice made before the settings file answered stands.
@@ -111,6 +118,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void createPanel();
@@ -123,9 +132,18 @@ private:
     void run();
     void showRound();
     void setCountdownInterval(int milliseconds);
+    void createPausePlate();
+    // The window followed a reason to pause, or the end of one: the countdown halts or goes on, the pile goes out of
+    // sight or comes back, and screen readers are told.
+    void setPaused(Round::PauseReason reason, bool on);
+    void followPause(bool wasPaused);
+    // The pile and the plate as the round's pause has them.
+    void showPause();
 
     bool m_shown = false;
     bool m_playerActed = false;
+    // The keyboard was in the pile when the game paused: it goes back to its book when the game plays on.
+    bool m_pileHadKeyboard = false;
     Round m_round;
     Random::SeedSource m_seedSource = Random::timeOfDaySeed;
     SilentCuePlayer m_silence;

@@ -114,6 +114,18 @@ QString testamentSwitched(Testament chosen)
     return testamentName(chosen) + QLatin1Char('.');
 }
 
+QString paused(const Round &round)
+{
+    if (round.pausedByPlayer())
+        return QCoreApplication::translate("Narration", "Paused. P or Pause plays on.");
+    return QCoreApplication::translate("Narration", "Paused.");
+}
+
+QString playingOn(const Round &round)
+{
+    return QCoreApplication::translate("Narration", "Playing on.") + hintSentence(round);
+}
+
 QString nothingFound(const QString &typed)
 {
     return QCoreApplication::translate("Narration", "No book starts with %1.").arg(typed);

@@ -24,6 +24,11 @@ QString hintsSwitched(const Round &round);
 // The testament switch was pressed: the testament now chosen.
 QString testamentSwitched(Testament chosen);
 
+// The game was paused, by the player (who is told how to play on) or by another window in front of it.
+QString paused(const Round &round);
+// The game plays on where it was paused; with hints on, the hint follows.
+QString playingOn(const Round &round);
+
 // Typing in the pile found no lying book whose name starts with `typed`.
 QString nothingFound(const QString &typed);
 

@@ -65,6 +65,7 @@ void Round::begin(Testament testament, int firstIndex, int lastIndex)
     m_record = Progress(testament);
     m_record[m_wantedIndex].games = 1;
     m_wantedSince = m_clock();
+    m_pauses = 0;
 }
 
 std::vector<Pile::DealtBook> Round::BookSetup(std::uint32_t seed)
@@ -80,8 +81,8 @@ std::vector<Pile::DealtBook> Round::BookSetup(std::uint32_t seed)
 Round::Step Round::click(int index, bool secondOfDoubleClick)
 {
     Step step;
-    // The books left lying after STOP belong to no game.
-    if (!m_running)
+    // The books left lying after STOP belong to no game; those of a paused game lie out of reach.
+    if (!m_running || paused())
         return step;
     if (index != m_wantedIndex) {
         if (secondOfDoubleClick)
@@ -100,7 +101,7 @@ Round::Step Round::click(int index, bool secondOfDoubleClick)
 Round::Step Round::tick()
 {
     Step step;
-    if (!m_running)
+    if (!m_running || paused())
         return step;
     if (m_value != 0) {
         step.outcome = Outcome::CountedDown;
@@ -121,7 +122,7 @@ void Round::MoveBook(Step &step)
     m_firstLying = m_wantedIndex + 1;
     step.dropped = Pile::booksAbove(m_pileCells, m_firstIndex, m_lastIndex, m_wantedIndex);
     if (m_wantedIndex == m_lastIndex) {
-        // The last book keeps the value it was shelved at on the display.
+        // The end shows the value the next game starts at.
         step.ended = true;
         end();
         return;
@@ -167,18 +168,48 @@ void Round::setHintsLeftOn(bool on)
     InitValue();
 }
 
+void Round::setPaused(PauseReason reason, bool on)
+{
+    setPauses(on ? m_pauses | int(reason) : m_pauses & ~int(reason));
+}
+
+void Round::playOn()
+{
+    setPauses(0);
+}
+
+void Round::setPauses(int pauses)
+{
+    if (!m_running)
+        return;
+    const bool wasPaused = paused();
+    m_pauses = pauses;
+    if (paused() == wasPaused)
+        return;
+    if (wasPaused)
+        m_wantedSince += std::max<std::int64_t>(m_clock() - m_pausedSince, 0);
+    else
+        m_pausedSince = m_clock();
+}
+
 void Round::stop()
 {
-    // The book wanted at STOP was reached, though neither found nor timed out.
-    if (m_running)
+    // The book wanted at STOP was reached, though neither found nor timed out; a pause the stop ends takes none of
+    // its time.
+    if (m_running) {
+        if (paused())
+            m_wantedSince += std::max<std::int64_t>(m_clock() - m_pausedSince, 0);
         recordWantedTime();
+    }
     end();
 }
 
 void Round::end()
 {
     m_running = false;
+    m_pauses = 0;
     m_countdownInterval = Rules::CountdownInterval;
+    InitValue();
 }
 
 void Round::clearPile()

@@ -34,6 +34,14 @@ public:
         TimedOut, // the countdown ran out and the game shelved the wanted book for nothing
     };
 
+    // What holds a game: the player's own pause (P), another window in front of the game's (the help, a dialog,
+    // another program's), or the game's window minimised. Each is set and cleared on its own.
+    enum class PauseReason {
+        Player = 1,
+        OtherWindow = 2,
+        Minimised = 4,
+    };
+
     struct Step
     {
         Outcome outcome = Outcome::Ignored;
@@ -58,13 +66,26 @@ public:
     // again and costs nothing; but when it lands on the book wanted now (the one that dropped into the cell just
     // cleared) it is as good as any click, since a quick player's next click looks the same.
     Step click(int index, bool secondOfDoubleClick = false);
+    // A tick of the countdown timer: while a game runs and is not paused, the value falls a step or, at 0, the game
+    // shelves the wanted book itself.
     Step tick();
+    // While any reason holds during a game, the game is paused: ticks count nothing down and clicks take nothing,
+    // and the time the wanted book takes stands still, so the game goes on where it was once every reason is gone.
+    // Outside a game nothing pauses: a game starts running, as whoever starts it is at the game, and its end clears
+    // every reason.
+    void setPaused(PauseReason reason, bool on);
+    // The player plays on: every reason is cleared, as the player is back at the game's window.
+    void playOn();
+    bool paused() const { return m_running && m_pauses != 0; }
+    // Paused by the player's own choice, not only by another window or a minimised one.
+    bool pausedByPlayer() const { return paused() && (m_pauses & int(PauseReason::Player)); }
     // The player's hints switch, in a game or not. See countdownInterval() for what it does to the speed.
     void setHints(bool on);
     // The hints switch between games as the last game left it: with hints on, the next game runs at full speed
     // from 250, as one started with hints left on does.
     void setHintsLeftOn(bool on);
-    // Ends the game, whether the last book was shelved or the player stopped it; the score stays as it is.
+    // Ends the game, whether the last book was shelved or the player stopped it; the score stays as it is, and the
+    // value is the one the next game starts at.
     void stop();
     // Where the round reads the time for its record: a monotonic clock unless told otherwise.
     void setClock(Clock clock) { m_clock = std::move(clock); }
@@ -106,6 +127,8 @@ private:
     void end();
     // The wanted book's time so far goes into the record; the next book is timed from now.
     void recordWantedTime();
+    // Sets the reasons a game is held by, and keeps a pause out of the wanted book's time.
+    void setPauses(int pauses);
 
     Testament m_testament = Testament::Old;
     bool m_running = false;
@@ -124,4 +147,6 @@ private:
     Clock m_clock;
     Progress m_record;
     std::int64_t m_wantedSince = 0;
+    int m_pauses = 0;
+    std::int64_t m_pausedSince = 0;
 };

@@ -5,542 +5,542 @@
     <name>Catalogue</name>
     <message>
         <source>New Testament</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo Testamento</translation>
     </message>
     <message>
         <source>Old Testament</source>
-        <translation type="unfinished"></translation>
+        <translation>Antiguo Testamento</translation>
     </message>
     <message>
         <source>Genesis</source>
-        <translation type="unfinished"></translation>
+        <translation>Génesis</translation>
     </message>
     <message>
         <source>Exodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Éxodo</translation>
     </message>
     <message>
         <source>Leviticus</source>
-        <translation type="unfinished"></translation>
+        <translation>Levítico</translation>
     </message>
     <message>
         <source>Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números</translation>
     </message>
     <message>
         <source>Deuteronomy</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteronomio</translation>
     </message>
     <message>
         <source>Joshua</source>
-        <translation type="unfinished"></translation>
+        <translation>Josué</translation>
     </message>
     <message>
         <source>Judges</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueces</translation>
     </message>
     <message>
         <source>Ruth</source>
-        <translation type="unfinished"></translation>
+        <translation>Rut</translation>
     </message>
     <message>
         <source>I Samuel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Samuel</translation>
     </message>
     <message>
         <source>II Samuel</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Samuel</translation>
     </message>
     <message>
         <source>I Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Reyes</translation>
     </message>
     <message>
         <source>II Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Reyes</translation>
     </message>
     <message>
         <source>I Chronicles</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Crónicas</translation>
     </message>
     <message>
         <source>II Chronicles</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Crónicas</translation>
     </message>
     <message>
         <source>Ezra</source>
-        <translation type="unfinished"></translation>
+        <translation>Esdras</translation>
     </message>
     <message>
         <source>Nehemiah</source>
-        <translation type="unfinished"></translation>
+        <translation>Nehemías</translation>
     </message>
     <message>
         <source>Esther</source>
-        <translation type="unfinished"></translation>
+        <translation>Ester</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Job</translation>
     </message>
     <message>
         <source>Psalms</source>
-        <translation type="unfinished"></translation>
+        <translation>Salmos</translation>
     </message>
     <message>
         <source>Proverbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Proverbios</translation>
     </message>
     <message>
         <source>Ecclesiastes</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclesiastés</translation>
     </message>
     <message>
         <source>Song of Solomon</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantares</translation>
     </message>
     <message>
         <source>Isaiah</source>
-        <translation type="unfinished"></translation>
+        <translation>Isaías</translation>
     </message>
     <message>
         <source>Jeremiah</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeremías</translation>
     </message>
     <message>
         <source>Lamentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamentaciones</translation>
     </message>
     <message>
         <source>Ezekiel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezequiel</translation>
     </message>
     <message>
         <source>Daniel</source>
-        <translation type="unfinished"></translation>
+        <translation>Daniel</translation>
     </message>
     <message>
         <source>Hosea</source>
-        <translation type="unfinished"></translation>
+        <translation>Oseas</translation>
     </message>
     <message>
         <source>Joel</source>
-        <translation type="unfinished"></translation>
+        <translation>Joel</translation>
     </message>
     <message>
         <source>Amos</source>
-        <translation type="unfinished"></translation>
+        <translation>Amós</translation>
     </message>
     <message>
         <source>Obadiah</source>
-        <translation type="unfinished"></translation>
+        <translation>Abdías</translation>
     </message>
     <message>
         <source>Jonah</source>
-        <translation type="unfinished"></translation>
+        <translation>Jonás</translation>
     </message>
     <message>
         <source>Micah</source>
-        <translation type="unfinished"></translation>
+        <translation>Miqueas</translation>
     </message>
     <message>
         <source>Nahum</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahúm</translation>
     </message>
     <message>
         <source>Habakkuk</source>
-        <translation type="unfinished"></translation>
+        <translation>Habacuc</translation>
     </message>
     <message>
         <source>Zephaniah</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofonías</translation>
     </message>
     <message>
         <source>Haggai</source>
-        <translation type="unfinished"></translation>
+        <translation>Hageo</translation>
     </message>
     <message>
         <source>Zechariah</source>
-        <translation type="unfinished"></translation>
+        <translation>Zacarías</translation>
     </message>
     <message>
         <source>Malachi</source>
-        <translation type="unfinished"></translation>
+        <translation>Malaquías</translation>
     </message>
     <message>
         <source>Matthew</source>
-        <translation type="unfinished"></translation>
+        <translation>Mateo</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcos</translation>
     </message>
     <message>
         <source>Luke</source>
-        <translation type="unfinished"></translation>
+        <translation>Lucas</translation>
     </message>
     <message>
         <source>John</source>
-        <translation type="unfinished"></translation>
+        <translation>Juan</translation>
     </message>
     <message>
         <source>Acts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hechos</translation>
     </message>
     <message>
         <source>Romans</source>
-        <translation type="unfinished"></translation>
+        <translation>Romanos</translation>
     </message>
     <message>
         <source>I Corinthians</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Corintios</translation>
     </message>
     <message>
         <source>II Corinthians</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Corintios</translation>
     </message>
     <message>
         <source>Galatians</source>
-        <translation type="unfinished"></translation>
+        <translation>Gálatas</translation>
     </message>
     <message>
         <source>Ephesians</source>
-        <translation type="unfinished"></translation>
+        <translation>Efesios</translation>
     </message>
     <message>
         <source>Philippians</source>
-        <translation type="unfinished"></translation>
+        <translation>Filipenses</translation>
     </message>
     <message>
         <source>Colossians</source>
-        <translation type="unfinished"></translation>
+        <translation>Colosenses</translation>
     </message>
     <message>
         <source>I Thessalonians</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tesalonicenses</translation>
     </message>
     <message>
         <source>II Thessalonians</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Tesalonicenses</translation>
     </message>
     <message>
         <source>I Timothy</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Timoteo</translation>
     </message>
     <message>
         <source>II Timothy</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Timoteo</translation>
     </message>
     <message>
         <source>Titus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tito</translation>
     </message>
     <message>
         <source>Philemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Filemón</translation>
     </message>
     <message>
         <source>Hebrews</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreos</translation>
     </message>
     <message>
         <source>James</source>
-        <translation type="unfinished"></translation>
+        <translation>Santiago</translation>
     </message>
     <message>
         <source>I Peter</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Pedro</translation>
     </message>
     <message>
         <source>II Peter</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Pedro</translation>
     </message>
     <message>
         <source>I John</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Juan</translation>
     </message>
     <message>
         <source>II John</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Juan</translation>
     </message>
     <message>
         <source>III John</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Juan</translation>
     </message>
     <message>
         <source>Jude</source>
-        <translation type="unfinished"></translation>
+        <translation>Judas</translation>
     </message>
     <message>
         <source>Revelation</source>
-        <translation type="unfinished"></translation>
+        <translation>Apocalipsis</translation>
     </message>
 </context>
 <context>
     <name>Catalogue short name</name>
     <message>
         <source>Gen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gn</translation>
     </message>
     <message>
         <source>Exod</source>
-        <translation type="unfinished"></translation>
+        <translation>Éx</translation>
     </message>
     <message>
         <source>Lev</source>
-        <translation type="unfinished"></translation>
+        <translation>Lv</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Deut</source>
-        <translation type="unfinished"></translation>
+        <translation>Dt</translation>
     </message>
     <message>
         <source>Josh</source>
-        <translation type="unfinished"></translation>
+        <translation>Jos</translation>
     </message>
     <message>
         <source>Judg</source>
-        <translation type="unfinished"></translation>
+        <translation>Jue</translation>
     </message>
     <message>
         <source>Ruth</source>
-        <translation type="unfinished"></translation>
+        <translation>Rt</translation>
     </message>
     <message>
         <source>I Sam</source>
-        <translation type="unfinished"></translation>
+        <translation>1 S</translation>
     </message>
     <message>
         <source>II Sam</source>
-        <translation type="unfinished"></translation>
+        <translation>2 S</translation>
     </message>
     <message>
         <source>I Kgs</source>
-        <translation type="unfinished"></translation>
+        <translation>1 R</translation>
     </message>
     <message>
         <source>II Kgs</source>
-        <translation type="unfinished"></translation>
+        <translation>2 R</translation>
     </message>
     <message>
         <source>I Chr</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Cr</translation>
     </message>
     <message>
         <source>II Chr</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Cr</translation>
     </message>
     <message>
         <source>Ezra</source>
-        <translation type="unfinished"></translation>
+        <translation>Esd</translation>
     </message>
     <message>
         <source>Neh</source>
-        <translation type="unfinished"></translation>
+        <translation>Neh</translation>
     </message>
     <message>
         <source>Esth</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Job</translation>
     </message>
     <message>
         <source>Ps</source>
-        <translation type="unfinished"></translation>
+        <translation>Sal</translation>
     </message>
     <message>
         <source>Prov</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr</translation>
     </message>
     <message>
         <source>Eccl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ec</translation>
     </message>
     <message>
         <source>Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Cnt</translation>
     </message>
     <message>
         <source>Isa</source>
-        <translation type="unfinished"></translation>
+        <translation>Is</translation>
     </message>
     <message>
         <source>Jer</source>
-        <translation type="unfinished"></translation>
+        <translation>Jer</translation>
     </message>
     <message>
         <source>Lam</source>
-        <translation type="unfinished"></translation>
+        <translation>Lm</translation>
     </message>
     <message>
         <source>Ezek</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez</translation>
     </message>
     <message>
         <source>Dan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dn</translation>
     </message>
     <message>
         <source>Hos</source>
-        <translation type="unfinished"></translation>
+        <translation>Os</translation>
     </message>
     <message>
         <source>Joel</source>
-        <translation type="unfinished"></translation>
+        <translation>Jl</translation>
     </message>
     <message>
         <source>Amos</source>
-        <translation type="unfinished"></translation>
+        <translation>Am</translation>
     </message>
     <message>
         <source>Obad</source>
-        <translation type="unfinished"></translation>
+        <translation>Abd</translation>
     </message>
     <message>
         <source>Jonah</source>
-        <translation type="unfinished"></translation>
+        <translation>Jon</translation>
     </message>
     <message>
         <source>Mic</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Nah</source>
-        <translation type="unfinished"></translation>
+        <translation>Nah</translation>
     </message>
     <message>
         <source>Hab</source>
-        <translation type="unfinished"></translation>
+        <translation>Hab</translation>
     </message>
     <message>
         <source>Zeph</source>
-        <translation type="unfinished"></translation>
+        <translation>Sof</translation>
     </message>
     <message>
         <source>Hag</source>
-        <translation type="unfinished"></translation>
+        <translation>Hag</translation>
     </message>
     <message>
         <source>Zech</source>
-        <translation type="unfinished"></translation>
+        <translation>Zac</translation>
     </message>
     <message>
         <source>Mal</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Matt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mt</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Mr</translation>
     </message>
     <message>
         <source>Luke</source>
-        <translation type="unfinished"></translation>
+        <translation>Lc</translation>
     </message>
     <message>
         <source>John</source>
-        <translation type="unfinished"></translation>
+        <translation>Jn</translation>
     </message>
     <message>
         <source>Acts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hch</translation>
     </message>
     <message>
         <source>Rom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ro</translation>
     </message>
     <message>
         <source>I Cor</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Co</translation>
     </message>
     <message>
         <source>II Cor</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Co</translation>
     </message>
     <message>
         <source>Gal</source>
-        <translation type="unfinished"></translation>
+        <translation>Gá</translation>
     </message>
     <message>
         <source>Eph</source>
-        <translation type="unfinished"></translation>
+        <translation>Ef</translation>
     </message>
     <message>
         <source>Phil</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil</translation>
     </message>
     <message>
         <source>Col</source>
-        <translation type="unfinished"></translation>
+        <translation>Col</translation>
     </message>
     <message>
         <source>I Thess</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ts</translation>
     </message>
     <message>
         <source>II Thess</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Ts</translation>
     </message>
     <message>
         <source>I Tim</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ti</translation>
     </message>
     <message>
         <source>II Tim</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Ti</translation>
     </message>
     <message>
         <source>Titus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tit</translation>
     </message>
     <message>
         <source>Phlm</source>
-        <translation type="unfinished"></translation>
+        <translation>Flm</translation>
     </message>
     <message>
         <source>Heb</source>
-        <translation type="unfinished"></translation>
+        <translation>He</translation>
     </message>
     <message>
         <source>Jas</source>
-        <translation type="unfinished"></translation>
+        <translation>Stg</translation>
     </message>
     <message>
         <source>I Pet</source>
-        <translation type="unfinished"></translation>
+        <translation>1 P</translation>
     </message>
     <message>
         <source>II Pet</source>
-        <translation type="unfinished"></translation>
+        <translation>2 P</translation>
     </message>
     <message>
         <source>I John</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Jn</translation>
     </message>
     <message>
         <source>II John</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Jn</translation>
     </message>
     <message>
         <source>III John</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Jn</translation>
     </message>
     <message>
         <source>Jude</source>
-        <translation type="unfinished"></translation>
+        <translation>Jud</translation>
     </message>
     <message>
         <source>Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>Ap</translation>
     </message>
 </context>
 <context>
@@ -552,768 +552,833 @@ Without an option it opens its window on the desktop.
 
   -h, --help   Shows this help and exits.
   --version    Shows the version of the program and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tomelor [--help | --version]
+Tomelor! es un juego para aprender el orden de los libros de la Biblia.
+Sin opciones, abre su ventana en el escritorio.
+
+  -h, --help   Muestra esta ayuda y termina.
+  --version    Muestra la versión del programa y termina.</translation>
     </message>
 </context>
 <context>
     <name>GameApplication</name>
     <message>
         <source>%1; your progress was not stored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se guardó tu progreso</translation>
     </message>
 </context>
 <context>
     <name>Hints</name>
     <message>
         <source>God creates the world</source>
-        <translation type="unfinished"></translation>
+        <translation>Dios crea el mundo</translation>
     </message>
     <message>
         <source>The Hebrews leave Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Los hebreos salen de Egipto</translation>
     </message>
     <message>
         <source>The Hebrews worship God</source>
-        <translation type="unfinished"></translation>
+        <translation>Los hebreos adoran a Dios</translation>
     </message>
     <message>
         <source>The Hebrews wander around for several years</source>
-        <translation type="unfinished"></translation>
+        <translation>Los hebreos vagan durante varios años</translation>
     </message>
     <message>
         <source>Moses lays down the law</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisés expone la ley</translation>
     </message>
     <message>
         <source>He led the conquering of the Promised Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirigió la conquista de la Tierra Prometida</translation>
     </message>
     <message>
         <source>13 people who took over Joshua’s role</source>
-        <translation type="unfinished"></translation>
+        <translation>13 personas que asumieron el papel de Josué</translation>
     </message>
     <message>
         <source>She was loyal to God in Moab</source>
-        <translation type="unfinished"></translation>
+        <translation>Fue fiel a Dios en Moab</translation>
     </message>
     <message>
         <source>David defeats Goliath</source>
-        <translation type="unfinished"></translation>
+        <translation>David vence a Goliat</translation>
     </message>
     <message>
         <source>David rules his kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>David gobierna su reino</translation>
     </message>
     <message>
         <source>The kingdom is united, then divided</source>
-        <translation type="unfinished"></translation>
+        <translation>El reino, primero unido y luego dividido</translation>
     </message>
     <message>
         <source>The fall of Israel and Judah</source>
-        <translation type="unfinished"></translation>
+        <translation>La caída de Israel y Judá</translation>
     </message>
     <message>
         <source>Ancestry of David</source>
-        <translation type="unfinished"></translation>
+        <translation>Los antepasados de David</translation>
     </message>
     <message>
         <source>Solomon rules Jerusalem</source>
-        <translation type="unfinished"></translation>
+        <translation>Salomón reina en Jerusalén</translation>
     </message>
     <message>
         <source>He rebuilds the temple</source>
-        <translation type="unfinished"></translation>
+        <translation>Reconstruye el templo</translation>
     </message>
     <message>
         <source>He sees the walls rebuilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve reconstruidos los muros</translation>
     </message>
     <message>
         <source>The girl who became queen</source>
-        <translation type="unfinished"></translation>
+        <translation>La joven que llegó a ser reina</translation>
     </message>
     <message>
         <source>The suffering of a righteous man</source>
-        <translation type="unfinished"></translation>
+        <translation>El sufrimiento de un hombre justo</translation>
     </message>
     <message>
         <source>Praises from David</source>
-        <translation type="unfinished"></translation>
+        <translation>Alabanzas de David</translation>
     </message>
     <message>
         <source>Sayings from Solomon and other wise men</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichos de Salomón y de otros sabios</translation>
     </message>
     <message>
         <source>Solomon’s thoughts on life</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflexiones de Salomón sobre la vida</translation>
     </message>
     <message>
         <source>Poems from Solomon</source>
-        <translation type="unfinished"></translation>
+        <translation>Poemas de Salomón</translation>
     </message>
     <message>
         <source>Great prophet in Judah</source>
-        <translation type="unfinished"></translation>
+        <translation>Gran profeta de Judá</translation>
     </message>
     <message>
         <source>He predicted the fall of Jerusalem</source>
-        <translation type="unfinished"></translation>
+        <translation>Predijo la caída de Jerusalén</translation>
     </message>
     <message>
         <source>Jeremiah mourns for Jerusalem</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeremías llora por Jerusalén</translation>
     </message>
     <message>
         <source>Prophet who encouraged faith</source>
-        <translation type="unfinished"></translation>
+        <translation>Profeta que alentó la fe</translation>
     </message>
     <message>
         <source>Survived the lion’s den</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrevivió al foso de los leones</translation>
     </message>
     <message>
         <source>Prophet who knew God’s relation with Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Profeta que conoció la relación de Dios con Israel</translation>
     </message>
     <message>
         <source>A prophet’s tale of desolation and restoration of Judah</source>
-        <translation type="unfinished"></translation>
+        <translation>Relato de un profeta sobre la desolación y restauración de Judá</translation>
     </message>
     <message>
         <source>He wrote about judgement and restoration of Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribió sobre el juicio y la restauración de Israel</translation>
     </message>
     <message>
         <source>He wrote about the doom of Edom</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribió sobre la ruina de Edom</translation>
     </message>
     <message>
         <source>He was swallowed by a fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Se lo tragó un pez</translation>
     </message>
     <message>
         <source>He wrote about judgement and the kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribió sobre el juicio y el reino</translation>
     </message>
     <message>
         <source>He wrote about Nineveh’s destruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribió sobre la destrucción de Nínive</translation>
     </message>
     <message>
         <source>He prophesied about the invasion by the Chaldeans</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetizó la invasión de los caldeos</translation>
     </message>
     <message>
         <source>He prophesied about the day of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetizó sobre el día de Jehová</translation>
     </message>
     <message>
         <source>He prophesied about the rebuilding of the temple</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetizó sobre la reconstrucción del templo</translation>
     </message>
     <message>
         <source>He prophesied about the reign of Christ</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetizó sobre el reinado de Cristo</translation>
     </message>
     <message>
         <source>He prophesied about John the Baptist</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetizó sobre Juan el Bautista</translation>
     </message>
     <message>
         <source>He was a tax collector</source>
-        <translation type="unfinished"></translation>
+        <translation>Era cobrador de impuestos</translation>
     </message>
     <message>
         <source>The shortest gospel</source>
-        <translation type="unfinished"></translation>
+        <translation>El evangelio más corto</translation>
     </message>
     <message>
         <source>He was a doctor</source>
-        <translation type="unfinished"></translation>
+        <translation>Era médico</translation>
     </message>
     <message>
         <source>The disciple whom Jesus loved</source>
-        <translation type="unfinished"></translation>
+        <translation>El discípulo al cual Jesús amaba</translation>
     </message>
     <message>
         <source>Setting up the first Church</source>
-        <translation type="unfinished"></translation>
+        <translation>La fundación de la primera iglesia</translation>
     </message>
     <message>
         <source>The first of Paul’s Epistles</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera de las epístolas de Pablo</translation>
     </message>
     <message>
         <source>Letter regarding Christian conduct</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta sobre la conducta cristiana</translation>
     </message>
     <message>
         <source>Paul explains himself</source>
-        <translation type="unfinished"></translation>
+        <translation>Pablo explica su proceder</translation>
     </message>
     <message>
         <source>How to be saved by Grace</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo ser salvos por la gracia</translation>
     </message>
     <message>
         <source>Put on the full armor of God</source>
-        <translation type="unfinished"></translation>
+        <translation>Vestirse de toda la armadura de Dios</translation>
     </message>
     <message>
         <source>I can do everything through him who gives me strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo lo puedo en Cristo que me fortalece</translation>
     </message>
     <message>
         <source>Discusses the roles of family members</source>
-        <translation type="unfinished"></translation>
+        <translation>Trata el papel de cada miembro de la familia</translation>
     </message>
     <message>
         <source>Letter telling people to &quot;mind their own business&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta que pide «ocuparse en sus propios negocios»</translation>
     </message>
     <message>
         <source>Paul instructs them to &quot;stand firm&quot; in the teachings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pablo les exhorta a «estar firmes» en la doctrina</translation>
     </message>
     <message>
         <source>How to run your Church</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo dirigir la iglesia</translation>
     </message>
     <message>
         <source>States that all scripture is &quot;God-breathed&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Afirma que toda la Escritura es «inspirada por Dios»</translation>
     </message>
     <message>
         <source>Gives guidelines for elders and ministers</source>
-        <translation type="unfinished"></translation>
+        <translation>Da pautas para ancianos y ministros</translation>
     </message>
     <message>
         <source>An appeal for Onesimus</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ruego por Onésimo</translation>
     </message>
     <message>
         <source>Big book of faith</source>
-        <translation type="unfinished"></translation>
+        <translation>El gran libro de la fe</translation>
     </message>
     <message>
         <source>Practical applications of the Gospel</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones prácticas del evangelio</translation>
     </message>
     <message>
         <source>Includes advice on &quot;submission&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluye consejos sobre la «sumisión»</translation>
     </message>
     <message>
         <source>&quot;The day of the Lord will come like a thief&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«El día del Señor vendrá como ladrón»</translation>
     </message>
     <message>
         <source>Love one another</source>
-        <translation type="unfinished"></translation>
+        <translation>Amémonos unos a otros</translation>
     </message>
     <message>
         <source>Continue teaching in your walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Persevera en la doctrina en tu andar</translation>
     </message>
     <message>
         <source>Happy that his friends are &quot;walking in truth&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se alegra de que sus amigos «anden en la verdad»</translation>
     </message>
     <message>
         <source>Warning against false teachers</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia contra los falsos maestros</translation>
     </message>
     <message>
         <source>John’s vision</source>
-        <translation type="unfinished"></translation>
+        <translation>La visión de Juan</translation>
     </message>
 </context>
 <context>
     <name>Narration</name>
     <message>
         <source> Hint: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Pista: %1.</translation>
     </message>
     <message>
         <source>%1 game: %2 books in the pile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida del %1: %2 libros en el montón.</translation>
     </message>
     <message>
         <source> Hints on, at full speed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Pistas activadas, a velocidad normal.</translation>
     </message>
     <message>
         <source> Hints on, slowed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Pistas activadas, a ritmo lento.</translation>
     </message>
     <message>
         <source>Wrong book: minus %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro equivocado: menos %L1. %2</translation>
     </message>
     <message>
         <source>Wrong book. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro equivocado. %1</translation>
     </message>
     <message>
         <source>Right. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto. %1</translation>
     </message>
     <message>
         <source>Time is up: %1 shelved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acabó el tiempo: %1 vuelve al estante.</translation>
     </message>
     <message>
         <source>Stopped. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida detenida. %1</translation>
     </message>
     <message>
         <source>Practice: %1, 1 book in the pile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Práctica: %1, 1 libro en el montón.</translation>
     </message>
     <message>
         <source>Practice: %1, %2 books in the pile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Práctica: %1, %2 libros en el montón.</translation>
     </message>
     <message>
         <source>Hints off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas desactivadas.</translation>
     </message>
     <message>
         <source>Hints on: half value, slower countdown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas activadas: mitad de valor, el tiempo corre más despacio.</translation>
     </message>
     <message>
         <source>No book starts with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún libro empieza con %1.</translation>
     </message>
     <message>
         <source>Score %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos: %L1.</translation>
     </message>
     <message>
         <source>Game over: score %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida: %L1 puntos.</translation>
     </message>
     <message>
         <source>Practice over: %1, %2 of %3 books found, score %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la práctica: %1, %2 de %3 libros encontrados, %L4 puntos.</translation>
+    </message>
+    <message>
+        <source>Paused. P or Pause plays on.</source>
+        <translation>En pausa. P o Pausa para seguir.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>En pausa.</translation>
+    </message>
+    <message>
+        <source>Playing on.</source>
+        <translation>Seguimos.</translation>
     </message>
 </context>
 <context>
     <name>Sections</name>
     <message>
         <source>Law</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentateuco</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros históricos</translation>
     </message>
     <message>
         <source>Poetry and Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros poéticos</translation>
     </message>
     <message>
         <source>Major Prophets</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetas mayores</translation>
     </message>
     <message>
         <source>Minor Prophets</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetas menores</translation>
     </message>
     <message>
         <source>Gospels and Acts</source>
-        <translation type="unfinished"></translation>
+        <translation>Evangelios y Hechos</translation>
     </message>
     <message>
         <source>Paul&apos;s letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Epístolas paulinas</translation>
     </message>
     <message>
         <source>Other letters and Revelation</source>
-        <translation type="unfinished"></translation>
+        <translation>Epístolas generales y Apocalipsis</translation>
     </message>
 </context>
 <context>
     <name>SettingsFile</name>
     <message>
         <source>user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>usuario %1</translation>
     </message>
     <message>
         <source>it is being saved by another copy of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>otra copia del juego lo está guardando</translation>
     </message>
     <message>
         <source>another user, %1, holds its lock</source>
-        <translation type="unfinished"></translation>
+        <translation>otro usuario, %1, lo tiene bloqueado</translation>
     </message>
     <message>
         <source>its lock %1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>su archivo de bloqueo %1 no es un archivo normal</translation>
     </message>
     <message>
         <source>it has to be rewritten where it lies, and there is nowhere to keep a copy of it meanwhile (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>hay que reescribirlo en su sitio y no hay dónde guardar una copia mientras tanto (%1)</translation>
     </message>
     <message>
         <source>neither XDG_STATE_HOME nor HOME is set</source>
-        <translation type="unfinished"></translation>
+        <translation>no está definida ni XDG_STATE_HOME ni HOME</translation>
     </message>
     <message>
         <source>no copy of it could be kept while it is rewritten where it lies: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar una copia mientras se reescribe en su sitio: %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>there is no configuration folder (neither XDG_CONFIG_HOME nor HOME is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay carpeta de configuración (no está definida ni XDG_CONFIG_HOME ni HOME)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; cannot be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre «%1» no se puede guardar</translation>
     </message>
     <message>
         <source>it lies behind a link made by another user, which is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>está tras un enlace creado por otro usuario, que no se sigue</translation>
     </message>
     <message>
         <source>%1 belongs to another user in a folder others may write, so it is not used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece a otro usuario en una carpeta donde otros pueden escribir, así que no se usa</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it is a link to a missing file in another folder, which is not created</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace a un archivo inexistente en otra carpeta, que no se crea</translation>
     </message>
     <message>
         <source>it would be larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>superaría los %1 MiB</translation>
     </message>
     <message>
         <source>%1 is a link to a folder that does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace a una carpeta que no existe</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MiB</translation>
     </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Tomelor! Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Tomelor!</translation>
     </message>
 </context>
 <context>
     <name>TProgressChart</name>
     <message>
         <source>cost points: never</source>
-        <translation type="unfinished"></translation>
+        <translation>costó puntos: nunca</translation>
     </message>
     <message>
         <source>every game</source>
-        <translation type="unfinished"></translation>
+        <translation>cada partida</translation>
     </message>
     <message>
         <source>last game</source>
-        <translation type="unfinished"></translation>
+        <translation>última partida</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 s</translation>
     </message>
 </context>
 <context>
     <name>TSplash</name>
     <message>
         <source>Splash</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentación</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>About Tomelor!</source>
+        <translation>Acerca de Tomelor!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A game for learning the order of the books of the Bible.</source>
+        <translation>Un juego para aprender el orden de los libros de la Biblia.</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>TfrmCongrats</name>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo récord</translation>
     </message>
     <message>
         <source>Congratulations: a new high score</source>
-        <translation type="unfinished"></translation>
+        <translation>Felicidades: un nuevo récord</translation>
     </message>
     <message>
         <source>Your initials</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus iniciales</translation>
     </message>
     <message>
         <source>Up to three letters for the high-score table. Enter or Esc puts them there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta tres letras para la tabla de récords. Enter o Esc las pone en ella.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Puts your initials on the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone tus iniciales en la tabla de récords.</translation>
     </message>
     <message>
         <source>Score %1: place %2 of the %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 puntos: puesto %2 del %3.</translation>
+    </message>
+    <message>
+        <source>%1 points: place %2 of the %3</source>
+        <translation>%L1 puntos: puesto %2 del %3</translation>
     </message>
 </context>
 <context>
     <name>TfrmMain</name>
     <message>
         <source>Tomelor!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomelor!</translation>
     </message>
     <message>
         <source>With hints on, a description of the book wanted next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con las pistas activadas, una descripción del siguiente libro buscado.</translation>
     </message>
     <message>
         <source>Book value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor del libro</translation>
     </message>
     <message>
         <source>The points the wanted book earns if clicked now. It counts down while you search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos que da el libro buscado si haces clic ahora. Baja mientras buscas.</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>The points of this game. A book clicked out of order costs 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos de esta partida. Un clic en un libro fuera de orden cuesta 50.</translation>
     </message>
     <message>
         <source>Chooses the books to put in order: the 39 of the Old Testament or the 27 of the New. It cannot be changed during a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige los libros que hay que ordenar: los 39 del Antiguo Testamento o los 27 del Nuevo. No se puede cambiar durante una partida.</translation>
     </message>
     <message>
         <source>While on, the status bar describes the book wanted next and each book is worth half. Switching on slows the countdown until the game ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras están activadas, la barra de estado describe el siguiente libro buscado y cada libro vale la mitad. Al activarlas, el tiempo corre más despacio hasta el final de la partida.</translation>
     </message>
     <message>
         <source>GO! scatters the books of the chosen testament in a pile; STOP ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡VAMOS! esparce en un montón los libros del testamento elegido; ALTO termina la partida.</translation>
     </message>
     <message>
         <source>Display panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de indicadores</translation>
     </message>
     <message>
         <source>Bookcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Estantería</translation>
     </message>
     <message>
         <source>Testament: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Testamento: %1</translation>
     </message>
     <message>
         <source>Hints: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas: sí</translation>
     </message>
     <message>
         <source>Hints: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas: no</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>ALTO</translation>
     </message>
     <message>
         <source>GO!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡VAMOS!</translation>
     </message>
     <message>
         <source>Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Montón</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>P or Pause plays on</source>
+        <translation>P o Pausa para seguir</translation>
     </message>
 </context>
 <context>
     <name>TfrmProgress</name>
     <message>
         <source>No %1 game yet. After each game, this page shows how long you took to find every book and which books cost you points, so that you know what to practise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay partidas del %1. Después de cada partida, esta página muestra cuánto tardaste en encontrar cada libro y qué libros te costaron puntos, para que sepas qué practicar.</translation>
     </message>
     <message>
         <source>Slowest: %1
 Cost you most: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Más lentos: %1
+Los que más te costaron: %2</translation>
     </message>
     <message>
         <source>seconds on average</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos en promedio</translation>
     </message>
     <message>
         <source>nothing yet</source>
-        <translation type="unfinished"></translation>
+        <translation>todavía nada</translation>
     </message>
     <message>
         <source>wrong clicks and time-outs a game</source>
-        <translation type="unfinished"></translation>
+        <translation>clics erróneos y tiempos agotados por partida</translation>
     </message>
     <message>
         <source>nothing yet, not one wrong click or time-out</source>
-        <translation type="unfinished"></translation>
+        <translation>todavía nada, ni un clic erróneo ni un tiempo agotado</translation>
     </message>
     <message>
         <source>%1 seconds a book</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 segundos por libro</translation>
     </message>
     <message>
         <source>not played yet</source>
-        <translation type="unfinished"></translation>
+        <translation>sin jugar todavía</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Chart of seconds per book</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de segundos por libro</translation>
     </message>
     <message>
         <source>The table below gives the same figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de abajo da las mismas cifras.</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Average seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos en promedio</translation>
     </message>
     <message>
         <source>Wrong clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Clics erróneos</translation>
     </message>
     <message>
         <source>Time-outs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos agotados</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros</translation>
     </message>
     <message>
         <source>Seconds a book</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por libro</translation>
     </message>
     <message>
         <source>&amp;Practise</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Practicar</translation>
     </message>
     <message>
         <source>Closes this window and starts a game of the selected section alone. A practice score is never a high score.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra esta ventana y empieza una partida solo con la sección seleccionada. Una puntuación de práctica nunca es un récord.</translation>
     </message>
     <message>
         <source>&amp;Forget progress</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Olvidar el progreso</translation>
     </message>
     <message>
         <source>Asks first, then clears the progress of both testaments. The high scores stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero pregunta y luego borra el progreso de ambos testamentos. Los récords se conservan.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Forget how every book went in your games of both testaments? Your high scores stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Olvidar cómo te fue con cada libro en tus partidas de ambos testamentos? Tus récords se conservan.</translation>
     </message>
     <message>
         <source>%1, book by book</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, libro por libro</translation>
     </message>
     <message>
         <source>%1: seconds to find each book</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: segundos para encontrar cada libro</translation>
     </message>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay partidas</translation>
     </message>
     <message>
         <source>%1, section by section</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sección por sección</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Costliest: %1, %2. A section costs the average seconds of its books, and %3 seconds more for each wrong click or time-out a game. F3 in the main window practises the costliest.</source>
-        <translation type="unfinished"></translation>
+        <translation>La más costosa: %1, %2. Una sección cuesta el promedio de segundos de sus libros, más %L3 segundos por cada clic erróneo o tiempo agotado por partida. F3 en la ventana principal practica la más costosa.</translation>
     </message>
 </context>
 <context>
     <name>TfrmScores</name>
     <message>
         <source>%1 high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords del %1</translation>
     </message>
     <message>
         <source>%1, place %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, puesto %2</translation>
     </message>
     <message>
         <source>%1, initials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, iniciales</translation>
     </message>
     <message>
         <source>Place %1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto %1, vacío</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>The five best of each testament: Tab or the arrow keys read the rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cinco mejores de cada testamento: Tab o las flechas recorren las filas.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Closes the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la tabla de récords.</translation>
     </message>
     <message>
         <source>%1; your score was not stored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se guardó tu puntuación</translation>
     </message>
     <message>
         <source>Place %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto %1, %L2</translation>
+    </message>
+    <message>
+        <source>, new</source>
+        <translation>, nuevo</translation>
     </message>
 </context>
 </TS>

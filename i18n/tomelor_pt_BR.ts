@@ -5,542 +5,542 @@
     <name>Catalogue</name>
     <message>
         <source>New Testament</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo Testamento</translation>
     </message>
     <message>
         <source>Old Testament</source>
-        <translation type="unfinished"></translation>
+        <translation>Antigo Testamento</translation>
     </message>
     <message>
         <source>Genesis</source>
-        <translation type="unfinished"></translation>
+        <translation>Gênesis</translation>
     </message>
     <message>
         <source>Exodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Êxodo</translation>
     </message>
     <message>
         <source>Leviticus</source>
-        <translation type="unfinished"></translation>
+        <translation>Levítico</translation>
     </message>
     <message>
         <source>Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números</translation>
     </message>
     <message>
         <source>Deuteronomy</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuteronômio</translation>
     </message>
     <message>
         <source>Joshua</source>
-        <translation type="unfinished"></translation>
+        <translation>Josué</translation>
     </message>
     <message>
         <source>Judges</source>
-        <translation type="unfinished"></translation>
+        <translation>Juízes</translation>
     </message>
     <message>
         <source>Ruth</source>
-        <translation type="unfinished"></translation>
+        <translation>Rute</translation>
     </message>
     <message>
         <source>I Samuel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Samuel</translation>
     </message>
     <message>
         <source>II Samuel</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Samuel</translation>
     </message>
     <message>
         <source>I Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Reis</translation>
     </message>
     <message>
         <source>II Kings</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Reis</translation>
     </message>
     <message>
         <source>I Chronicles</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Crônicas</translation>
     </message>
     <message>
         <source>II Chronicles</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Crônicas</translation>
     </message>
     <message>
         <source>Ezra</source>
-        <translation type="unfinished"></translation>
+        <translation>Esdras</translation>
     </message>
     <message>
         <source>Nehemiah</source>
-        <translation type="unfinished"></translation>
+        <translation>Neemias</translation>
     </message>
     <message>
         <source>Esther</source>
-        <translation type="unfinished"></translation>
+        <translation>Ester</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Jó</translation>
     </message>
     <message>
         <source>Psalms</source>
-        <translation type="unfinished"></translation>
+        <translation>Salmos</translation>
     </message>
     <message>
         <source>Proverbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Provérbios</translation>
     </message>
     <message>
         <source>Ecclesiastes</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclesiastes</translation>
     </message>
     <message>
         <source>Song of Solomon</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantares</translation>
     </message>
     <message>
         <source>Isaiah</source>
-        <translation type="unfinished"></translation>
+        <translation>Isaías</translation>
     </message>
     <message>
         <source>Jeremiah</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeremias</translation>
     </message>
     <message>
         <source>Lamentations</source>
-        <translation type="unfinished"></translation>
+        <translation>Lamentações</translation>
     </message>
     <message>
         <source>Ezekiel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezequiel</translation>
     </message>
     <message>
         <source>Daniel</source>
-        <translation type="unfinished"></translation>
+        <translation>Daniel</translation>
     </message>
     <message>
         <source>Hosea</source>
-        <translation type="unfinished"></translation>
+        <translation>Oseias</translation>
     </message>
     <message>
         <source>Joel</source>
-        <translation type="unfinished"></translation>
+        <translation>Joel</translation>
     </message>
     <message>
         <source>Amos</source>
-        <translation type="unfinished"></translation>
+        <translation>Amós</translation>
     </message>
     <message>
         <source>Obadiah</source>
-        <translation type="unfinished"></translation>
+        <translation>Obadias</translation>
     </message>
     <message>
         <source>Jonah</source>
-        <translation type="unfinished"></translation>
+        <translation>Jonas</translation>
     </message>
     <message>
         <source>Micah</source>
-        <translation type="unfinished"></translation>
+        <translation>Miqueias</translation>
     </message>
     <message>
         <source>Nahum</source>
-        <translation type="unfinished"></translation>
+        <translation>Naum</translation>
     </message>
     <message>
         <source>Habakkuk</source>
-        <translation type="unfinished"></translation>
+        <translation>Habacuque</translation>
     </message>
     <message>
         <source>Zephaniah</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofonias</translation>
     </message>
     <message>
         <source>Haggai</source>
-        <translation type="unfinished"></translation>
+        <translation>Ageu</translation>
     </message>
     <message>
         <source>Zechariah</source>
-        <translation type="unfinished"></translation>
+        <translation>Zacarias</translation>
     </message>
     <message>
         <source>Malachi</source>
-        <translation type="unfinished"></translation>
+        <translation>Malaquias</translation>
     </message>
     <message>
         <source>Matthew</source>
-        <translation type="unfinished"></translation>
+        <translation>Mateus</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcos</translation>
     </message>
     <message>
         <source>Luke</source>
-        <translation type="unfinished"></translation>
+        <translation>Lucas</translation>
     </message>
     <message>
         <source>John</source>
-        <translation type="unfinished"></translation>
+        <translation>João</translation>
     </message>
     <message>
         <source>Acts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atos</translation>
     </message>
     <message>
         <source>Romans</source>
-        <translation type="unfinished"></translation>
+        <translation>Romanos</translation>
     </message>
     <message>
         <source>I Corinthians</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Coríntios</translation>
     </message>
     <message>
         <source>II Corinthians</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Coríntios</translation>
     </message>
     <message>
         <source>Galatians</source>
-        <translation type="unfinished"></translation>
+        <translation>Gálatas</translation>
     </message>
     <message>
         <source>Ephesians</source>
-        <translation type="unfinished"></translation>
+        <translation>Efésios</translation>
     </message>
     <message>
         <source>Philippians</source>
-        <translation type="unfinished"></translation>
+        <translation>Filipenses</translation>
     </message>
     <message>
         <source>Colossians</source>
-        <translation type="unfinished"></translation>
+        <translation>Colossenses</translation>
     </message>
     <message>
         <source>I Thessalonians</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tessalonicenses</translation>
     </message>
     <message>
         <source>II Thessalonians</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Tessalonicenses</translation>
     </message>
     <message>
         <source>I Timothy</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Timóteo</translation>
     </message>
     <message>
         <source>II Timothy</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Timóteo</translation>
     </message>
     <message>
         <source>Titus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tito</translation>
     </message>
     <message>
         <source>Philemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Filemom</translation>
     </message>
     <message>
         <source>Hebrews</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreus</translation>
     </message>
     <message>
         <source>James</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiago</translation>
     </message>
     <message>
         <source>I Peter</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Pedro</translation>
     </message>
     <message>
         <source>II Peter</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Pedro</translation>
     </message>
     <message>
         <source>I John</source>
-        <translation type="unfinished"></translation>
+        <translation>1 João</translation>
     </message>
     <message>
         <source>II John</source>
-        <translation type="unfinished"></translation>
+        <translation>2 João</translation>
     </message>
     <message>
         <source>III John</source>
-        <translation type="unfinished"></translation>
+        <translation>3 João</translation>
     </message>
     <message>
         <source>Jude</source>
-        <translation type="unfinished"></translation>
+        <translation>Judas</translation>
     </message>
     <message>
         <source>Revelation</source>
-        <translation type="unfinished"></translation>
+        <translation>Apocalipse</translation>
     </message>
 </context>
 <context>
     <name>Catalogue short name</name>
     <message>
         <source>Gen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gn</translation>
     </message>
     <message>
         <source>Exod</source>
-        <translation type="unfinished"></translation>
+        <translation>Êx</translation>
     </message>
     <message>
         <source>Lev</source>
-        <translation type="unfinished"></translation>
+        <translation>Lv</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>Nm</translation>
     </message>
     <message>
         <source>Deut</source>
-        <translation type="unfinished"></translation>
+        <translation>Dt</translation>
     </message>
     <message>
         <source>Josh</source>
-        <translation type="unfinished"></translation>
+        <translation>Js</translation>
     </message>
     <message>
         <source>Judg</source>
-        <translation type="unfinished"></translation>
+        <translation>Jz</translation>
     </message>
     <message>
         <source>Ruth</source>
-        <translation type="unfinished"></translation>
+        <translation>Rt</translation>
     </message>
     <message>
         <source>I Sam</source>
-        <translation type="unfinished"></translation>
+        <translation>1Sm</translation>
     </message>
     <message>
         <source>II Sam</source>
-        <translation type="unfinished"></translation>
+        <translation>2Sm</translation>
     </message>
     <message>
         <source>I Kgs</source>
-        <translation type="unfinished"></translation>
+        <translation>1Rs</translation>
     </message>
     <message>
         <source>II Kgs</source>
-        <translation type="unfinished"></translation>
+        <translation>2Rs</translation>
     </message>
     <message>
         <source>I Chr</source>
-        <translation type="unfinished"></translation>
+        <translation>1Cr</translation>
     </message>
     <message>
         <source>II Chr</source>
-        <translation type="unfinished"></translation>
+        <translation>2Cr</translation>
     </message>
     <message>
         <source>Ezra</source>
-        <translation type="unfinished"></translation>
+        <translation>Ed</translation>
     </message>
     <message>
         <source>Neh</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Esth</source>
-        <translation type="unfinished"></translation>
+        <translation>Et</translation>
     </message>
     <message>
         <source>Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Jó</translation>
     </message>
     <message>
         <source>Ps</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl</translation>
     </message>
     <message>
         <source>Prov</source>
-        <translation type="unfinished"></translation>
+        <translation>Pv</translation>
     </message>
     <message>
         <source>Eccl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ec</translation>
     </message>
     <message>
         <source>Song</source>
-        <translation type="unfinished"></translation>
+        <translation>Ct</translation>
     </message>
     <message>
         <source>Isa</source>
-        <translation type="unfinished"></translation>
+        <translation>Is</translation>
     </message>
     <message>
         <source>Jer</source>
-        <translation type="unfinished"></translation>
+        <translation>Jr</translation>
     </message>
     <message>
         <source>Lam</source>
-        <translation type="unfinished"></translation>
+        <translation>Lm</translation>
     </message>
     <message>
         <source>Ezek</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez</translation>
     </message>
     <message>
         <source>Dan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dn</translation>
     </message>
     <message>
         <source>Hos</source>
-        <translation type="unfinished"></translation>
+        <translation>Os</translation>
     </message>
     <message>
         <source>Joel</source>
-        <translation type="unfinished"></translation>
+        <translation>Jl</translation>
     </message>
     <message>
         <source>Amos</source>
-        <translation type="unfinished"></translation>
+        <translation>Am</translation>
     </message>
     <message>
         <source>Obad</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob</translation>
     </message>
     <message>
         <source>Jonah</source>
-        <translation type="unfinished"></translation>
+        <translation>Jn</translation>
     </message>
     <message>
         <source>Mic</source>
-        <translation type="unfinished"></translation>
+        <translation>Mq</translation>
     </message>
     <message>
         <source>Nah</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>Hab</source>
-        <translation type="unfinished"></translation>
+        <translation>Hc</translation>
     </message>
     <message>
         <source>Zeph</source>
-        <translation type="unfinished"></translation>
+        <translation>Sf</translation>
     </message>
     <message>
         <source>Hag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ag</translation>
     </message>
     <message>
         <source>Zech</source>
-        <translation type="unfinished"></translation>
+        <translation>Zc</translation>
     </message>
     <message>
         <source>Mal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ml</translation>
     </message>
     <message>
         <source>Matt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mt</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Mc</translation>
     </message>
     <message>
         <source>Luke</source>
-        <translation type="unfinished"></translation>
+        <translation>Lc</translation>
     </message>
     <message>
         <source>John</source>
-        <translation type="unfinished"></translation>
+        <translation>Jo</translation>
     </message>
     <message>
         <source>Acts</source>
-        <translation type="unfinished"></translation>
+        <translation>At</translation>
     </message>
     <message>
         <source>Rom</source>
-        <translation type="unfinished"></translation>
+        <translation>Rm</translation>
     </message>
     <message>
         <source>I Cor</source>
-        <translation type="unfinished"></translation>
+        <translation>1Co</translation>
     </message>
     <message>
         <source>II Cor</source>
-        <translation type="unfinished"></translation>
+        <translation>2Co</translation>
     </message>
     <message>
         <source>Gal</source>
-        <translation type="unfinished"></translation>
+        <translation>Gl</translation>
     </message>
     <message>
         <source>Eph</source>
-        <translation type="unfinished"></translation>
+        <translation>Ef</translation>
     </message>
     <message>
         <source>Phil</source>
-        <translation type="unfinished"></translation>
+        <translation>Fp</translation>
     </message>
     <message>
         <source>Col</source>
-        <translation type="unfinished"></translation>
+        <translation>Cl</translation>
     </message>
     <message>
         <source>I Thess</source>
-        <translation type="unfinished"></translation>
+        <translation>1Ts</translation>
     </message>
     <message>
         <source>II Thess</source>
-        <translation type="unfinished"></translation>
+        <translation>2Ts</translation>
     </message>
     <message>
         <source>I Tim</source>
-        <translation type="unfinished"></translation>
+        <translation>1Tm</translation>
     </message>
     <message>
         <source>II Tim</source>
-        <translation type="unfinished"></translation>
+        <translation>2Tm</translation>
     </message>
     <message>
         <source>Titus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tt</translation>
     </message>
     <message>
         <source>Phlm</source>
-        <translation type="unfinished"></translation>
+        <translation>Fm</translation>
     </message>
     <message>
         <source>Heb</source>
-        <translation type="unfinished"></translation>
+        <translation>Hb</translation>
     </message>
     <message>
         <source>Jas</source>
-        <translation type="unfinished"></translation>
+        <translation>Tg</translation>
     </message>
     <message>
         <source>I Pet</source>
-        <translation type="unfinished"></translation>
+        <translation>1Pe</translation>
     </message>
     <message>
         <source>II Pet</source>
-        <translation type="unfinished"></translation>
+        <translation>2Pe</translation>
     </message>
     <message>
         <source>I John</source>
-        <translation type="unfinished"></translation>
+        <translation>1Jo</translation>
     </message>
     <message>
         <source>II John</source>
-        <translation type="unfinished"></translation>
+        <translation>2Jo</translation>
     </message>
     <message>
         <source>III John</source>
-        <translation type="unfinished"></translation>
+        <translation>3Jo</translation>
     </message>
     <message>
         <source>Jude</source>
-        <translation type="unfinished"></translation>
+        <translation>Jd</translation>
     </message>
     <message>
         <source>Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>Ap</translation>
     </message>
 </context>
 <context>
@@ -552,768 +552,833 @@ Without an option it opens its window on the desktop.
 
   -h, --help   Shows this help and exits.
   --version    Shows the version of the program and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: tomelor [--help | --version]
+Tomelor! é um jogo para aprender a ordem dos livros da Bíblia.
+Sem opção, abre sua janela na área de trabalho.
+
+  -h, --help   Mostra esta ajuda e sai.
+  --version    Mostra a versão do programa e sai.</translation>
     </message>
 </context>
 <context>
     <name>GameApplication</name>
     <message>
         <source>%1; your progress was not stored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; seu progresso não foi guardado</translation>
     </message>
 </context>
 <context>
     <name>Hints</name>
     <message>
         <source>God creates the world</source>
-        <translation type="unfinished"></translation>
+        <translation>Deus cria o mundo</translation>
     </message>
     <message>
         <source>The Hebrews leave Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Os hebreus saem do Egito</translation>
     </message>
     <message>
         <source>The Hebrews worship God</source>
-        <translation type="unfinished"></translation>
+        <translation>Os hebreus adoram a Deus</translation>
     </message>
     <message>
         <source>The Hebrews wander around for several years</source>
-        <translation type="unfinished"></translation>
+        <translation>Os hebreus vagueiam por vários anos</translation>
     </message>
     <message>
         <source>Moses lays down the law</source>
-        <translation type="unfinished"></translation>
+        <translation>Moisés expõe a lei</translation>
     </message>
     <message>
         <source>He led the conquering of the Promised Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele liderou a conquista da Terra Prometida</translation>
     </message>
     <message>
         <source>13 people who took over Joshua’s role</source>
-        <translation type="unfinished"></translation>
+        <translation>13 pessoas que assumiram o papel de Josué</translation>
     </message>
     <message>
         <source>She was loyal to God in Moab</source>
-        <translation type="unfinished"></translation>
+        <translation>Ela foi fiel a Deus em Moabe</translation>
     </message>
     <message>
         <source>David defeats Goliath</source>
-        <translation type="unfinished"></translation>
+        <translation>Davi derrota Golias</translation>
     </message>
     <message>
         <source>David rules his kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Davi governa o seu reino</translation>
     </message>
     <message>
         <source>The kingdom is united, then divided</source>
-        <translation type="unfinished"></translation>
+        <translation>O reino se une e depois se divide</translation>
     </message>
     <message>
         <source>The fall of Israel and Judah</source>
-        <translation type="unfinished"></translation>
+        <translation>A queda de Israel e de Judá</translation>
     </message>
     <message>
         <source>Ancestry of David</source>
-        <translation type="unfinished"></translation>
+        <translation>A genealogia de Davi</translation>
     </message>
     <message>
         <source>Solomon rules Jerusalem</source>
-        <translation type="unfinished"></translation>
+        <translation>Salomão reina em Jerusalém</translation>
     </message>
     <message>
         <source>He rebuilds the temple</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele reconstrói o templo</translation>
     </message>
     <message>
         <source>He sees the walls rebuilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele vê os muros reconstruídos</translation>
     </message>
     <message>
         <source>The girl who became queen</source>
-        <translation type="unfinished"></translation>
+        <translation>A moça que se tornou rainha</translation>
     </message>
     <message>
         <source>The suffering of a righteous man</source>
-        <translation type="unfinished"></translation>
+        <translation>O sofrimento de um homem justo</translation>
     </message>
     <message>
         <source>Praises from David</source>
-        <translation type="unfinished"></translation>
+        <translation>Louvores de Davi</translation>
     </message>
     <message>
         <source>Sayings from Solomon and other wise men</source>
-        <translation type="unfinished"></translation>
+        <translation>Ditos de Salomão e de outros sábios</translation>
     </message>
     <message>
         <source>Solomon’s thoughts on life</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflexões de Salomão sobre a vida</translation>
     </message>
     <message>
         <source>Poems from Solomon</source>
-        <translation type="unfinished"></translation>
+        <translation>Poemas de Salomão</translation>
     </message>
     <message>
         <source>Great prophet in Judah</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande profeta em Judá</translation>
     </message>
     <message>
         <source>He predicted the fall of Jerusalem</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele predisse a queda de Jerusalém</translation>
     </message>
     <message>
         <source>Jeremiah mourns for Jerusalem</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeremias chora por Jerusalém</translation>
     </message>
     <message>
         <source>Prophet who encouraged faith</source>
-        <translation type="unfinished"></translation>
+        <translation>Profeta que encorajou a fé</translation>
     </message>
     <message>
         <source>Survived the lion’s den</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobreviveu à cova dos leões</translation>
     </message>
     <message>
         <source>Prophet who knew God’s relation with Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Profeta que conheceu a relação de Deus com Israel</translation>
     </message>
     <message>
         <source>A prophet’s tale of desolation and restoration of Judah</source>
-        <translation type="unfinished"></translation>
+        <translation>Relato de um profeta sobre a desolação e a restauração de Judá</translation>
     </message>
     <message>
         <source>He wrote about judgement and restoration of Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele escreveu sobre o juízo e a restauração de Israel</translation>
     </message>
     <message>
         <source>He wrote about the doom of Edom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele escreveu sobre a ruína de Edom</translation>
     </message>
     <message>
         <source>He was swallowed by a fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele foi engolido por um peixe</translation>
     </message>
     <message>
         <source>He wrote about judgement and the kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele escreveu sobre o juízo e o reino</translation>
     </message>
     <message>
         <source>He wrote about Nineveh’s destruction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele escreveu sobre a destruição de Nínive</translation>
     </message>
     <message>
         <source>He prophesied about the invasion by the Chaldeans</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele profetizou sobre a invasão dos caldeus</translation>
     </message>
     <message>
         <source>He prophesied about the day of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele profetizou sobre o dia do Senhor</translation>
     </message>
     <message>
         <source>He prophesied about the rebuilding of the temple</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele profetizou sobre a reconstrução do templo</translation>
     </message>
     <message>
         <source>He prophesied about the reign of Christ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele profetizou sobre o reinado de Cristo</translation>
     </message>
     <message>
         <source>He prophesied about John the Baptist</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele profetizou sobre João Batista</translation>
     </message>
     <message>
         <source>He was a tax collector</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele era cobrador de impostos</translation>
     </message>
     <message>
         <source>The shortest gospel</source>
-        <translation type="unfinished"></translation>
+        <translation>O evangelho mais curto</translation>
     </message>
     <message>
         <source>He was a doctor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ele era médico</translation>
     </message>
     <message>
         <source>The disciple whom Jesus loved</source>
-        <translation type="unfinished"></translation>
+        <translation>O discípulo a quem Jesus amava</translation>
     </message>
     <message>
         <source>Setting up the first Church</source>
-        <translation type="unfinished"></translation>
+        <translation>A fundação da primeira igreja</translation>
     </message>
     <message>
         <source>The first of Paul’s Epistles</source>
-        <translation type="unfinished"></translation>
+        <translation>A primeira das epístolas de Paulo</translation>
     </message>
     <message>
         <source>Letter regarding Christian conduct</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta sobre a conduta cristã</translation>
     </message>
     <message>
         <source>Paul explains himself</source>
-        <translation type="unfinished"></translation>
+        <translation>Paulo se explica</translation>
     </message>
     <message>
         <source>How to be saved by Grace</source>
-        <translation type="unfinished"></translation>
+        <translation>Como ser salvo pela graça</translation>
     </message>
     <message>
         <source>Put on the full armor of God</source>
-        <translation type="unfinished"></translation>
+        <translation>Revesti-vos de toda a armadura de Deus</translation>
     </message>
     <message>
         <source>I can do everything through him who gives me strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Posso todas as coisas naquele que me fortalece</translation>
     </message>
     <message>
         <source>Discusses the roles of family members</source>
-        <translation type="unfinished"></translation>
+        <translation>Trata dos papéis dos membros da família</translation>
     </message>
     <message>
         <source>Letter telling people to &quot;mind their own business&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta que manda &quot;tratar dos próprios negócios&quot;</translation>
     </message>
     <message>
         <source>Paul instructs them to &quot;stand firm&quot; in the teachings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paulo os instrui a &quot;estar firmes&quot; nos ensinos</translation>
     </message>
     <message>
         <source>How to run your Church</source>
-        <translation type="unfinished"></translation>
+        <translation>Como dirigir a sua igreja</translation>
     </message>
     <message>
         <source>States that all scripture is &quot;God-breathed&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Afirma que toda Escritura é &quot;divinamente inspirada&quot;</translation>
     </message>
     <message>
         <source>Gives guidelines for elders and ministers</source>
-        <translation type="unfinished"></translation>
+        <translation>Dá orientações para presbíteros e ministros</translation>
     </message>
     <message>
         <source>An appeal for Onesimus</source>
-        <translation type="unfinished"></translation>
+        <translation>Um apelo por Onésimo</translation>
     </message>
     <message>
         <source>Big book of faith</source>
-        <translation type="unfinished"></translation>
+        <translation>O grande livro da fé</translation>
     </message>
     <message>
         <source>Practical applications of the Gospel</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicações práticas do evangelho</translation>
     </message>
     <message>
         <source>Includes advice on &quot;submission&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclui conselhos sobre a &quot;sujeição&quot;</translation>
     </message>
     <message>
         <source>&quot;The day of the Lord will come like a thief&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;O Dia do Senhor virá como o ladrão&quot;</translation>
     </message>
     <message>
         <source>Love one another</source>
-        <translation type="unfinished"></translation>
+        <translation>Amemo-nos uns aos outros</translation>
     </message>
     <message>
         <source>Continue teaching in your walk</source>
-        <translation type="unfinished"></translation>
+        <translation>Perseverar na doutrina em sua caminhada</translation>
     </message>
     <message>
         <source>Happy that his friends are &quot;walking in truth&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Feliz porque seus amigos &quot;andam na verdade&quot;</translation>
     </message>
     <message>
         <source>Warning against false teachers</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertência contra falsos mestres</translation>
     </message>
     <message>
         <source>John’s vision</source>
-        <translation type="unfinished"></translation>
+        <translation>A visão de João</translation>
     </message>
 </context>
 <context>
     <name>Narration</name>
     <message>
         <source> Hint: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation> Dica: %1.</translation>
     </message>
     <message>
         <source>%1 game: %2 books in the pile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida do %1: %2 livros na pilha.</translation>
     </message>
     <message>
         <source> Hints on, at full speed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Dicas ligadas, contagem em velocidade normal.</translation>
     </message>
     <message>
         <source> Hints on, slowed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Dicas ligadas, contagem mais lenta.</translation>
     </message>
     <message>
         <source>Wrong book: minus %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Livro errado: menos %L1. %2</translation>
     </message>
     <message>
         <source>Wrong book. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Livro errado. %1</translation>
     </message>
     <message>
         <source>Right. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo. %1</translation>
     </message>
     <message>
         <source>Time is up: %1 shelved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo esgotado: %1 voltou à estante.</translation>
     </message>
     <message>
         <source>Stopped. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompido. %1</translation>
     </message>
     <message>
         <source>Practice: %1, 1 book in the pile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Treino: %1, 1 livro na pilha.</translation>
     </message>
     <message>
         <source>Practice: %1, %2 books in the pile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Treino: %1, %2 livros na pilha.</translation>
     </message>
     <message>
         <source>Hints off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicas desligadas.</translation>
     </message>
     <message>
         <source>Hints on: half value, slower countdown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicas ligadas: metade do valor, contagem mais lenta.</translation>
     </message>
     <message>
         <source>No book starts with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum livro começa com %1.</translation>
     </message>
     <message>
         <source>Score %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos: %L1.</translation>
     </message>
     <message>
         <source>Game over: score %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim de jogo: %L1 pontos.</translation>
     </message>
     <message>
         <source>Practice over: %1, %2 of %3 books found, score %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim do treino: %1, %2 de %3 livros encontrados, %L4 pontos.</translation>
+    </message>
+    <message>
+        <source>Paused. P or Pause plays on.</source>
+        <translation>Pausado. P ou Pause continua.</translation>
+    </message>
+    <message>
+        <source>Paused.</source>
+        <translation>Pausado.</translation>
+    </message>
+    <message>
+        <source>Playing on.</source>
+        <translation>Continuando.</translation>
     </message>
 </context>
 <context>
     <name>Sections</name>
     <message>
         <source>Law</source>
-        <translation type="unfinished"></translation>
+        <translation>Lei</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Livros Históricos</translation>
     </message>
     <message>
         <source>Poetry and Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Poéticos e Sapienciais</translation>
     </message>
     <message>
         <source>Major Prophets</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetas Maiores</translation>
     </message>
     <message>
         <source>Minor Prophets</source>
-        <translation type="unfinished"></translation>
+        <translation>Profetas Menores</translation>
     </message>
     <message>
         <source>Gospels and Acts</source>
-        <translation type="unfinished"></translation>
+        <translation>Evangelhos e Atos</translation>
     </message>
     <message>
         <source>Paul&apos;s letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas de Paulo</translation>
     </message>
     <message>
         <source>Other letters and Revelation</source>
-        <translation type="unfinished"></translation>
+        <translation>Outras cartas e Apocalipse</translation>
     </message>
 </context>
 <context>
     <name>SettingsFile</name>
     <message>
         <source>user %1</source>
-        <translation type="unfinished"></translation>
+        <translation>usuário %1</translation>
     </message>
     <message>
         <source>it is being saved by another copy of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>está sendo salvo por outra cópia do jogo</translation>
     </message>
     <message>
         <source>another user, %1, holds its lock</source>
-        <translation type="unfinished"></translation>
+        <translation>outro usuário, %1, detém o bloqueio dele</translation>
     </message>
     <message>
         <source>its lock %1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>o bloqueio dele, %1, não é um arquivo comum</translation>
     </message>
     <message>
         <source>it has to be rewritten where it lies, and there is nowhere to keep a copy of it meanwhile (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>precisa ser reescrito onde está, e não há onde guardar uma cópia dele enquanto isso (%1)</translation>
     </message>
     <message>
         <source>neither XDG_STATE_HOME nor HOME is set</source>
-        <translation type="unfinished"></translation>
+        <translation>nem XDG_STATE_HOME nem HOME estão definidos</translation>
     </message>
     <message>
         <source>no copy of it could be kept while it is rewritten where it lies: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível guardar uma cópia dele enquanto é reescrito onde está: %1</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar em %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>there is no configuration folder (neither XDG_CONFIG_HOME nor HOME is set)</source>
-        <translation type="unfinished"></translation>
+        <translation>não há pasta de configuração (nem XDG_CONFIG_HOME nem HOME estão definidos)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; cannot be stored</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome &quot;%1&quot; não pode ser guardado</translation>
     </message>
     <message>
         <source>it lies behind a link made by another user, which is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>está atrás de um link criado por outro usuário, que não é seguido</translation>
     </message>
     <message>
         <source>%1 belongs to another user in a folder others may write, so it is not used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertence a outro usuário numa pasta em que outros podem gravar, por isso não é usado</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <source>it is a link to a missing file in another folder, which is not created</source>
-        <translation type="unfinished"></translation>
+        <translation>é um link para um arquivo inexistente em outra pasta, que não é criado</translation>
     </message>
     <message>
         <source>it would be larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>ficaria maior que %1 MiB</translation>
     </message>
     <message>
         <source>%1 is a link to a folder that does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um link para uma pasta que não existe</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>é maior que %1 MiB</translation>
     </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Tomelor! Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Tomelor!</translation>
     </message>
 </context>
 <context>
     <name>TProgressChart</name>
     <message>
         <source>cost points: never</source>
-        <translation type="unfinished"></translation>
+        <translation>custou pontos: nunca</translation>
     </message>
     <message>
         <source>every game</source>
-        <translation type="unfinished"></translation>
+        <translation>toda partida</translation>
     </message>
     <message>
         <source>last game</source>
-        <translation type="unfinished"></translation>
+        <translation>última partida</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 s</translation>
     </message>
 </context>
 <context>
     <name>TSplash</name>
     <message>
         <source>Splash</source>
-        <translation type="unfinished"></translation>
+        <translation>Abertura</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>Copyright</source>
+        <translation>Copyright</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licença</translation>
+    </message>
+    <message>
+        <source>About Tomelor!</source>
+        <translation>Sobre o Tomelor!</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>A game for learning the order of the books of the Bible.</source>
+        <translation>Um jogo para aprender a ordem dos livros da Bíblia.</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <translation>Licenças</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
     <name>TfrmCongrats</name>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo recorde</translation>
     </message>
     <message>
         <source>Congratulations: a new high score</source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns: um novo recorde</translation>
     </message>
     <message>
         <source>Your initials</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas iniciais</translation>
     </message>
     <message>
         <source>Up to three letters for the high-score table. Enter or Esc puts them there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Até três letras para a tabela de recordes. Enter ou Esc as coloca lá.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Puts your initials on the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloca suas iniciais na tabela de recordes.</translation>
     </message>
     <message>
         <source>Score %1: place %2 of the %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 pontos: %2º lugar do %3.</translation>
+    </message>
+    <message>
+        <source>%1 points: place %2 of the %3</source>
+        <translation>%L1 pontos: %2º lugar do %3</translation>
     </message>
 </context>
 <context>
     <name>TfrmMain</name>
     <message>
         <source>Tomelor!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomelor!</translation>
     </message>
     <message>
         <source>With hints on, a description of the book wanted next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com as dicas ligadas, uma descrição do próximo livro procurado.</translation>
     </message>
     <message>
         <source>Book value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor do livro</translation>
     </message>
     <message>
         <source>The points the wanted book earns if clicked now. It counts down while you search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os pontos que o livro procurado vale se clicado agora. O valor diminui enquanto você procura.</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos</translation>
     </message>
     <message>
         <source>The points of this game. A book clicked out of order costs 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os pontos desta partida. Um livro clicado fora de ordem custa 50.</translation>
     </message>
     <message>
         <source>Chooses the books to put in order: the 39 of the Old Testament or the 27 of the New. It cannot be changed during a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolhe os livros a pôr em ordem: os 39 do Antigo Testamento ou os 27 do Novo. Não pode ser mudado durante uma partida.</translation>
     </message>
     <message>
         <source>While on, the status bar describes the book wanted next and each book is worth half. Switching on slows the countdown until the game ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquanto ligado, a barra de status descreve o próximo livro procurado e cada livro vale a metade. Ligá-lo deixa a contagem mais lenta até o fim da partida.</translation>
     </message>
     <message>
         <source>GO! scatters the books of the chosen testament in a pile; STOP ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>VAI! espalha os livros do testamento escolhido numa pilha; PARAR termina a partida.</translation>
     </message>
     <message>
         <source>Display panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Painel</translation>
     </message>
     <message>
         <source>Bookcase</source>
-        <translation type="unfinished"></translation>
+        <translation>Estante</translation>
     </message>
     <message>
         <source>Testament: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Testamento: %1</translation>
     </message>
     <message>
         <source>Hints: on</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicas: ligadas</translation>
     </message>
     <message>
         <source>Hints: off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicas: desligadas</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAR</translation>
     </message>
     <message>
         <source>GO!</source>
-        <translation type="unfinished"></translation>
+        <translation>VAI!</translation>
     </message>
     <message>
         <source>Pile</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilha</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausado</translation>
+    </message>
+    <message>
+        <source>P or Pause plays on</source>
+        <translation>P ou Pause continua</translation>
     </message>
 </context>
 <context>
     <name>TfrmProgress</name>
     <message>
         <source>No %1 game yet. After each game, this page shows how long you took to find every book and which books cost you points, so that you know what to practise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida do %1 ainda. Após cada partida, esta página mostra quanto tempo você levou para achar cada livro e quais livros lhe custaram pontos, para você saber o que treinar.</translation>
     </message>
     <message>
         <source>Slowest: %1
 Cost you most: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais lentos: %1
+Custaram mais: %2</translation>
     </message>
     <message>
         <source>seconds on average</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos em média</translation>
     </message>
     <message>
         <source>nothing yet</source>
-        <translation type="unfinished"></translation>
+        <translation>nada ainda</translation>
     </message>
     <message>
         <source>wrong clicks and time-outs a game</source>
-        <translation type="unfinished"></translation>
+        <translation>falhas por partida</translation>
     </message>
     <message>
         <source>nothing yet, not one wrong click or time-out</source>
-        <translation type="unfinished"></translation>
+        <translation>nada ainda, nenhum clique errado nem tempo esgotado</translation>
     </message>
     <message>
         <source>%1 seconds a book</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 segundos por livro</translation>
     </message>
     <message>
         <source>not played yet</source>
-        <translation type="unfinished"></translation>
+        <translation>sem partidas</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso</translation>
     </message>
     <message>
         <source>Chart of seconds per book</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de segundos por livro</translation>
     </message>
     <message>
         <source>The table below gives the same figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tabela abaixo traz os mesmos números.</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Livro</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Average seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos (média)</translation>
     </message>
     <message>
         <source>Wrong clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliques errados</translation>
     </message>
     <message>
         <source>Time-outs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo esgotado</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Seção</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Livros</translation>
     </message>
     <message>
         <source>Seconds a book</source>
-        <translation type="unfinished"></translation>
+        <translation>Seg. por livro</translation>
     </message>
     <message>
         <source>&amp;Practise</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Treinar</translation>
     </message>
     <message>
         <source>Closes this window and starts a game of the selected section alone. A practice score is never a high score.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha esta janela e começa uma partida só com a seção selecionada. Pontos de treino nunca viram recorde.</translation>
     </message>
     <message>
         <source>&amp;Forget progress</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apagar progresso</translation>
     </message>
     <message>
         <source>Asks first, then clears the progress of both testaments. The high scores stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pergunta antes e então apaga o progresso dos dois testamentos. Os recordes ficam.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Forget how every book went in your games of both testaments? Your high scores stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar como foi cada livro em suas partidas dos dois testamentos? Seus recordes ficam.</translation>
     </message>
     <message>
         <source>%1, book by book</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, livro por livro</translation>
     </message>
     <message>
         <source>%1: seconds to find each book</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: segundos por livro</translation>
     </message>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida ainda</translation>
     </message>
     <message>
         <source>%1, section by section</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, seção por seção</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Costliest: %1, %2. A section costs the average seconds of its books, and %3 seconds more for each wrong click or time-out a game. F3 in the main window practises the costliest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais custosa: %1, %2. Uma seção custa a média de segundos de seus livros, mais %L3 segundos por clique errado ou tempo esgotado numa partida. F3 na janela principal treina a mais custosa.</translation>
     </message>
 </context>
 <context>
     <name>TfrmScores</name>
     <message>
         <source>%1 high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes do %1</translation>
     </message>
     <message>
         <source>%1, place %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2º lugar</translation>
     </message>
     <message>
         <source>%1, initials</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, iniciais</translation>
     </message>
     <message>
         <source>Place %1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1º lugar, vazio</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes</translation>
     </message>
     <message>
         <source>The five best of each testament: Tab or the arrow keys read the rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os cinco melhores de cada testamento: Tab ou as setas leem as linhas.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Closes the high-score table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha a tabela de recordes.</translation>
     </message>
     <message>
         <source>%1; your score was not stored</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; sua pontuação não foi guardada</translation>
     </message>
     <message>
         <source>Place %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1º lugar, %L2</translation>
+    </message>
+    <message>
+        <source>, new</source>
+        <translation>, novo</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "look/helpwindow.h"
 
+#include "look/frmabout.h"
 #include "look/gamefont.h"
 #include "look/windowlook.h"
 #include "platform/accessibility.h"
@@ -17,6 +18,8 @@ namespace {
 // the way down the one it belongs to, as GNOME's mutter does, as much as where it is centred.
 constexpr QSize WindowSize {480, 500};
 constexpr int PageMargin = 12;
+// Where a page links to the About window: <a href="about:tomelor">.
+const char *const AboutScheme = "about";
 
 // One look for every page, so the pages themselves hold nothing but their text.
 const char *const PageStyle = "h1 { font-size: 20px; color: #5a281e; }"
@@ -43,6 +46,14 @@ THelpWindow::THelpWindow(QWidget *parent)
     txtTopic->document()->setDocumentMargin(PageMargin);
     // A caret the keyboard moves, so that a screen reader reads the page a line, a heading or a paragraph at a time.
     txtTopic->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    // The pages lead to each other and to the About window, which is no page.
+    txtTopic->setOpenLinks(false);
+    connect(txtTopic, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
+        if (link.scheme() == QLatin1String(AboutScheme))
+            TfrmAbout::showOver(this);
+        else
+            txtTopic->setSource(txtTopic->source().resolved(link));
+    });
     // A window of its own to screen readers, not a nameless pane.
     Platform::describeClass("THelpWindow", [](QObject *object) -> QAccessibleInterface * {
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);

@@ -1,11 +1,14 @@
 #include "platform/windowrole.h"
 
 #include "platform/compositor.h"
+#include "platform/windowfit.h"
 
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,11 +16,12 @@ namespace {
 class RoleKeeper : public QObject
 {
 public:
-    RoleKeeper(QWidget *window, WindowRole role, bool fixedSize)
+    RoleKeeper(QWidget *window, WindowRole role, QSize fixedSize)
         : QObject(window)
         , m_window(window)
         , m_role(role)
-        , m_fixedSize(fixedSize)
+        , m_fixedSize(fixedSize.isValid())
+        , m_clientSize(fixedSize)
     {
         window->installEventFilter(this);
     }
@@ -59,15 +63,35 @@ private:
     {
         if (QWindow *handle = m_window->windowHandle())
             handle->installEventFilter(this);
+        fitToScreen();
         if (m_role == WindowRole::Help) {
             standOverOwner();
         } else if (!m_shownBefore) {
-            if (const QScreen *screen = m_window->screen())
-                m_window->move(screen->availableGeometry().center() - m_window->rect().center());
+            if (const QScreen *screen = m_window->screen()) {
+                const QRect room = screen->availableGeometry();
+                QPoint at = room.center() - m_window->rect().center();
+                // A window as tall as the room keeps its title bar on the screen.
+                at.setY(std::max(at.y(), room.top() + WindowFit::frameOf(m_window).top()));
+                m_window->move(at);
+            }
         }
         m_shownBefore = true;
         if (!Compositor::placesWindows())
             placed();
+    }
+
+    // A dialog larger than its screen scrolls, and the help, whose page scrolls anyway, takes no more than the
+    // screen. The main window and the splash keep their sizes: their pictures are the game.
+    void fitToScreen()
+    {
+        if (m_role == WindowRole::ModalDialog && m_fixedSize) {
+            WindowFit::fitToScreen(m_window, m_clientSize);
+        } else if (m_role == WindowRole::Help) {
+            if (const QScreen *screen = m_window->screen()) {
+                const QSize room = screen->availableGeometry().size().shrunkBy(WindowFit::frameOf(m_window));
+                m_window->resize(m_window->size().boundedTo(room.expandedTo(WindowFit::Smallest)));
+            }
+        }
     }
 
     // The help opens over the middle of the window that asks for it, as the compositors put it on Wayland. Both
@@ -104,6 +128,7 @@ private:
     QWidget *const m_window;
     const WindowRole m_role;
     const bool m_fixedSize;
+    const QSize m_clientSize;
     bool m_shownBefore = false;
     bool m_placed = false;
     QList<std::function<void()>> m_waiting;
@@ -117,7 +142,7 @@ void setRole(QWidget *window, WindowRole role, QSize fixedSize)
 {
     if (fixedSize.isValid())
         window->setFixedSize(fixedSize);
-    new RoleKeeper(window, role, fixedSize.isValid());
+    new RoleKeeper(window, role, fixedSize);
 }
 
 void whenPlaced(QWidget *window, std::function<void()> placed)

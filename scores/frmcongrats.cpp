@@ -6,6 +6,7 @@
 #include "scores/initialsvalidator.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -16,6 +17,10 @@ namespace {
 constexpr QSize ClientSize {378, 307};
 constexpr QRect BackdropFrame {2, 7, 374, 253};
 constexpr QRect InitialsFrame {102, 175, 169, 61};
+// In the band of the backdrop between its congratulation and its prompt, in the cream of its lettering.
+constexpr QRect ScoreFrame {12, 120, 354, 20};
+constexpr QColor ScoreColour {250, 240, 220};
+constexpr int ScorePixelSize = 15;
 constexpr QRect OKFrame {152, 272, 75, 25};
 constexpr int InitialsPixelSize = 40;
 
@@ -33,6 +38,16 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
     Image1->setPictureSource([] { return Artwork::congratsBackdrop(); }, [] { return Artwork::congratsBackdrop(2); });
     Image1->setTransparent(true);
     Image1->setAccessibleName(tr("Congratulations: a new high score"));
+
+    lblScore = new QLabel(this);
+    lblScore->setObjectName(QStringLiteral("lblScore"));
+    lblScore->setGeometry(ScoreFrame);
+    lblScore->setTextFormat(Qt::PlainText);
+    lblScore->setAlignment(Qt::AlignCenter);
+    lblScore->setFont(gameFont(ScorePixelSize, true));
+    QPalette lettering = lblScore->palette();
+    lettering.setColor(QPalette::WindowText, ScoreColour);
+    lblScore->setPalette(lettering);
 
     edtInitials = new QLineEdit(this);
     edtInitials->setObjectName(QStringLiteral("edtInitials"));
@@ -59,6 +74,7 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
 void TfrmCongrats::setNewScore(Testament testament, int score, int place)
 {
     setAccessibleDescription(tr("Score %1: place %2 of the %3.").arg(score).arg(place).arg(testamentName(testament)));
+    lblScore->setText(tr("%1 points: place %2 of the %3").arg(score).arg(place).arg(testamentName(testament)));
 }
 
 void TfrmCongrats::FormShow()

@@ -6,6 +6,7 @@
 #include <QString>
 
 class InitialsValidator;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TImage;
@@ -24,13 +25,15 @@ public:
     explicit TfrmCongrats(QWidget *parent = nullptr);
 
     TImage *Image1;
+    QLabel *lblScore; // the score and the place it takes, between the congratulation and the prompt
     QLineEdit *edtInitials;
     QPushButton *btnOK;
 
     // The initials the input opens with; after OK, the initials entered.
     QString Initials;
 
-    // What the dialog tells a screen reader along with its title: the score and the place it takes (1 to 5).
+    // The score and the place it takes (1 to 5), shown under the congratulation and told to screen readers along
+    // with the dialog's title.
     void setNewScore(Testament testament, int score, int place);
 
     // Puts the proposal into the input, fully selected, so that typing replaces it.

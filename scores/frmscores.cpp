@@ -2,6 +2,7 @@
 
 #include "controls/image.h"
 #include "controls/lcd99.h"
+#include "controls/mark.h"
 #include "look/artwork.h"
 #include "look/focusring.h"
 #include "look/gamefont.h"
@@ -22,6 +23,12 @@ constexpr QRect Button1Frame {265, 384, 75, 25};
 constexpr int RowPitch = 58;
 constexpr int InitialsPixelSize = 30;
 constexpr QColor InitialsColor {255, 0, 0};
+// The dark slot of a row on the boards, from the top-left corner of its initials label.
+constexpr QPoint SlotFromLabel {-7, -7};
+constexpr QSize SlotSize {199, 49};
+// The gilt of the boards' headings and badges.
+constexpr QColor NewRowColour {232, 185, 49};
+constexpr int NewRowOutset = 3;
 
 // A testament's column: its board and the first row's initials label and score display.
 struct Column
@@ -119,13 +126,16 @@ void createColumn(QWidget *parent, Testament testament, const Column &column, QW
         display->setLabelledBy(heading);
 }
 
-// How a screen reader reads a row: its place, its score and its initials, or that it is empty.
-QString rowReading(int row, int score, const QString &initials)
+// How a screen reader reads a row: its place, its score and its initials, or that it is empty; the row of the
+// score just entered says so.
+QString rowReading(int row, int score, const QString &initials, bool isNew)
 {
     if (score <= 0)
         return QCoreApplication::translate("TfrmScores", "Place %1, empty").arg(row + 1);
-    const QString reading = QCoreApplication::translate("TfrmScores", "Place %1, %2").arg(row + 1).arg(score);
-    return initials.isEmpty() ? reading : reading + QStringLiteral(", ") + initials;
+    QString reading = QCoreApplication::translate("TfrmScores", "Place %1, %2").arg(row + 1).arg(score);
+    if (!initials.isEmpty())
+        reading += QStringLiteral(", ") + initials;
+    return isNew ? reading + QCoreApplication::translate("TfrmScores", ", new") : reading;
 }
 
 // Wide initials ("WWW") would run under the score display, which starts right after the label's slot: the same
@@ -146,13 +156,13 @@ void fitInitials(QLabel *label, const QString &text, int slotWidth)
 
 // An empty row shows nothing, so the placeholder initials of rows never filled stay unseen.
 void showRows(const std::array<int, ScoreRowCount> &scores, const std::array<QString, ScoreRowCount> &users,
-    const QList<TLCD99 *> &displays, const QList<QLabel *> &labels)
+    const QList<TLCD99 *> &displays, const QList<QLabel *> &labels, int newRow)
 {
     for (int row = 0; row < ScoreRowCount; ++row) {
         const bool filled = scores[row] > 0;
         displays[row]->setValue(filled ? QString::number(scores[row]) : QString());
         fitInitials(labels[row], filled ? users[row] : QString(), displays[row]->x() - labels[row]->x());
-        displays[row]->setAccessibleName(rowReading(row, scores[row], users[row]));
+        displays[row]->setAccessibleName(rowReading(row, scores[row], users[row], row == newRow));
     }
 }
 
@@ -180,6 +190,10 @@ TfrmScores::TfrmScores(SettingsStore &settings, TfrmCongrats *congrats, QWidget 
     setCancelButton(Button1);
     Button1->setAccessibleDescription(tr("Closes the high-score table."));
     connect(Button1, &QPushButton::clicked, this, &TfrmScores::Button1Click);
+
+    // A frame alone: the slot stays dark, for the red initials to read.
+    mrkNewRow = new TMark(NewRowColour, NewRowOutset, 0, this);
+    mrkNewRow->setObjectName(QStringLiteral("mrkNewRow"));
 
     FormCreate();
 
@@ -257,8 +271,15 @@ void TfrmScores::FormShow()
 
 void TfrmScores::showTable()
 {
-    showRows(Table.OTScores, Table.OTUsers, OTScoreDisplays, OTUserLabels);
-    showRows(Table.NTScores, Table.NTUsers, NTScoreDisplays, NTUserLabels);
+    showRows(Table.OTScores, Table.OTUsers, OTScoreDisplays, OTUserLabels, Table.newRow(Testament::Old));
+    showRows(Table.NTScores, Table.NTUsers, NTScoreDisplays, NTUserLabels, Table.newRow(Testament::New));
+    mrkNewRow->clear();
+    for (const Testament testament : {Testament::Old, Testament::New}) {
+        const int row = Table.newRow(testament);
+        const Column &column = testament == Testament::Old ? OTColumn : NTColumn;
+        if (row >= 0)
+            mrkNewRow->mark(QRect(column.label + SlotFromLabel + QPoint(0, RowPitch * row), SlotSize));
+    }
 }
 
 void TfrmScores::Button1Click()

@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 class TImage;
 class TLCD99;
+class TMark;
 class TfrmCongrats;
 class SettingsStore;
 
@@ -36,6 +37,7 @@ public:
     std::array<QLabel *, ScoreRowCount> lblNTUser;
     std::array<TLCD99 *, ScoreRowCount> lcdNTScore;
     QPushButton *Button1;
+    TMark *mrkNewRow; // frames the row of the score just entered
     // Entry r is the control of row r + 1.
     QList<TLCD99 *> OTScoreDisplays;
     QList<TLCD99 *> NTScoreDisplays;

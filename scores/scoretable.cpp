@@ -25,6 +25,7 @@ void ScoreTable::LoadScores(const ProfileFile &file)
 {
     TableChanged = false;
     m_entered.clear();
+    m_newRows = {-1, -1};
     // The keys and defaults in the order of the rows, all read in one pass over the file.
     QList<ProfileFile::Entry> keys {{UserSection, LastKey, QString()}};
     for (int row = 0; row < ScoreRowCount; ++row) {
@@ -66,6 +67,7 @@ void ScoreTable::enter(const Entered &entry, int row)
     }
     scores[row] = entry.score;
     users[row] = entry.initials;
+    m_newRows[!old] = row;
 }
 
 void ScoreTable::InsertScore(Testament testament, const InitialsExchange &askInitials)
@@ -117,6 +119,7 @@ bool ScoreTable::SaveMerged(ProfileFile &file)
         OTUsers = merged.OTUsers;
         NTScores = merged.NTScores;
         NTUsers = merged.NTUsers;
+        m_newRows = merged.m_newRows;
     }
     return saved;
 }

@@ -45,6 +45,8 @@ public:
     bool SaveMerged(ProfileFile &file);
     // The row the score enters (0 for the first), or -1 when it does not beat row 5.
     int rowFor(Testament testament, int score) const;
+    // The row that holds the score entered in this showing, after any merge (0 for the first), or -1 when none was.
+    int newRow(Testament testament) const { return m_newRows[testament == Testament::New]; }
 
 private:
     struct Entered
@@ -58,4 +60,5 @@ private:
     QList<ProfileFile::Entry> entries() const;
 
     QList<Entered> m_entered;
+    std::array<int, 2> m_newRows {-1, -1}; // Old, New
 };

@@ -1,7 +1,10 @@
 #include "gamedriver.h"
 
+#include "controls/mark.h"
 #include "game/board.h"
+#include "platform/announcer.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -14,6 +17,8 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private:
+    enum class PauseWay { P, PauseKey, OtherWindow, Minimised };
+
     TfrmMain *m_form = nullptr;
     RecordingCuePlayer m_cues;
     QSignalSpy *m_highScores = nullptr;
@@ -28,7 +33,9 @@ private:
         QVERIFY(!form().chkGO->Checked());
         QVERIFY(form().chkTestament->ToggleEnabled());
         QVERIFY(!form().timValue->isActive());
-        QVERIFY(hint(form()).isEmpty());
+        // The status bar says the game is over and gives its score, and VALUE what the next game starts at.
+        QCOMPARE(hint(form()), QStringLiteral("Game over: score %1.").arg(score(form())));
+        QCOMPARE(value(form()), form().chkHints->Checked() ? 250 : 500);
     }
 
 private slots:
@@ -361,8 +368,84 @@ private slots:
         hintsOn(form());
         QCOMPARE(form().lcdValue->Value(), QStringLiteral("125"));
         stop(form());
-        QVERIFY(hint(form()).isEmpty());
+        QCOMPARE(hint(form()), QStringLiteral("Game over: score %1.").arg(score(form())));
         QCOMPARE(form().timValue->interval(), 100);
+    }
+
+    // P, Pause, another window in front and a minimised window each pause a game: the countdown halts, the pile
+    // goes out of sight behind "Paused", screen readers hear it, and the game plays on where it was.
+    void aPauseHidesThePileAndHoldsTheValue_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("P") << int(PauseWay::P);
+        QTest::newRow("Pause") << int(PauseWay::PauseKey);
+        QTest::newRow("another window") << int(PauseWay::OtherWindow);
+        QTest::newRow("minimised") << int(PauseWay::Minimised);
+    }
+
+    void aPauseHidesThePileAndHoldsTheValue()
+    {
+        QFETCH(int, way);
+        QApplication::setActiveWindow(&form());
+        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        QWidget other;
+        const auto pause = [&](bool on) {
+            switch (PauseWay(way)) {
+            case PauseWay::P:
+                QTest::keyClick(&form(), Qt::Key_P);
+                break;
+            case PauseWay::PauseKey:
+                QTest::keyClick(&form(), Qt::Key_Pause);
+                break;
+            case PauseWay::OtherWindow:
+                other.show();
+                QApplication::setActiveWindow(on ? &other : &form());
+                break;
+            case PauseWay::Minimised:
+                if (on)
+                    form().showMinimized();
+                else
+                    form().showNormal();
+                break;
+            }
+        };
+        const Announcer *announcer = form().findChild<Announcer *>();
+        go(form());
+        form().timValueTimer();
+        pause(true);
+        QVERIFY(form().pnlPile->isHidden());
+        QVERIFY(!form().lblPaused->isHidden());
+        QVERIFY(!form().timValue->isActive());
+        const bool byPlayer = way == int(PauseWay::P) || way == int(PauseWay::PauseKey);
+        QCOMPARE(
+            announcer->last(), byPlayer ? QStringLiteral("Paused. P or Pause plays on.") : QStringLiteral("Paused."));
+        form().timValueTimer();
+        clickBook(wanted(form()));
+        QCOMPARE(value(form()), 495);
+        QCOMPARE(score(form()), 0);
+        pause(false);
+        QVERIFY(!form().pnlPile->isHidden());
+        QVERIFY(form().lblPaused->isHidden());
+        QVERIFY(form().timValue->isActive());
+        QCOMPARE(announcer->last(), QStringLiteral("Playing on."));
+        clickBook(wanted(form()));
+        QCOMPARE(score(form()), 495);
+        stop(form());
+    }
+
+    // A wrong book flashes where it lies; the slot of a book the countdown shelved is marked.
+    void wrongBooksAndTimeOutsShowOnTheBoard()
+    {
+        go(form());
+        TImage *wrong = wrongBook(form());
+        clickBook(wrong);
+        QVERIFY(!form().mrkWrongBook->isHidden());
+        QVERIFY(form().mrkWrongBook->geometry().contains(wrong->geometry()));
+        while (form().WantedIndex() == 0)
+            form().timValueTimer();
+        QVERIFY(!form().mrkTimedOut->isHidden());
+        QVERIFY(form().mrkTimedOut->geometry().contains(shelves(form())[0]->geometry()));
+        stop(form());
     }
 
     void theCountdownTicksOnItsOwn()

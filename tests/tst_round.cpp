@@ -8,6 +8,8 @@
 
 using Outcome = Round::Outcome;
 
+Q_DECLARE_METATYPE(QList<Round::PauseReason>)
+
 // The rules of a game, played on the round alone: deals, clicks, the countdown, hints and the end.
 class TestRound : public QObject
 {
@@ -274,15 +276,122 @@ private slots:
         checkEnded();
     }
 
-    void theLastBookKeepsItsValue()
+    // Once a game ends, however, the value is the one the next game starts at: 500, or 250 with hints left on.
+    void theValueShowsTheNextStartOnceAGameEnds_data()
     {
+        QTest::addColumn<bool>("hints");
+        QTest::addColumn<bool>("byStop");
+        QTest::addColumn<int>("nextStart");
+        QTest::newRow("last book") << false << false << 500;
+        QTest::newRow("last book, hints on") << true << false << 250;
+        QTest::newRow("STOP") << false << true << 500;
+        QTest::newRow("STOP, hints on") << true << true << 250;
+    }
+
+    void theValueShowsTheNextStartOnceAGameEnds()
+    {
+        QFETCH(bool, hints);
+        QFETCH(bool, byStop);
+        QFETCH(int, nextStart);
+        m_round.setHints(hints);
         start(Testament::New);
-        while (m_round.WantedIndex() < m_round.LastIndex())
+        while (!byStop && m_round.WantedIndex() < m_round.LastIndex())
             clickWanted();
         countDownTo(135);
-        QVERIFY(clickWanted().ended);
-        QCOMPARE(m_round.value(), 135);
+        if (byStop)
+            m_round.stop();
+        else
+            QVERIFY(clickWanted().ended);
+        QCOMPARE(m_round.value(), nextStart);
         checkEnded();
+        start(Testament::New);
+        QCOMPARE(m_round.value(), nextStart);
+    }
+
+    // Each reason holds the countdown on its own, counted in ticks: the value stands, the book never times out,
+    // clicks take nothing, and the game goes on where it was only once every reason is gone.
+    void aPauseHoldsTheCountdownUntilEveryReasonIsGone_data()
+    {
+        QTest::addColumn<QList<Round::PauseReason>>("reasons");
+        using R = Round::PauseReason;
+        QTest::newRow("P") << QList<R> {R::Player};
+        QTest::newRow("another window") << QList<R> {R::OtherWindow};
+        QTest::newRow("minimised") << QList<R> {R::Minimised};
+        QTest::newRow("minimised behind the help") << QList<R> {R::OtherWindow, R::Minimised};
+        QTest::newRow("P, then the help") << QList<R> {R::Player, R::OtherWindow};
+    }
+
+    void aPauseHoldsTheCountdownUntilEveryReasonIsGone()
+    {
+        QFETCH(QList<Round::PauseReason>, reasons);
+        start();
+        countDownTo(480);
+        for (const Round::PauseReason reason : reasons)
+            m_round.setPaused(reason, true);
+        QVERIFY(m_round.paused());
+        QCOMPARE(m_round.pausedByPlayer(), reasons.contains(Round::PauseReason::Player));
+        for (int tick = 0; tick < 300; ++tick)
+            QCOMPARE(m_round.tick().outcome, Outcome::Ignored);
+        QCOMPARE(clickWanted().outcome, Outcome::Ignored);
+        QCOMPARE(clickWrong().outcome, Outcome::Ignored);
+        QCOMPARE(m_round.value(), 480);
+        QCOMPARE(m_round.score(), 0);
+        QCOMPARE(m_round.WantedIndex(), 0);
+        for (const Round::PauseReason reason : reasons) {
+            QVERIFY(m_round.paused());
+            m_round.setPaused(reason, false);
+        }
+        QVERIFY(!m_round.paused());
+        QCOMPARE(m_round.tick().outcome, Outcome::CountedDown);
+        QCOMPARE(m_round.value(), 475);
+        QCOMPARE(clickWanted().outcome, Outcome::Shelved);
+        QCOMPARE(m_round.score(), 475);
+    }
+
+    void playingOnClearsEveryReason()
+    {
+        start();
+        m_round.setPaused(Round::PauseReason::Player, true);
+        m_round.setPaused(Round::PauseReason::OtherWindow, true);
+        m_round.playOn();
+        QVERIFY(!m_round.paused());
+        QCOMPARE(m_round.tick().outcome, Outcome::CountedDown);
+    }
+
+    // Outside a game nothing pauses: the end of a game clears every reason, and a game starts running.
+    void nothingPausesOutsideAGame()
+    {
+        m_round.setPaused(Round::PauseReason::Player, true);
+        start();
+        QVERIFY(!m_round.paused());
+        m_round.setPaused(Round::PauseReason::Player, true);
+        m_round.setPaused(Round::PauseReason::Minimised, true);
+        m_round.stop();
+        QVERIFY(!m_round.paused());
+        QCOMPARE(m_round.tick().outcome, Outcome::Ignored);
+        start();
+        QVERIFY(!m_round.paused());
+        QCOMPARE(m_round.tick().outcome, Outcome::CountedDown);
+    }
+
+    // The record times the wanted book by the clock; a pause takes none of that time, whether it ends by playing
+    // on or by STOP.
+    void aPauseTakesNoneOfTheWantedBooksTime()
+    {
+        std::int64_t now = 0;
+        m_round.setClock([&now] { return now; });
+        start();
+        now = 2000;
+        m_round.setPaused(Round::PauseReason::Player, true);
+        now = 62000;
+        m_round.setPaused(Round::PauseReason::Player, false);
+        now = 63000;
+        clickWanted();
+        QCOMPARE(m_round.record()[0].tenths, 30);
+        m_round.setPaused(Round::PauseReason::OtherWindow, true);
+        now = 99000;
+        m_round.stop();
+        QCOMPARE(m_round.record()[1].tenths, 0);
     }
 
     void nothingIsJudgedAfterStop()

@@ -1,5 +1,6 @@
 #include "controls/image.h"
 #include "controls/lcd99.h"
+#include "controls/mark.h"
 #include "filehelpers.h"
 #include "paintcounter.h"
 #include "look/errorbox.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -406,6 +408,11 @@ private slots:
         QVERIFY(m_scores->errors.isEmpty());
         QVERIFY(m_scores->OTUserLabels[0]->width() > 0);
         QCOMPARE(m_scores->OTUserLabels[0]->pos(), QPoint(82, 74));
+        // The initials dialog showed the score and its place; the table frames the new row.
+        QCOMPARE(m_congrats->lblScore->text(), QStringLiteral("123 points: place 1 of the Old Testament"));
+        QVERIFY(!m_scores->mrkNewRow->isHidden());
+        QVERIFY(m_scores->mrkNewRow->geometry().contains(m_scores->OTUserLabels[0]->geometry()));
+        QVERIFY(m_scores->mrkNewRow->geometry().contains(m_scores->OTScoreDisplays[0]->geometry()));
     }
 
     void emptyInitialsAreStoredEmptyAndProposedAsUnknownNextTime()
