@@ -13,7 +13,7 @@ namespace {
 // A word in its place, laid out in the font at the picture's own size, so that a picture drawn twice the size gets
 // glyphs hinted for its pixels. The relief goes first, one pixel off.
 void letter(QPainter &painter, const QRectF &place, int scale, int flags, const QString &word, const QFont &font,
-    const KeyLabel &label)
+    const Ink &label)
 {
     const QRect box = QRectF(place.topLeft() * scale, place.size() * scale).toAlignedRect();
     painter.setFont(placed(font, word, place, scale));
@@ -153,15 +153,15 @@ void letterPanel(QImage &panel, int scale)
     const QFont caption = captionFont();
     const int flags = Qt::AlignLeft | Qt::AlignVCenter;
     const QStringList words = panelWords();
-    letter(painter, ValueCaption, scale, flags, words[0], caption, { ValueInk, qRgb(0, 0, 0), true });
-    letter(painter, ScoreCaption, scale, flags, words[1], caption, { ScoreInk, qRgb(0, 0, 0), true });
+    letter(painter, ValueCaption, scale, flags, words[0], caption, {ValueInk, qRgb(0, 0, 0), true});
+    letter(painter, ScoreCaption, scale, flags, words[1], caption, {ScoreInk, qRgb(0, 0, 0), true});
 }
 
 void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scale)
 {
     QPainter painter;
     beginOnPixels(painter, picture);
-    const auto key = [&](const QRect &well, bool raised, const QString &word, int pixelSize, const KeyLabel &label,
+    const auto key = [&](const QRect &well, bool raised, const QString &word, int pixelSize, const Ink &label,
                          bool lit = false) {
         letter(painter, keyLabel(well, raised, lit), scale, Qt::AlignCenter, word, letteringFont(pixelSize), label);
     };
@@ -173,7 +173,7 @@ void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scal
         return;
     }
     letter(painter, RockerTitle, scale, Qt::AlignCenter, words[0], letteringFont(RockerTitlePixelSize),
-        { RockerTitleInk, RockerTitleRelief, false });
+        {RockerTitleInk, RockerTitleRelief, false});
     // Unchecked, the left half is chosen: it lies flat and lit. Checked, the right one.
     const auto half = [&](const QRect &well, bool chosen, const QString &word) {
         key(well, !chosen, word, RockerPixelSize, chosen ? LitKey : UnlitKey, chosen);

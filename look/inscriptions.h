@@ -48,8 +48,8 @@ QFont spineFont(const QString &name, int scale);
 
 // The display panel's captions: VALUE beside the value display, SCORE before the arrow that points to the score
 // display.
-inline constexpr QRect ValueCaption { 110, 22, 84, 21 };
-inline constexpr QRect ScoreCaption { 110, 51, 64, 20 };
+inline constexpr QRect ValueCaption {110, 22, 84, 21};
+inline constexpr QRect ScoreCaption {110, 51, 64, 20};
 inline constexpr int ScoreArrowLeft = 178;
 inline constexpr int CaptionPixelSize = 13;
 inline constexpr double CaptionSpacing = 1.5;
@@ -65,15 +65,15 @@ void letterPanel(QImage &panel, int scale);
 
 // The switches: each key sits in a well; a raised key stands proud of it (its face above its visible side), a
 // pressed one lies flat, sunk by two pixels. Their labels go on the faces; the small switches' titles above them.
-inline constexpr QRect GoKey { 11, 3, 108, 37 };
-inline constexpr QRect StopKey { 11, 42, 108, 37 };
+inline constexpr QRect GoKey {11, 3, 108, 37};
+inline constexpr QRect StopKey {11, 42, 108, 37};
 inline constexpr int GoPixelSize = 24;
-inline constexpr QRect RockerTitle { 0, 2, 78, 16 };
+inline constexpr QRect RockerTitle {0, 2, 78, 16};
 inline constexpr int RockerTitlePixelSize = 10;
 inline constexpr QRgb RockerTitleInk = qRgb(16, 30, 32);
 inline constexpr QRgb RockerTitleRelief = qRgb(120, 232, 232);
-inline constexpr QRect LeftRockerKey { 5, 20, 33, 21 };
-inline constexpr QRect RightRockerKey { 37, 20, 40, 21 };
+inline constexpr QRect LeftRockerKey {5, 20, 33, 21};
+inline constexpr QRect RightRockerKey {37, 20, 40, 21};
 inline constexpr int RockerPixelSize = 11;
 inline constexpr int KeySide = 4;
 
@@ -85,8 +85,8 @@ inline QRectF keyFace(const QRect &well, bool raised)
 // Where a key's label goes: on its face, a pixel clear of its sides and, on a lit key, above its lamp.
 QRectF keyLabel(const QRect &well, bool raised, bool lit = false);
 
-// How a key's label is lettered: its ink, and a relief one pixel off (to the right and down, or down only).
-struct KeyLabel
+// How a word is lettered: its ink, and a relief one pixel off (to the right and down, or down only).
+struct Ink
 {
     QRgb ink;
     QRgb relief;
@@ -96,17 +96,17 @@ struct KeyLabel
 // GO! and STOP: white on green and on red, a little dimmed on the key that lies pressed.
 inline constexpr QRgb GoFace = qRgb(72, 196, 92);
 inline constexpr QRgb StopFace = qRgb(214, 66, 56);
-inline constexpr KeyLabel RaisedGo { qRgb(255, 255, 255), qRgb(32, 88, 41), true };
-inline constexpr KeyLabel PressedGo { qRgb(230, 240, 232), qRgb(22, 58, 27), true };
-inline constexpr KeyLabel RaisedStop { qRgb(255, 255, 255), qRgb(96, 30, 25), true };
-inline constexpr KeyLabel PressedStop { qRgb(241, 230, 229), qRgb(63, 20, 17), true };
+inline constexpr Ink RaisedGo {qRgb(255, 255, 255), qRgb(32, 88, 41), true};
+inline constexpr Ink PressedGo {qRgb(230, 240, 232), qRgb(22, 58, 27), true};
+inline constexpr Ink RaisedStop {qRgb(255, 255, 255), qRgb(96, 30, 25), true};
+inline constexpr Ink PressedStop {qRgb(241, 230, 229), qRgb(63, 20, 17), true};
 
 // The small switches: the chosen half lies flat and is lit from within, the half that answers a press stands
 // raised and unlit, so that the choice reads at a glance however the raised and flat halves are taken.
 inline constexpr QRgb LitKeyFace = qRgb(255, 196, 70);
 inline constexpr QRgb UnlitKeyFace = qRgb(196, 192, 180);
-inline constexpr KeyLabel LitKey { qRgb(58, 30, 0), qRgb(255, 236, 176), false };
-inline constexpr KeyLabel UnlitKey { qRgb(44, 42, 38), qRgb(232, 230, 222), false };
+inline constexpr Ink LitKey {qRgb(58, 30, 0), qRgb(255, 236, 176), false};
+inline constexpr Ink UnlitKey {qRgb(44, 42, 38), qRgb(232, 230, 222), false};
 // The lamp's strip along the lower edge of a lit face, which its label stays above.
 inline constexpr int LampHeight = 3;
 

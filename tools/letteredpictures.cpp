@@ -100,8 +100,8 @@ int main(int argc, char *argv[])
     for (const QString &file : translations) {
         const QString language = file.mid(8).chopped(3);
         QTranslator translator;
-        if (!translator.load(QLocale(language), QStringLiteral("tomelor"), QStringLiteral("_"),
-                QStringLiteral(":/i18n"))) {
+        if (!translator.load(
+                QLocale(language), QStringLiteral("tomelor"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
             std::fprintf(stderr, "letteredpictures: cannot load the translation %s\n", qPrintable(file));
             return EXIT_FAILURE;
         }
