@@ -1,6 +1,7 @@
 // Start-up, peak memory and processor use of the game, each measured in fresh processes and held against a bare
 // Qt window of the main window's size (bench_bare). The program starts itself once per measurement in one of the
-// child modes below, then prints what it found and whether the targets are met.
+// child modes below, then prints what it found and whether the targets are met. Each child speaks the desktop's
+// language as the program does, so `LANGUAGE=de bench_process` measures the German game.
 //
 //     bench_process [--startups N] [--full-games N] [--seconds N]
 
@@ -14,6 +15,7 @@
 
 #include "app/gameapplication.h"
 #include "app/splash.h"
+#include "platform/language.h"
 #include "scores/frmcongrats.h"
 #include "scores/frmscores.h"
 
@@ -69,6 +71,7 @@ template <typename Window> bool inWindow(QObject *receiver)
 int startupChild(int argc, char **argv)
 {
     FirstPaintApplication app(argc, argv, {inWindow<TSplash>, inWindow<TfrmMain>});
+    Platform::useDesktopLanguage();
     GameApplication game;
     std::fprintf(stderr, "Start-up ended without painting the splash and the main window.\n");
     return EXIT_FAILURE;
@@ -111,6 +114,7 @@ private:
 int fullGameChild(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    Platform::useDesktopLanguage();
     GameApplication game;
     HighScoreAnswers answers;
     TfrmMain &form = *game.frmMain;
@@ -131,6 +135,7 @@ int fullGameChild(int argc, char **argv)
 int gameInProgressChild(int argc, char **argv, int seconds)
 {
     QApplication app(argc, argv);
+    Platform::useDesktopLanguage();
     GameApplication game;
     TfrmMain &form = *game.frmMain;
     // The splash goes once the event loop runs; the game starts on a settled window.

@@ -4,6 +4,7 @@
 #include "look/inscriptions.h"
 #include "look/screenpictures.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
@@ -46,13 +47,23 @@ QImage converted(const QString &path, QImage::Format format)
 }
 
 // At `scale` 1, the picture as lettered with these words when the program was built, if it was; otherwise
-// lettered now.
+// lettered now. The folder of the language that had the last one is looked in first.
 template <typename Letter>
 QImage lettered(const QString &picture, const QStringList &words, int scale, QImage::Format format, Letter letter)
 {
     if (scale == 1) {
-        if (QImage ready = readyPixels(ScreenPictures::lettered(picture, words), format); !ready.isNull())
-            return ready;
+        static const QStringList languages = QDir(QStringLiteral(":/") + ScreenPictures::LetteredFolder).entryList();
+        static QString latest;
+        const QString name = ScreenPictures::lettered(picture, words);
+        QStringList folders = languages;
+        folders.prepend(latest);
+        for (const QString &folder : std::as_const(folders)) {
+            const QString path = ScreenPictures::LetteredFolder + QLatin1Char('/') + folder + QLatin1Char('/') + name;
+            if (QImage ready = readyPixels(path, format); !ready.isNull()) {
+                latest = folder;
+                return ready;
+            }
+        }
     }
     return letter();
 }

@@ -61,17 +61,20 @@ inline QByteArray pixelsOf(const QImage &image)
 }
 
 // The first paint's pictures that carry words (the panel, the switches, the standing books) come in that form too,
-// lettered when the program is built in English and in every translation. Each is found by what it is and the
-// words it carries, so the program takes one only while the player's language gives those very words, and
+// lettered when the program is built in English and in every translation, each language's in a folder of its own
+// under LetteredFolder, so that the pages a player's first paint reads lie together. Each is found by what it is
+// and the words it carries, so the program takes one only while the player's language gives those very words, and
 // letters the picture itself otherwise. The panel and the switches are named by their paths in assets/, the
 // standing books by StandingBook.
+inline const QString LetteredFolder = QStringLiteral("screen/lettered");
 inline const QString StandingBook = QStringLiteral("standing book");
 
+// The picture's name in its language's folder.
 inline QString lettered(const QString &picture, const QStringList &words)
 {
     const QByteArray key = (QStringList {picture} + words).join(QLatin1Char('\n')).toUtf8();
-    return QStringLiteral("screen/lettered/")
-        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) + QStringLiteral(".pixels");
+    return QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex())
+        + QStringLiteral(".pixels");
 }
 
 } // namespace ScreenPictures

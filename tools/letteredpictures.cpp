@@ -29,9 +29,13 @@ public:
     {
     }
 
+    // Each language's pictures go into the folder of its name.
+    void setLanguage(const QString &language) { m_language = language; }
+
     bool add(const QString &picture, const QStringList &words, const QImage &image)
     {
-        const QString path = ScreenPictures::lettered(picture, words);
+        const QString path = ScreenPictures::LetteredFolder + QLatin1Char('/') + m_language + QLatin1Char('/')
+            + ScreenPictures::lettered(picture, words);
         if (m_written.contains(path))
             return true;
         QFile file(m_folder.filePath(path));
@@ -61,6 +65,7 @@ public:
 
 private:
     QDir m_folder;
+    QString m_language;
     QSet<QString> m_written;
 };
 
@@ -94,6 +99,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     Output output(QFile::decodeName(argv[1]));
+    output.setLanguage(QStringLiteral("en"));
     bool ok = letterFirstPaint(output);
     // Each translation loaded as the program loads the player's.
     const QStringList translations = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("tomelor_*.qm")});
@@ -106,6 +112,7 @@ int main(int argc, char *argv[])
             return EXIT_FAILURE;
         }
         QCoreApplication::installTranslator(&translator);
+        output.setLanguage(language);
         ok = letterFirstPaint(output) && ok;
         QCoreApplication::removeTranslator(&translator);
     }
