@@ -918,6 +918,59 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     </message>
 </context>
 <context>
+    <name>Panel</name>
+    <message>
+        <source>VALUE</source>
+        <extracomment>Painted on the display panel beside the small display of what the wanted book is worth; about 6 capitals fit.</extracomment>
+        <translation>WERT</translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <extracomment>Painted on the display panel before an arrow pointing to the score display; about 5 capitals fit.</extracomment>
+        <translation>PUNKTE</translation>
+    </message>
+    <message>
+        <source>GO!</source>
+        <extracomment>Painted on the key that starts a game; about 4 large capitals fit.</extracomment>
+        <translation>LOS!</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <extracomment>Painted on the key that ends a game; about 5 large capitals fit.</extracomment>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>TESTAMENT</source>
+        <extracomment>The title painted above the switch between the testaments; about 10 small capitals fit.</extracomment>
+        <translation>LOS!</translation>
+    </message>
+    <message>
+        <source>OLD</source>
+        <extracomment>The testament switch&apos;s left half (the Old Testament); about 4 capitals fit.</extracomment>
+        <translation>ALT</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <extracomment>The testament switch&apos;s right half (the New Testament); about 5 capitals fit.</extracomment>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>HINTS</source>
+        <extracomment>The title painted above the switch that turns the hints on and off; about 10 small capitals fit.</extracomment>
+        <translation>TIPPS</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <extracomment>The hints switch&apos;s left half; about 4 capitals fit.</extracomment>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <extracomment>The hints switch&apos;s right half; about 5 capitals fit.</extracomment>
+        <translation>AN</translation>
+    </message>
+</context>
+<context>
     <name>Sections</name>
     <message>
         <source>Law</source>

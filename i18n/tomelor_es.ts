@@ -918,6 +918,59 @@ Sin opciones, abre su ventana en el escritorio.
     </message>
 </context>
 <context>
+    <name>Panel</name>
+    <message>
+        <source>VALUE</source>
+        <extracomment>Painted on the display panel beside the small display of what the wanted book is worth; about 6 capitals fit.</extracomment>
+        <translation>VALOR</translation>
+    </message>
+    <message>
+        <source>SCORE</source>
+        <extracomment>Painted on the display panel before an arrow pointing to the score display; about 5 capitals fit.</extracomment>
+        <translation>PUNTOS</translation>
+    </message>
+    <message>
+        <source>GO!</source>
+        <extracomment>Painted on the key that starts a game; about 4 large capitals fit.</extracomment>
+        <translation>¡VAMOS!</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <extracomment>Painted on the key that ends a game; about 5 large capitals fit.</extracomment>
+        <translation>ALTO</translation>
+    </message>
+    <message>
+        <source>TESTAMENT</source>
+        <extracomment>The title painted above the switch between the testaments; about 10 small capitals fit.</extracomment>
+        <translation>¡VAMOS!</translation>
+    </message>
+    <message>
+        <source>OLD</source>
+        <extracomment>The testament switch&apos;s left half (the Old Testament); about 4 capitals fit.</extracomment>
+        <translation>A.T.</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <extracomment>The testament switch&apos;s right half (the New Testament); about 5 capitals fit.</extracomment>
+        <translation>N.T.</translation>
+    </message>
+    <message>
+        <source>HINTS</source>
+        <extracomment>The title painted above the switch that turns the hints on and off; about 10 small capitals fit.</extracomment>
+        <translation>PISTAS</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <extracomment>The hints switch&apos;s left half; about 4 capitals fit.</extracomment>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <extracomment>The hints switch&apos;s right half; about 5 capitals fit.</extracomment>
+        <translation>SÍ</translation>
+    </message>
+</context>
+<context>
     <name>Sections</name>
     <message>
         <source>Law</source>
