@@ -942,7 +942,7 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     <message>
         <source>TESTAMENT</source>
         <extracomment>The title painted above the switch between the testaments; about 10 small capitals fit.</extracomment>
-        <translation>LOS!</translation>
+        <translation>TESTAMENT</translation>
     </message>
     <message>
         <source>OLD</source>

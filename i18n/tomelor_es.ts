@@ -942,7 +942,7 @@ Sin opciones, abre su ventana en el escritorio.
     <message>
         <source>TESTAMENT</source>
         <extracomment>The title painted above the switch between the testaments; about 10 small capitals fit.</extracomment>
-        <translation>¡VAMOS!</translation>
+        <translation>TESTAMENTO</translation>
     </message>
     <message>
         <source>OLD</source>

@@ -942,7 +942,7 @@ Sem opção, abre sua janela na área de trabalho.
     <message>
         <source>TESTAMENT</source>
         <extracomment>The title painted above the switch between the testaments; about 10 small capitals fit.</extracomment>
-        <translation>VAI!</translation>
+        <translation>TESTAMENTO</translation>
     </message>
     <message>
         <source>OLD</source>
