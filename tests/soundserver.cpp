@@ -30,9 +30,10 @@ std::chrono::microseconds SoundServer::period() const
     return m_kind == Kind::PipeWire ? std::chrono::microseconds(1024 * 1000000 / 48000) : std::chrono::microseconds(0);
 }
 
-std::chrono::microseconds SoundServer::cutGap() const
+std::chrono::microseconds SoundServer::monitorDelay() const
 {
-    return 2 * period();
+    return m_kind == Kind::PipeWire ? std::chrono::microseconds(m_graphPeriod * 1000000LL / 48000)
+                                    : std::chrono::microseconds(0);
 }
 
 bool SoundServer::start() const
@@ -45,9 +46,12 @@ void SoundServer::stop() const
     run({ QStringLiteral("stop"), m_folder });
 }
 
-bool SoundServer::forcePeriod(int samples) const
+bool SoundServer::forcePeriod(int samples)
 {
-    return m_kind == Kind::PipeWire && run({ QStringLiteral("period"), m_folder, QString::number(samples) });
+    if (m_kind != Kind::PipeWire || !run({ QStringLiteral("period"), m_folder, QString::number(samples) }))
+        return false;
+    m_graphPeriod = samples > 0 ? samples : OwnPeriod;
+    return true;
 }
 
 void SoundServer::kill() const
