@@ -302,11 +302,15 @@ private:
         m_request.reset();
         samples.resize(samples.size() + TrailingFrames, 0.0f);
         if (!m_corked) {
-            const int64_t writtenFrom = timing ? timing->write_index - int64_t(m_written.size()) * FrameBytes : 0;
-            const int64_t at = timing ? (timing->read_index - writtenFrom) / FrameBytes : 0;
-            for (int64_t i = 0; timing && i < FadeFrames && at >= 0 && at + i < int64_t(m_written.size()); ++i)
+            // Where the sounding cue stands; without an answer, as if it had only begun.
+            const int64_t written = int64_t(m_written.size());
+            const int64_t at = timing
+                ? std::clamp<int64_t>((timing->read_index - timing->write_index) / FrameBytes + written, 0, written)
+                : 0;
+            for (int64_t i = 0; timing && i < FadeFrames && at + i < written; ++i)
                 samples[std::size_t(i)] += m_written[std::size_t(at + i)] * float(FadeFrames - i) / (FadeFrames + 1);
-            samples.resize(std::max(samples.size(), m_written.size() - std::size_t(std::clamp<int64_t>(at, 0, int64_t(m_written.size())))), 0.0f);
+            // What is left of it is written over, with silence where the new cue is the shorter.
+            samples.resize(std::max(samples.size(), std::size_t(written - at)), 0.0f);
         }
         // PulseAudio starts a corked stream cleanly only from an empty queue: what the cork held back goes first.
         if (m_corked)

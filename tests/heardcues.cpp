@@ -198,7 +198,13 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
                 ++lead;
             heard.started = true;
             const int onset = origin + lead;
-            const Clock::time_point arrival = recorder.arrivalOf(std::size_t(onset));
+            // The cue's first samples are as quiet as the silence before them: it reached the recorder with the
+            // first one that can be told from silence.
+            int audible = onset;
+            while (
+                audible < origin + soundLength && audible < length && std::abs(recorded[std::size_t(audible)]) <= 0.02f)
+                ++audible;
+            const Clock::time_point arrival = recorder.arrivalOf(std::size_t(audible));
             heard.arrivalMs = std::chrono::duration<double, std::milli>(arrival - call.at).count();
             heard.onsetMs = std::chrono::duration<double, std::milli>(arrival - monitorDelay - call.at).count();
             heard.startMs = onset * 1000.0 / Rate;

@@ -38,6 +38,8 @@ public:
     // gives it back its own.
     bool forcePeriod(int samples);
     void kill() const;
+    // The processor time the server's processes have taken so far, in seconds.
+    double cpuSeconds() const;
     void clientEnvironment() const;
 
 private:
