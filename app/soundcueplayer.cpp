@@ -37,10 +37,11 @@ constexpr int FadeFrames = Rate * 15 / 10000;
 // Silence after each cue: a server that resamples the stream holds the last few samples of a cue back until more
 // follow, and corking a stream drops what the sink has not played yet.
 constexpr int TrailingFrames = Rate * 20 / 1000;
-// What the stream asks of the server while a cue sounds; corked, it asks nothing. A target this short has a cue
-// start within a few milliseconds on a graph that sleeps, and holds the graph to short periods only while a cue
-// sounds.
+// What the stream asks of the server while a cue sounds: a target this short has a cue start within a few
+// milliseconds on a graph that sleeps. Corked, it asks for as long as PulseAudio's default, so that it holds no
+// sink to short periods while another program plays, or wakes an idle sink that has no way to sleep.
 constexpr uint32_t TargetBytes = uint32_t(Rate * FrameBytes * 20 / 1000);
+constexpr uint32_t IdleTargetBytes = uint32_t(Rate * FrameBytes * 2);
 // A cue asked for while the server is being found again still sounds if the stream is ready this soon after the
 // click; later it would no longer belong to it.
 constexpr Clock::duration FreshFor = 50ms;
@@ -221,18 +222,30 @@ private:
         if (!m_stream)
             return;
         pulse().stream_set_state_callback(m_stream, &Client::onStreamState, this);
-        pa_buffer_attr buffer {};
-        buffer.maxlength = uint32_t(-1);
-        buffer.tlength = TargetBytes;
-        // A cue sounds as soon as it is written, however short what is queued.
-        buffer.prebuf = 0;
-        buffer.minreq = uint32_t(-1);
-        buffer.fragsize = uint32_t(-1);
         m_corked = true;
+        const pa_buffer_attr buffer = bufferFor(IdleTargetBytes);
         if (pulse().stream_connect_playback(m_stream, nullptr, &buffer,
                 pa_stream_flags_t(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY), nullptr, nullptr)
             < 0)
             dropStream();
+    }
+
+    static pa_buffer_attr bufferFor(uint32_t target)
+    {
+        pa_buffer_attr buffer {};
+        buffer.maxlength = uint32_t(-1);
+        buffer.tlength = target;
+        // A cue sounds as soon as it is written, however short what is queued.
+        buffer.prebuf = 0;
+        buffer.minreq = uint32_t(-1);
+        buffer.fragsize = uint32_t(-1);
+        return buffer;
+    }
+
+    void setTarget(uint32_t target)
+    {
+        const pa_buffer_attr buffer = bufferFor(target);
+        release(pulse().stream_set_buffer_attr(m_stream, &buffer, nullptr, nullptr));
     }
 
     void dropStream()
@@ -313,8 +326,10 @@ private:
             samples.resize(std::max(samples.size(), std::size_t(written - at)), 0.0f);
         }
         // PulseAudio starts a corked stream cleanly only from an empty queue: what the cork held back goes first.
-        if (m_corked)
+        if (m_corked) {
+            setTarget(TargetBytes);
             release(pulse().stream_flush(m_stream, nullptr, nullptr));
+        }
         pulse().stream_write(m_stream, samples.data(), samples.size() * FrameBytes, nullptr, 0,
             PA_SEEK_RELATIVE_ON_READ);
         if (m_corked) {
@@ -358,6 +373,7 @@ private:
             return;
         }
         release(pulse().stream_cork(m_stream, 1, nullptr, nullptr));
+        setTarget(IdleTargetBytes);
         m_corked = true;
     }
 

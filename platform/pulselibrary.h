@@ -27,6 +27,7 @@
     F(stream_get_state)                                                                                                \
     F(stream_get_timing_info)                                                                                          \
     F(stream_new_with_proplist)                                                                                        \
+    F(stream_set_buffer_attr)                                                                                          \
     F(stream_set_state_callback)                                                                                       \
     F(stream_unref)                                                                                                    \
     F(stream_update_timing_info)                                                                                       \

@@ -17,8 +17,9 @@ namespace {
 using Clock = HeardCues::Clock;
 using namespace std::chrono_literals;
 
-// Every cue is heard no later than this after the click.
+// Every cue is mixed no later than this after the click.
 constexpr double OnsetLimitMs = 30;
+constexpr int DesktopPeriod = 1024;
 // A sanitizer build runs every thread several times slower, the player's own among them: there the onsets are
 // reported but not held to the limit, which the optimised build checks.
 #if defined(__SANITIZE_ADDRESS__)
@@ -103,7 +104,16 @@ private slots:
         if (kind && !folder.isEmpty() && QFile::exists(folder + QStringLiteral("/native"))) {
             m_server = std::make_unique<SoundServer>(*kind, folder);
             m_server->clientEnvironment();
+            // PipeWire's graph in a desktop's periods, where nothing asks for less, as a player's desktop runs it.
+            if (*kind == SoundServer::Kind::PipeWire)
+                QVERIFY(m_server->forcePeriod(DesktopPeriod));
         }
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_server && m_server->kind() == SoundServer::Kind::PipeWire)
+            m_server->forcePeriod(0);
     }
 
     void waveSoundsAreReadAsStoredAndWhatCannotPlayIsRefused()
