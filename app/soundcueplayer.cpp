@@ -69,6 +69,8 @@ class SoundCuePlayer::Client
 public:
     explicit Client(std::array<std::vector<float>, 3> sounds)
         : m_sounds(std::move(sounds))
+        // The desktop's volume control shows the stream by this name.
+        , m_streamName(QCoreApplication::translate("SoundCuePlayer", "Tomelor's cues").toUtf8())
     {
         const char *failure = nullptr;
         if (!PulseLibrary::load(&failure)) {
@@ -218,7 +220,8 @@ private:
     void makeStream()
     {
         dropStream();
-        m_stream = pulse().stream_new_with_proplist(m_context, "Tomelor's cues", &StreamFormat, nullptr, m_properties);
+        m_stream = pulse().stream_new_with_proplist(
+            m_context, m_streamName.constData(), &StreamFormat, nullptr, m_properties);
         if (!m_stream)
             return;
         pulse().stream_set_state_callback(m_stream, &Client::onStreamState, this);
@@ -378,6 +381,7 @@ private:
     }
 
     std::array<std::vector<float>, 3> m_sounds;
+    QByteArray m_streamName;
     pa_proplist *m_properties = nullptr;
     pa_threaded_mainloop *m_loop = nullptr;
     pa_io_event *m_wakeup = nullptr;
