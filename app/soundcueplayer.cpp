@@ -6,17 +6,18 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
-#include <deque>
 #include <fcntl.h>
 #include <optional>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
 
 std::size_t slotOf(Cue cue)
 {
@@ -26,28 +27,57 @@ std::size_t slotOf(Cue cue)
 // The bytes on the pipe from play() to the player's thread: a cue's slot plus one, or a request to connect.
 constexpr char ConnectRequest = 0;
 
+constexpr int Rate = SoundCuePlayer::Rate;
+constexpr pa_sample_spec StreamFormat { PA_SAMPLE_FLOAT32NE, Rate, 1 };
+constexpr int64_t FrameBytes = sizeof(float);
+
+// A cut cue fades out under the first samples of the next, too short to hear as anything but the end of a sound,
+// long enough that the cut never clicks.
+constexpr int FadeFrames = Rate * 15 / 10000;
+// Silence after each cue: a server that resamples the stream holds the last few samples of a cue back until more
+// follow, and corking a stream drops what the sink has not played yet.
+constexpr int TrailingFrames = Rate * 20 / 1000;
+// What the stream asks of the server while a cue sounds: a target this short has a cue start within a few
+// milliseconds on a graph that sleeps. Corked, it asks for as long as PulseAudio's default, so that it holds no
+// sink to short periods while another program plays, or wakes an idle sink that has no way to sleep.
+constexpr uint32_t TargetBytes = uint32_t(Rate * FrameBytes * 20 / 1000);
+constexpr uint32_t IdleTargetBytes = uint32_t(Rate * FrameBytes * 2);
+// A cue asked for while the server is being found again still sounds if the stream is ready this soon after the
+// click; later it would no longer belong to it.
+constexpr Clock::duration FreshFor = 50ms;
+// How often the player looks again whether a cue has sounded to its end, once it should have.
+constexpr pa_usec_t CorkRetryMicroseconds = 20000;
+
 // Called only once the library is loaded: without it the player makes no loop and sends nothing.
 const PulseLibrary &pulse()
 {
     return *PulseLibrary::load(nullptr);
 }
 
+void release(pa_operation *operation)
+{
+    if (operation)
+        pulse().operation_unref(operation);
+}
+
 } // namespace
 
-// The player's side of the sound server, run on libpulse's own thread: the connection, the uploads to the sample
-// cache and the cue now sounding. Everything here happens on that thread; play() only writes to a pipe.
+// The player's side of the sound server, run on libpulse's own thread: the connection, the stream and what was
+// last written to it. Everything here happens on that thread; play() only writes to a pipe.
 class SoundCuePlayer::Client
 {
 public:
-    explicit Client(std::array<std::optional<WaveSound>, 3> sounds, const std::array<QString, 3> &names)
+    explicit Client(std::array<std::vector<float>, 3> sounds)
+        : m_sounds(std::move(sounds))
+        // The desktop's volume control shows the stream by this name.
+        , m_streamName(QCoreApplication::translate("SoundCuePlayer", "Tomelor's cues").toUtf8())
     {
-        for (std::size_t slot = 0; slot < sounds.size(); ++slot) {
-            m_samples[slot].name = names[slot].toUtf8();
-            m_samples[slot].sound = std::move(sounds[slot]);
-        }
         const char *failure = nullptr;
         if (!PulseLibrary::load(&failure)) {
-            qWarning("Tomelor: the sound library cannot be loaded (%s); the cues are silent.", failure);
+            qWarning("%s",
+                qUtf8Printable(QCoreApplication::translate("SoundCuePlayer",
+                    "Tomelor: the sound library cannot be loaded (%1); the cues are silent.")
+                                   .arg(QString::fromUtf8(failure))));
             return;
         }
         m_properties = pulse().proplist_new();
@@ -61,6 +91,7 @@ public:
             send(ConnectRequest);
     }
 
+    // Nothing is drained or waited for: the server drops the stream with the connection.
     ~Client()
     {
         if (m_loop) {
@@ -82,13 +113,10 @@ public:
     void play(std::size_t slot) { send(char(slot + 1)); }
 
 private:
-    struct Sample
+    struct Request
     {
-        QByteArray name;
-        std::optional<WaveSound> sound;
-        pa_stream *upload = nullptr;
-        qsizetype sent = 0;
-        bool cached = false;
+        std::size_t slot;
+        Clock::time_point at;
     };
 
     void send(char request)
@@ -108,14 +136,24 @@ private:
         while ((count = read(fd, requests, sizeof requests)) > 0) {
             // Of cues asked for faster than this thread runs, each would cut the one before at once: only the
             // last is heard.
-            for (ssize_t i = 0; i < count; ++i)
-                cue = requests[i] == ConnectRequest ? std::nullopt : std::optional(std::size_t(requests[i] - 1));
+            for (ssize_t i = 0; i < count; ++i) {
+                if (requests[i] != ConnectRequest)
+                    cue = std::size_t(requests[i] - 1);
+            }
         }
-        auto *client = static_cast<Client *>(self);
-        if (!client->connected())
-            client->connect();
-        else if (cue)
-            client->playCue(*cue);
+        static_cast<Client *>(self)->take(cue);
+    }
+
+    void take(std::optional<std::size_t> cue)
+    {
+        if (cue)
+            m_request = Request { *cue, Clock::now() };
+        if (!connected())
+            connect();
+        else if (!m_stream || !PA_STREAM_IS_GOOD(pulse().stream_get_state(m_stream)))
+            makeStream();
+        else
+            playRequest();
     }
 
     bool connected() const { return m_context && PA_CONTEXT_IS_GOOD(pulse().context_get_state(m_context)); }
@@ -135,14 +173,10 @@ private:
 
     void dropConnection()
     {
-        for (Sample &sample : m_samples) {
-            if (sample.upload) {
-                pulse().stream_set_state_callback(sample.upload, nullptr, nullptr);
-                pulse().stream_set_write_callback(sample.upload, nullptr, nullptr);
-                pulse().stream_unref(sample.upload);
-                sample.upload = nullptr;
-            }
-            sample.cached = false;
+        dropStream();
+        if (m_corkCheck) {
+            pulse().threaded_mainloop_get_api(m_loop)->time_free(m_corkCheck);
+            m_corkCheck = nullptr;
         }
         if (m_context) {
             pulse().context_set_state_callback(m_context, nullptr, nullptr);
@@ -150,8 +184,6 @@ private:
             pulse().context_unref(m_context);
             m_context = nullptr;
         }
-        m_playRequests.clear();
-        m_sounding = {};
     }
 
     static void onContextState(pa_context *context, void *self)
@@ -159,7 +191,7 @@ private:
         auto *client = static_cast<Client *>(self);
         switch (pulse().context_get_state(context)) {
         case PA_CONTEXT_READY:
-            client->upload();
+            client->makeStream();
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
@@ -176,105 +208,180 @@ private:
         if (m_toldSilence)
             return;
         m_toldSilence = true;
-        qWarning("Tomelor: no sound server answers (%s); the cues are silent until one does.",
-            pulse().strerror(m_context ? pulse().context_errno(m_context) : PA_ERR_CONNECTIONREFUSED));
+        const char *reason
+            = pulse().strerror(m_context ? pulse().context_errno(m_context) : PA_ERR_CONNECTIONREFUSED);
+        qWarning("%s",
+            qUtf8Printable(QCoreApplication::translate("SoundCuePlayer",
+                "Tomelor: no sound server answers (%1); the cues are silent until one does.")
+                               .arg(QString::fromUtf8(reason))));
     }
 
-    // Each sound in its own format, as the file has it; the server converts it as it plays.
-    void upload()
+    // The stream starts corked: the server links it now, and the graph stays asleep until a cue sounds.
+    void makeStream()
     {
-        for (Sample &sample : m_samples) {
-            if (!sample.sound)
-                continue;
-            const pa_sample_spec format { sample.sound->bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
-                uint32_t(sample.sound->sampleRate), uint8_t(sample.sound->channels) };
-            sample.upload = pulse().stream_new(m_context, sample.name.constData(), &format, nullptr);
-            if (!sample.upload)
-                continue;
-            sample.sent = 0;
-            pulse().stream_set_state_callback(sample.upload, &Client::onUploadState, &sample);
-            pulse().stream_set_write_callback(sample.upload, &Client::onUploadWrite, &sample);
-            pulse().stream_connect_upload(sample.upload, std::size_t(sample.sound->samples.size()));
+        dropStream();
+        m_stream = pulse().stream_new_with_proplist(
+            m_context, m_streamName.constData(), &StreamFormat, nullptr, m_properties);
+        if (!m_stream)
+            return;
+        pulse().stream_set_state_callback(m_stream, &Client::onStreamState, this);
+        m_corked = true;
+        const pa_buffer_attr buffer = bufferFor(IdleTargetBytes);
+        if (pulse().stream_connect_playback(m_stream, nullptr, &buffer,
+                pa_stream_flags_t(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY), nullptr, nullptr)
+            < 0)
+            dropStream();
+    }
+
+    static pa_buffer_attr bufferFor(uint32_t target)
+    {
+        pa_buffer_attr buffer {};
+        buffer.maxlength = uint32_t(-1);
+        buffer.tlength = target;
+        // A cue sounds as soon as it is written, however short what is queued.
+        buffer.prebuf = 0;
+        buffer.minreq = uint32_t(-1);
+        buffer.fragsize = uint32_t(-1);
+        return buffer;
+    }
+
+    void setTarget(uint32_t target)
+    {
+        const pa_buffer_attr buffer = bufferFor(target);
+        release(pulse().stream_set_buffer_attr(m_stream, &buffer, nullptr, nullptr));
+    }
+
+    void dropStream()
+    {
+        if (!m_stream)
+            return;
+        pulse().stream_set_state_callback(m_stream, nullptr, nullptr);
+        pulse().stream_disconnect(m_stream);
+        pulse().stream_unref(m_stream);
+        m_stream = nullptr;
+        m_timingAsked = false;
+        m_written.clear();
+    }
+
+    static void onStreamState(pa_stream *stream, void *self)
+    {
+        if (pulse().stream_get_state(stream) == PA_STREAM_READY)
+            static_cast<Client *>(self)->playRequest();
+    }
+
+    // A corked stream takes the cue at once; one that is sounding first tells where its cue stands, so that the
+    // new cue can fade it out from there.
+    void playRequest()
+    {
+        if (!m_request || m_timingAsked || !m_stream || pulse().stream_get_state(m_stream) != PA_STREAM_READY)
+            return;
+        if (Clock::now() - m_request->at > FreshFor) {
+            m_request.reset();
+            return;
+        }
+        if (m_corked)
+            start(nullptr);
+        else
+            askTiming();
+    }
+
+    void askTiming()
+    {
+        if (pa_operation *operation = pulse().stream_update_timing_info(m_stream, &Client::onTiming, this)) {
+            release(operation);
+            m_timingAsked = true;
         }
     }
 
-    static void onUploadWrite(pa_stream *stream, size_t bytes, void *data)
-    {
-        auto *sample = static_cast<Sample *>(data);
-        const QByteArray &samples = sample->sound->samples;
-        const qsizetype count = std::min(qsizetype(bytes), samples.size() - sample->sent);
-        if (count > 0) {
-            pulse().stream_write(
-                stream, samples.constData() + sample->sent, std::size_t(count), nullptr, 0, PA_SEEK_RELATIVE);
-            sample->sent += count;
-        }
-        if (sample->sent == samples.size())
-            pulse().stream_finish_upload(stream);
-    }
-
-    static void onUploadState(pa_stream *stream, void *data)
-    {
-        auto *sample = static_cast<Sample *>(data);
-        // A finished upload ends its stream; the sample stays in the server's cache, under its name.
-        if (pulse().stream_get_state(stream) == PA_STREAM_TERMINATED)
-            sample->cached = sample->sent == sample->sound->samples.size();
-    }
-
-    void playCue(std::size_t slot)
-    {
-        Sample &sample = m_samples[slot];
-        if (!sample.cached)
-            return;
-        cutSounding();
-        pa_operation *request = pulse().context_play_sample_with_proplist(
-            m_context, sample.name.constData(), nullptr, PA_VOLUME_NORM, m_properties, &Client::onPlaying, this);
-        if (!request)
-            return;
-        pulse().operation_unref(request);
-        m_sounding = { ++m_generation, PA_INVALID_INDEX,
-            Clock::now()
-                + std::chrono::duration_cast<Clock::duration>(
-                    std::chrono::duration<double>(sample.sound->seconds()) + EndMargin) };
-        m_playRequests.push_back(m_generation);
-    }
-
-    // The server plays a cached sample as a stream of its own, whose number comes with the answer to the play
-    // request; stopping that stream cuts the cue. A cue that has ended is left alone, as its stream is gone and the
-    // request would only earn an error. Its number is not given to another stream soon, which might be another
-    // program's: PulseAudio counts its streams' numbers up, and PipeWire's server hands out ever-increasing serials.
-    void cutSounding()
-    {
-        if (m_sounding.stream != PA_INVALID_INDEX && Clock::now() < m_sounding.ends)
-            kill(m_sounding.stream);
-        m_sounding.stream = PA_INVALID_INDEX;
-    }
-
-    void kill(uint32_t stream)
-    {
-        if (pa_operation *request = pulse().context_kill_sink_input(m_context, stream, nullptr, nullptr))
-            pulse().operation_unref(request);
-    }
-
-    // Answers come in the order of the requests.
-    static void onPlaying(pa_context *, uint32_t stream, void *self)
+    static void onTiming(pa_stream *stream, int success, void *self)
     {
         auto *client = static_cast<Client *>(self);
-        if (client->m_playRequests.empty())
+        if (stream != client->m_stream)
             return;
-        const quint64 generation = client->m_playRequests.front();
-        client->m_playRequests.pop_front();
-        if (stream == PA_INVALID_INDEX)
-            return;
-        if (generation == client->m_sounding.generation)
-            client->m_sounding.stream = stream;
+        client->m_timingAsked = false;
+        const pa_timing_info *timing = success ? pulse().stream_get_timing_info(stream) : nullptr;
+        if (timing && (timing->read_index_corrupt || timing->write_index_corrupt))
+            timing = nullptr;
+        if (client->m_request)
+            client->start(timing);
         else
-            client->kill(stream); // a later cue came before this one's answer
+            client->corkIfPlayed(timing);
     }
 
-    // How long after its expected end a cue may still be sounding, started late on a busy machine.
-    static constexpr std::chrono::milliseconds EndMargin { 100 };
+    // The cue asked for, written where the server reads next, so that it sounds in the server's next period.
+    // `timing`, where a cue is sounding, tells where it stands: it was the last written, and ends at the write
+    // index. What is left of it is written over rather than flushed: a flush has PipeWire drop the periods it has
+    // taken already, and the sink would fall silent for as long.
+    void start(const pa_timing_info *timing)
+    {
+        std::vector<float> samples = m_sounds[m_request->slot];
+        m_request.reset();
+        samples.resize(samples.size() + TrailingFrames, 0.0f);
+        if (!m_corked) {
+            // Where the sounding cue stands; without an answer, as if it had only begun.
+            const int64_t written = int64_t(m_written.size());
+            const int64_t at = timing
+                ? std::clamp<int64_t>((timing->read_index - timing->write_index) / FrameBytes + written, 0, written)
+                : 0;
+            for (int64_t i = 0; timing && i < FadeFrames && at + i < written; ++i)
+                samples[std::size_t(i)] += m_written[std::size_t(at + i)] * float(FadeFrames - i) / (FadeFrames + 1);
+            // What is left of it is written over, with silence where the new cue is the shorter.
+            samples.resize(std::max(samples.size(), std::size_t(written - at)), 0.0f);
+        }
+        // PulseAudio starts a corked stream cleanly only from an empty queue: what the cork held back goes first.
+        if (m_corked) {
+            setTarget(TargetBytes);
+            release(pulse().stream_flush(m_stream, nullptr, nullptr));
+        }
+        pulse().stream_write(m_stream, samples.data(), samples.size() * FrameBytes, nullptr, 0,
+            PA_SEEK_RELATIVE_ON_READ);
+        if (m_corked) {
+            release(pulse().stream_cork(m_stream, 0, nullptr, nullptr));
+            m_corked = false;
+        }
+        m_written = std::move(samples);
+        checkCorkIn(pa_usec_t(m_written.size()) * PA_USEC_PER_SEC / Rate);
+    }
 
-    std::array<Sample, 3> m_samples;
+    void checkCorkIn(pa_usec_t delay)
+    {
+        const pa_usec_t when = pulse().rtclock_now() + delay;
+        if (m_corkCheck)
+            pulse().context_rttime_restart(m_context, m_corkCheck, when);
+        else
+            m_corkCheck = pulse().context_rttime_new(m_context, when, &Client::onCorkCheck, this);
+    }
+
+    static void onCorkCheck(pa_mainloop_api *, pa_time_event *, const struct timeval *, void *self)
+    {
+        auto *client = static_cast<Client *>(self);
+        if (client->m_stream && !client->m_corked && !client->m_timingAsked
+            && pulse().stream_get_state(client->m_stream) == PA_STREAM_READY)
+            client->askTiming();
+    }
+
+    // Corked once the server has taken all that was written, so that the graph may sleep again; until then it is
+    // looked at again when it should be done. The trailing silence is what the sink may not have played yet.
+    void corkIfPlayed(const pa_timing_info *timing)
+    {
+        if (m_corked)
+            return;
+        if (!timing) {
+            checkCorkIn(CorkRetryMicroseconds);
+            return;
+        }
+        const int64_t queued = timing->write_index - timing->read_index;
+        if (queued > 0) {
+            checkCorkIn(pa_usec_t(queued / FrameBytes) * PA_USEC_PER_SEC / Rate + 1000);
+            return;
+        }
+        release(pulse().stream_cork(m_stream, 1, nullptr, nullptr));
+        setTarget(IdleTargetBytes);
+        m_corked = true;
+    }
+
+    std::array<std::vector<float>, 3> m_sounds;
+    QByteArray m_streamName;
     pa_proplist *m_properties = nullptr;
     pa_threaded_mainloop *m_loop = nullptr;
     pa_io_event *m_wakeup = nullptr;
@@ -282,15 +389,12 @@ private:
     pa_context *m_context = nullptr;
     bool m_toldSilence = false;
 
-    struct Sounding
-    {
-        quint64 generation = 0;
-        uint32_t stream = PA_INVALID_INDEX;
-        Clock::time_point ends;
-    };
-    Sounding m_sounding;
-    quint64 m_generation = 0;
-    std::deque<quint64> m_playRequests;
+    pa_stream *m_stream = nullptr;
+    bool m_corked = true;
+    bool m_timingAsked = false;
+    pa_time_event *m_corkCheck = nullptr;
+    std::optional<Request> m_request; // the cue to sound next
+    std::vector<float> m_written; // the cue last written, with its trailing silence
 };
 
 SoundCuePlayer::SoundCuePlayer()
@@ -302,17 +406,17 @@ SoundCuePlayer::SoundCuePlayer()
 SoundCuePlayer::SoundCuePlayer(const std::array<QString, 3> &resources, Alert alert)
     : m_alert(std::move(alert))
 {
-    std::array<std::optional<WaveSound>, 3> sounds;
-    std::array<QString, 3> names;
+    std::array<std::vector<float>, 3> sounds;
     for (std::size_t slot = 0; slot < resources.size(); ++slot) {
         QFile file(resources[slot]);
+        std::optional<WaveSound> sound;
         if (file.open(QIODevice::ReadOnly))
-            sounds[slot] = WaveSound::fromBytes(file.readAll());
-        m_loaded[slot] = sounds[slot].has_value();
-        // One name per cue for every copy of the game: a second copy replaces the samples with the same sounds.
-        names[slot] = QStringLiteral("tomelor-") + QFileInfo(resources[slot]).completeBaseName();
+            sound = WaveSound::fromBytes(file.readAll());
+        m_loaded[slot] = sound.has_value();
+        if (sound)
+            sounds[slot] = sound->monoAt(Rate);
     }
-    m_client = std::make_unique<Client>(std::move(sounds), names);
+    m_client = std::make_unique<Client>(std::move(sounds));
 }
 
 SoundCuePlayer::~SoundCuePlayer() = default;

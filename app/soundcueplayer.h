@@ -8,10 +8,12 @@
 #include <functional>
 #include <memory>
 
-// Plays the game's cues the way the desktop plays its event sounds: the three sounds are uploaded once to the
-// sound server's sample cache (PulseAudio, or PipeWire's PulseAudio server) and the server plays them itself, so
-// nothing streams from the game while a cue sounds. A new cue stops the one still sounding; cues are neither mixed
-// nor queued. play() only hands the cue to the player's own thread and never waits for the server.
+// Plays the game's cues through one playback stream of the desktop's sound server (PulseAudio, or PipeWire's
+// PulseAudio server), made and linked once and corked while no cue sounds, so that the server's graph sleeps and
+// no other program's periods are shortened by it. A cue is written where the server reads next and sounds at
+// once; a new cue cuts the one still sounding, crossfaded over a millisecond and a half so that the cut never
+// clicks. Cues are neither mixed nor queued. play() only hands the cue to the player's own thread and never waits
+// for the server.
 //
 // Without a server the game goes on in silence, after one line on the standard error; a server that goes away is
 // looked for again at the next cue. A cue whose sound is missing from the resources sounds the desktop's alert.
@@ -30,6 +32,8 @@ public:
 
     // The resource path of a cue's sound.
     static QString resourceOf(Cue cue);
+    // The rate of the stream, to which every cue is converted once as the player is made.
+    static constexpr int Rate = 22050;
 
 private:
     class Client;

@@ -10,22 +10,27 @@
     F(context_disconnect)                                                                                              \
     F(context_errno)                                                                                                   \
     F(context_get_state)                                                                                               \
-    F(context_kill_sink_input)                                                                                         \
     F(context_new)                                                                                                     \
-    F(context_play_sample_with_proplist)                                                                               \
+    F(context_rttime_new)                                                                                              \
+    F(context_rttime_restart)                                                                                          \
     F(context_set_state_callback)                                                                                      \
     F(context_unref)                                                                                                   \
     F(operation_unref)                                                                                                 \
     F(proplist_free)                                                                                                   \
     F(proplist_new)                                                                                                    \
     F(proplist_sets)                                                                                                   \
-    F(stream_connect_upload)                                                                                           \
-    F(stream_finish_upload)                                                                                            \
+    F(rtclock_now)                                                                                                     \
+    F(stream_connect_playback)                                                                                         \
+    F(stream_cork)                                                                                                     \
+    F(stream_disconnect)                                                                                               \
+    F(stream_flush)                                                                                                    \
     F(stream_get_state)                                                                                                \
-    F(stream_new)                                                                                                      \
+    F(stream_get_timing_info)                                                                                          \
+    F(stream_new_with_proplist)                                                                                        \
+    F(stream_set_buffer_attr)                                                                                          \
     F(stream_set_state_callback)                                                                                       \
-    F(stream_set_write_callback)                                                                                       \
     F(stream_unref)                                                                                                    \
+    F(stream_update_timing_info)                                                                                       \
     F(stream_write)                                                                                                    \
     F(strerror)                                                                                                        \
     F(threaded_mainloop_free)                                                                                          \

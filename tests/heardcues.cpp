@@ -4,7 +4,6 @@
 #include "app/wavesound.h"
 
 #include <QFile>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -18,44 +17,7 @@ constexpr int OnsetWindow = Rate * 15 / 1000; // the start of a cue that must ma
 constexpr int Step = Rate * 2 / 1000; // the resolution of a cue's heard length
 constexpr int StrayWindow = Rate * 10 / 1000;
 constexpr int LeadingLoss = Rate * 6 / 1000;
-
-std::vector<float> toFloat(const WaveSound &sound)
-{
-    std::vector<float> out;
-    const int frames = sound.frameCount();
-    const int step = sound.channels * sound.bitsPerSample / 8;
-    for (int i = 0; i < frames; ++i) {
-        const char *frame = sound.samples.constData() + i * step;
-        out.push_back(sound.bitsPerSample == 8 ? (float(quint8(frame[0])) - 128.0f) / 128.0f
-                                               : float(qFromLittleEndian<qint16>(frame)) / 32768.0f);
-    }
-    return out;
-}
-
-// Band-limited resampling (a Hann-windowed sinc), close to what the sound server does to a cue of another rate.
-std::vector<float> resample(const std::vector<float> &in, int from)
-{
-    if (from == Rate)
-        return in;
-    constexpr int Taps = 24;
-    const double ratio = double(from) / Rate;
-    std::vector<float> out(std::size_t(double(in.size()) / ratio));
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double centre = double(i) * ratio;
-        const int first = int(std::floor(centre)) - Taps + 1;
-        double sum = 0;
-        for (int j = first; j < first + 2 * Taps; ++j) {
-            if (j < 0 || j >= int(in.size()))
-                continue;
-            const double x = centre - j;
-            const double sinc = x == 0 ? 1 : std::sin(M_PI * x) / (M_PI * x);
-            const double window = 0.5 + 0.5 * std::cos(M_PI * x / Taps);
-            sum += in[std::size_t(j)] * sinc * window;
-        }
-        out[i] = float(sum);
-    }
-    return out;
-}
+constexpr int AttackFrom = Rate * 2 / 1000; // past the fade of a cut cue under the first samples of the next
 
 double squaredDifference(const float *recorded, const float *sound, int count)
 {
@@ -86,7 +48,7 @@ const std::array<std::vector<float>, 3> &HeardCues::sounds()
             file.open(QIODevice::ReadOnly);
             const auto sound = WaveSound::fromBytes(file.readAll());
             if (sound)
-                result[std::size_t(cue) - 1] = resample(toFloat(*sound), sound->sampleRate);
+                result[std::size_t(cue) - 1] = sound->monoAt(Rate);
         }
         return result;
     }();
@@ -128,11 +90,11 @@ std::vector<HeardCues::Played> HeardCues::playOnBeat(
     return playAt(player, timed, longestCall);
 }
 
-HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played, Clock::duration period)
+HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played, Clock::duration period,
+    Clock::duration monitorDelay)
 {
     const int bridge = int(std::chrono::duration<double>(period).count() * Rate);
     const std::vector<float> recorded = recorder.samples();
-    const auto start = recorder.start();
     const int length = int(recorded.size());
     std::vector<float> unexplained = recorded;
     // Where cues begin and where they are cut short, the step-wise matching leaves a little unexplained.
@@ -144,20 +106,33 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
         Heard heard;
         const std::vector<float> &sound = sounds()[std::size_t(call.cue) - 1];
         const int soundLength = int(sound.size());
-        const double callAt = std::chrono::duration<double>(call.at - start).count() * Rate;
-        // Where the cue's sound lies in the recording: the best match of its beginning, from just before the call
-        // to a quarter of a second after it. A server starts a new cue where its sink's mixing stands, which may
-        // be a few milliseconds into the sound, so the match leaves that much out.
-        const int from = std::max(0, int(callAt) - Rate * 10 / 1000);
-        const int to = std::min(length - LeadingLoss - OnsetWindow, int(callAt) + Rate / 4);
+        // Where the cue's sound lies in the recording: the best match of its beginning, from just before what
+        // arrived after the call to a quarter of a second later. A server starts a new cue where its sink's mixing
+        // stands, which may be a few milliseconds into the sound, so the match leaves that much out.
+        const int callAt = int(recorder.firstArrivingFrom(call.at));
+        const int from = std::max(0, callAt - Rate * 10 / 1000);
+        const int to = std::min(length - LeadingLoss - OnsetWindow, callAt + Rate / 4);
         const double onsetEnergy = energy(sound.data() + LeadingLoss, OnsetWindow);
+        std::vector<double> differences;
         double best = onsetEnergy;
-        int origin = -1;
         for (int at = from; at <= to; ++at) {
-            const double difference
-                = squaredDifference(recorded.data() + at + LeadingLoss, sound.data() + LeadingLoss, OnsetWindow);
-            if (difference < best) {
-                best = difference;
+            differences.push_back(
+                squaredDifference(recorded.data() + at + LeadingLoss, sound.data() + LeadingLoss, OnsetWindow));
+            best = std::min(best, differences.back());
+        }
+        // A steady tone matches nearly as well a cycle of it earlier or later, and a server that resamples the cue
+        // may well make one of those the best: of the near matches, the one whose attack matches is the cue's.
+        // Played untouched, the cue matches best where it is.
+        const double nearMatch = bridge > 0 ? 0.05 * onsetEnergy : 0;
+        int origin = -1;
+        double bestAttack = 0;
+        for (int at = from; at <= to && best < onsetEnergy; ++at) {
+            if (differences[std::size_t(at - from)] > best + nearMatch)
+                continue;
+            const double attack = squaredDifference(
+                recorded.data() + at + AttackFrom, sound.data() + AttackFrom, LeadingLoss - AttackFrom);
+            if (origin < 0 || attack < bestAttack) {
+                bestAttack = attack;
                 origin = at;
             }
         }
@@ -223,7 +198,15 @@ HeardCues::HeardCues(const SinkRecorder &recorder, const std::vector<Played> &pl
                 ++lead;
             heard.started = true;
             const int onset = origin + lead;
-            heard.onsetMs = (onset - callAt) * 1000.0 / Rate;
+            // The cue's first samples are as quiet as the silence before them: it reached the recorder with the
+            // first one that can be told from silence.
+            int audible = onset;
+            while (
+                audible < origin + soundLength && audible < length && std::abs(recorded[std::size_t(audible)]) <= 0.02f)
+                ++audible;
+            const Clock::time_point arrival = recorder.arrivalOf(std::size_t(audible));
+            heard.arrivalMs = std::chrono::duration<double, std::milli>(arrival - call.at).count();
+            heard.onsetMs = std::chrono::duration<double, std::milli>(arrival - monitorDelay - call.at).count();
             heard.startMs = onset * 1000.0 / Rate;
             heard.heardMs = (end - lead) * 1000.0 / Rate;
             heard.endMs = (origin + shift + end) * 1000.0 / Rate;

@@ -21,7 +21,8 @@ public:
     struct Heard
     {
         bool started = false;
-        double onsetMs = 0; // from the play() call to the first sample heard
+        double onsetMs = 0; // from the play() call to the period of the sink that mixed the first sample heard
+        double arrivalMs = 0; // from the play() call to the first sample's arrival at the recorder
         double startMs = 0; // the first sample heard, from the start of the recording
         double heardMs = 0; // how much of the cue sounded, as long as it is in its file
         double endMs = 0; // the last sample heard, from the start of the recording
@@ -41,8 +42,10 @@ public:
         CuePlayer &player, const std::vector<Cue> &cues, Clock::duration apart, Clock::duration *longestCall = nullptr);
 
     // `period` is how long a cue may stray from its file's shape in the middle, the rest of it following a little
-    // earlier or later, as resampling does to it; none on a server that plays it untouched.
-    HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played, Clock::duration period = {});
+    // earlier or later, as resampling does to it; none on a server that plays it untouched. `monitorDelay` is how
+    // long after mixing them the sink's monitor hands samples to the recorder.
+    HeardCues(const SinkRecorder &recorder, const std::vector<Played> &played, Clock::duration period = {},
+        Clock::duration monitorDelay = {});
 
     const std::vector<Heard> &cues() const { return m_heard; }
     // How long something sounded that none of the cues explains (a cue twice, or one that went on mixed under

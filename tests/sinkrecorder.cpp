@@ -2,6 +2,7 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -94,8 +95,7 @@ void SinkRecorder::append(const float *data, std::size_t count)
     const Clock::time_point now = Clock::now();
     std::lock_guard lock(m_mutex);
     m_samples.insert(m_samples.end(), data, data + count);
-    const auto recorded = std::chrono::duration<double>(double(m_samples.size()) / Rate);
-    m_start = std::min(m_start, now - std::chrono::duration_cast<Clock::duration>(recorded));
+    m_arrivals.push_back({ m_samples.size(), now });
 }
 
 std::vector<float> SinkRecorder::samples() const
@@ -104,10 +104,21 @@ std::vector<float> SinkRecorder::samples() const
     return m_samples;
 }
 
-SinkRecorder::Clock::time_point SinkRecorder::start() const
+SinkRecorder::Clock::time_point SinkRecorder::arrivalOf(std::size_t index) const
 {
     std::lock_guard lock(m_mutex);
-    // The null sink mixes one fragment ahead of its clock and its monitor hands that on at once: a sample sounds
-    // one fragment after the earliest it can arrive.
-    return m_start == Clock::time_point::max() ? m_start : m_start + std::chrono::microseconds(FragmentMicroseconds);
+    const auto arrival = std::upper_bound(m_arrivals.begin(), m_arrivals.end(), index,
+        [](std::size_t wanted, const Arrival &each) { return wanted < each.end; });
+    return arrival == m_arrivals.end() ? (m_arrivals.empty() ? Clock::time_point() : m_arrivals.back().at)
+                                       : arrival->at;
+}
+
+std::size_t SinkRecorder::firstArrivingFrom(Clock::time_point moment) const
+{
+    std::lock_guard lock(m_mutex);
+    const auto arrival = std::lower_bound(m_arrivals.begin(), m_arrivals.end(), moment,
+        [](const Arrival &each, Clock::time_point wanted) { return each.at < wanted; });
+    if (arrival == m_arrivals.end())
+        return m_samples.size();
+    return arrival == m_arrivals.begin() ? 0 : std::prev(arrival)->end;
 }

@@ -9,7 +9,12 @@ struct pa_stream;
 struct pa_threaded_mainloop;
 
 // Records what the private sound server's null sink plays, as mono floats at the rate of the cues, and knows on
-// the steady clock when each recorded sample sounded. The server is the one PULSE_SERVER names.
+// the steady clock when each recorded sample reached the recorder. The server is the one PULSE_SERVER names.
+//
+// A sink mixes a period's samples at once, and its monitor hands them on as they are mixed (PulseAudio) or one
+// period later (PipeWire): the moment a sample arrives is the moment its period was mixed, or one period after,
+// whatever the sample's place in it. A clock that spreads the samples evenly over time would place those at the
+// end of a long period too early, before the call that asked for them.
 class SinkRecorder
 {
 public:
@@ -24,9 +29,12 @@ public:
 
     bool isRecording() const { return m_stream != nullptr; }
 
-    // What was recorded so far, and the moment its first sample sounded.
+    // What was recorded so far.
     std::vector<float> samples() const;
-    Clock::time_point start() const;
+    // When the sample at `index` arrived; the last arrival for one not recorded yet.
+    Clock::time_point arrivalOf(std::size_t index) const;
+    // The first sample that arrived at `moment` or later: no sample the server mixed after it lies before.
+    std::size_t firstArrivingFrom(Clock::time_point moment) const;
 
 private:
     static void onRead(pa_stream *stream, size_t bytes, void *self);
@@ -38,7 +46,10 @@ private:
 
     mutable std::mutex m_mutex;
     std::vector<float> m_samples;
-    // Each arrival gives a latest possible start: the moment of arrival less the length of all that came so far.
-    // The earliest of them is the one least delayed on its way to the recorder.
-    Clock::time_point m_start = Clock::time_point::max();
+    struct Arrival
+    {
+        std::size_t end; // the samples recorded so far once it came
+        Clock::time_point at;
+    };
+    std::vector<Arrival> m_arrivals;
 };

@@ -4,6 +4,7 @@
 #include <QProcess>
 
 #include <csignal>
+#include <unistd.h>
 
 SoundServer::SoundServer(Kind kind, const QString &folder)
     : m_kind(kind)
@@ -30,9 +31,10 @@ std::chrono::microseconds SoundServer::period() const
     return m_kind == Kind::PipeWire ? std::chrono::microseconds(1024 * 1000000 / 48000) : std::chrono::microseconds(0);
 }
 
-std::chrono::microseconds SoundServer::cutGap() const
+std::chrono::microseconds SoundServer::monitorDelay() const
 {
-    return 2 * period();
+    return m_kind == Kind::PipeWire ? std::chrono::microseconds(m_graphPeriod * 1000000LL / 48000)
+                                    : std::chrono::microseconds(0);
 }
 
 bool SoundServer::start() const
@@ -45,9 +47,12 @@ void SoundServer::stop() const
     run({ QStringLiteral("stop"), m_folder });
 }
 
-bool SoundServer::forcePeriod(int samples) const
+bool SoundServer::forcePeriod(int samples)
 {
-    return m_kind == Kind::PipeWire && run({ QStringLiteral("period"), m_folder, QString::number(samples) });
+    if (m_kind != Kind::PipeWire || !run({ QStringLiteral("period"), m_folder, QString::number(samples) }))
+        return false;
+    m_graphPeriod = samples > 0 ? samples : OwnPeriod;
+    return true;
 }
 
 void SoundServer::kill() const
@@ -58,6 +63,25 @@ void SoundServer::kill() const
     const pid_t pid = pid_t(pidFile.readAll().trimmed().toLongLong());
     if (pid > 0)
         ::kill(pid, SIGKILL);
+}
+
+double SoundServer::cpuSeconds() const
+{
+    double seconds = 0;
+    for (const char *name : {"/daemon.pid", "/pipewire.pid", "/wireplumber.pid"}) {
+        QFile pidFile(m_folder + QLatin1String(name));
+        if (!pidFile.open(QIODevice::ReadOnly))
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(QString::fromLatin1(pidFile.readAll().trimmed())));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // The fields after the command's name, which may hold spaces: utime and stime are the 12th and 13th.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 12)
+            seconds += double(fields[11].toLongLong() + fields[12].toLongLong()) / double(sysconf(_SC_CLK_TCK));
+    }
+    return seconds;
 }
 
 void SoundServer::clientEnvironment() const

@@ -25,17 +25,21 @@ public:
     // graph's rate and back; the bright strike in the middle of CueCorrect then strays for a few milliseconds in
     // some plays, well within one period of a desktop's graph, 1024 samples at 48 kHz.
     std::chrono::microseconds period() const;
-    // How long the sink may stay silent between a cut cue and the next. PulseAudio's sink answers at once;
-    // PipeWire starts a new cue's stream only once its session manager has linked it, which took up to two such
-    // periods on a busy machine.
-    std::chrono::microseconds cutGap() const;
+    // How long after mixing them the null sink's monitor hands samples on: at once on PulseAudio, one period of
+    // the graph later on PipeWire.
+    std::chrono::microseconds monitorDelay() const;
+
+    // PipeWire's own period, in samples at 48 kHz, as tests/sound-server configures it.
+    static constexpr int OwnPeriod = 256;
 
     bool start() const;
     void stop() const;
     // Has PipeWire's graph run in periods of `samples` at 48 kHz, as on a desktop where nothing asks for less; 0
     // gives it back its own.
-    bool forcePeriod(int samples) const;
+    bool forcePeriod(int samples);
     void kill() const;
+    // The processor time the server's processes have taken so far, in seconds.
+    double cpuSeconds() const;
     void clientEnvironment() const;
 
 private:
@@ -43,4 +47,5 @@ private:
 
     Kind m_kind;
     QString m_folder;
+    int m_graphPeriod = OwnPeriod;
 };
