@@ -1081,6 +1081,21 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     </message>
 </context>
 <context>
+    <name>SoundCuePlayer</name>
+    <message>
+        <source>Tomelor&apos;s cues</source>
+        <translation>Tomelors Klänge</translation>
+    </message>
+    <message>
+        <source>Tomelor: the sound library cannot be loaded (%1); the cues are silent.</source>
+        <translation>Tomelor: Die Tonbibliothek lässt sich nicht laden (%1); die Klänge bleiben stumm.</translation>
+    </message>
+    <message>
+        <source>Tomelor: no sound server answers (%1); the cues are silent until one does.</source>
+        <translation>Tomelor: Kein Tonserver antwortet (%1); die Klänge bleiben stumm, bis einer antwortet.</translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Tomelor! Help</source>

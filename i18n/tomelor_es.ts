@@ -1081,6 +1081,21 @@ Sin opciones, abre su ventana en el escritorio.
     </message>
 </context>
 <context>
+    <name>SoundCuePlayer</name>
+    <message>
+        <source>Tomelor&apos;s cues</source>
+        <translation>Sonidos de Tomelor</translation>
+    </message>
+    <message>
+        <source>Tomelor: the sound library cannot be loaded (%1); the cues are silent.</source>
+        <translation>Tomelor: no se puede cargar la biblioteca de sonido (%1); los sonidos quedan en silencio.</translation>
+    </message>
+    <message>
+        <source>Tomelor: no sound server answers (%1); the cues are silent until one does.</source>
+        <translation>Tomelor: ningún servidor de sonido responde (%1); los sonidos quedan en silencio hasta que uno responda.</translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Tomelor! Help</source>

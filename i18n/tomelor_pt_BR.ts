@@ -1081,6 +1081,21 @@ Sem opção, abre sua janela na área de trabalho.
     </message>
 </context>
 <context>
+    <name>SoundCuePlayer</name>
+    <message>
+        <source>Tomelor&apos;s cues</source>
+        <translation>Sons do Tomelor</translation>
+    </message>
+    <message>
+        <source>Tomelor: the sound library cannot be loaded (%1); the cues are silent.</source>
+        <translation>Tomelor: a biblioteca de som não pode ser carregada (%1); os sons ficam em silêncio.</translation>
+    </message>
+    <message>
+        <source>Tomelor: no sound server answers (%1); the cues are silent until one does.</source>
+        <translation>Tomelor: nenhum servidor de som responde (%1); os sons ficam em silêncio até que um responda.</translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Tomelor! Help</source>
