@@ -835,6 +835,29 @@ Sin opciones, abre su ventana en el escritorio.
     </message>
 </context>
 <context>
+    <name>Inscriptions</name>
+    <message>
+        <source>Tomelor!</source>
+        <extracomment>The game&apos;s name, painted large at the head of the new high score&apos;s window; about 10 capitals fit.</extracomment>
+        <translation>Tomelor!</translation>
+    </message>
+    <message>
+        <source>Congratulations!</source>
+        <extracomment>Painted below the game&apos;s name on the new high score&apos;s window; about 25 letters fit.</extracomment>
+        <translation>¡Felicidades!</translation>
+    </message>
+    <message>
+        <source>Your score has earned a place among the best.</source>
+        <extracomment>Painted below the congratulation; about 55 letters fit.</extracomment>
+        <translation>Tu puntuación se ha ganado un puesto entre los mejores.</translation>
+    </message>
+    <message>
+        <source>Please enter your initials:</source>
+        <extracomment>Painted above the field where the player types three initials; about 35 letters fit.</extracomment>
+        <translation>Por favor, escribe tus iniciales:</translation>
+    </message>
+</context>
+<context>
     <name>Narration</name>
     <message>
         <source> Hint: %1.</source>

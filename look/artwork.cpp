@@ -131,12 +131,16 @@ QImage switchPicture(Switch which, bool checked, int scale)
 
 QImage scoreBoard(Testament testament, int scale)
 {
-    return resource(AssetPaths::scoreBoard(testament), scale);
+    QImage picture = resource(AssetPaths::scoreBoard(testament), scale);
+    Inscriptions::letterScoreBoard(picture, testament, scale);
+    return picture;
 }
 
 QImage congratsBackdrop(int scale)
 {
-    return resource(AssetPaths::congratsBackdrop(), scale);
+    QImage picture = resource(AssetPaths::congratsBackdrop(), scale);
+    Inscriptions::letterCongrats(picture, scale);
+    return picture;
 }
 
 QImage splash(int scale)

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QResource>
+#include <QString>
 #include <QStringList>
 
 namespace {
@@ -41,4 +42,15 @@ QFont gameFont(int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+QString serifFamily()
+{
+    static const QString family = [] {
+        addFont(QStringLiteral(":/fonts/LiberationSerif-Italic.ttf"));
+        const QStringList families
+            = QFontDatabase::applicationFontFamilies(addFont(QStringLiteral(":/fonts/LiberationSerif-Bold.ttf")));
+        return families.isEmpty() ? QString() : families.first();
+    }();
+    return family;
 }

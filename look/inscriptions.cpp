@@ -182,4 +182,48 @@ void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scal
     half(RightRockerKey, checked, words[2]);
 }
 
+QFont plaqueFont(Face face, int pixelSize)
+{
+    QFont font = letteringFont(pixelSize);
+    if (face == Face::Serif || face == Face::SerifItalic)
+        font.setFamilies({serifFamily()});
+    font.setBold(face == Face::Serif || face == Face::SansBold);
+    font.setItalic(face == Face::SerifItalic);
+    return font;
+}
+
+QStringList congratsWords()
+{
+    return {
+        //: The game's name, painted large at the head of the new high score's window; about 10 capitals fit.
+        QCoreApplication::translate("Inscriptions", "Tomelor!"),
+        //: Painted below the game's name on the new high score's window; about 25 letters fit.
+        QCoreApplication::translate("Inscriptions", "Congratulations!"),
+        //: Painted below the congratulation; about 55 letters fit.
+        QCoreApplication::translate("Inscriptions", "Your score has earned a place among the best."),
+        //: Painted above the field where the player types three initials; about 35 letters fit.
+        QCoreApplication::translate("Inscriptions", "Please enter your initials:"),
+    };
+}
+
+void letterScoreBoard(QImage &board, Testament testament, int scale)
+{
+    QPainter painter;
+    beginOnPixels(painter, board);
+    letter(painter, testament == Testament::Old ? OldBoardTitle : NewBoardTitle, scale, Qt::AlignCenter,
+        testamentName(testament), plaqueFont(Face::Serif, BoardTitlePixelSize), {PlaqueGold, PlaqueShadow, true});
+}
+
+void letterCongrats(QImage &backdrop, int scale)
+{
+    QPainter painter;
+    beginOnPixels(painter, backdrop);
+    const QStringList words = congratsWords();
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const PlaqueLine &line = CongratsLines[i];
+        letter(painter, line.place, scale, Qt::AlignCenter, words[i], plaqueFont(line.face, line.pixelSize),
+            {line.ink, PlaqueShadow, true});
+    }
+}
+
 } // namespace Inscriptions

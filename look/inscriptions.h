@@ -115,4 +115,40 @@ QStringList switchWords(Artwork::Switch which);
 // A switch's picture `scale` times its size, with its labels.
 void letterSwitch(QImage &picture, Artwork::Switch which, bool checked, int scale);
 
+// The score dialogs' plaques of dark wood with a gilt rule: each High Scores board's title above its rows; the New
+// High Score backdrop's name of the game, its congratulation, what for, and the prompt above the initials field.
+// Each line is centred in a place clear of the gilt rule, in the serif or the sans, gold or cream over a dark
+// shadow one pixel off.
+inline constexpr QRgb PlaqueGold = qRgb(232, 196, 112);
+inline constexpr QRgb PlaqueCream = qRgb(246, 234, 206);
+inline constexpr QRgb PlaqueShadow = qRgb(40, 22, 10);
+inline constexpr QRect OldBoardTitle {14, 12, 271, 44};
+inline constexpr QRect NewBoardTitle {14, 10, 270, 44};
+inline constexpr int BoardTitlePixelSize = 28;
+
+enum class Face { Serif, SerifItalic, Sans, SansBold };
+struct PlaqueLine
+{
+    QRect place;
+    Face face;
+    int pixelSize;
+    QRgb ink;
+};
+inline constexpr PlaqueLine CongratsLines[] {
+    {{14, 10, 346, 44}, Face::Serif, 32, PlaqueGold},
+    {{14, 58, 346, 30}, Face::SerifItalic, 22, PlaqueCream},
+    {{14, 90, 346, 22}, Face::Sans, 13, PlaqueCream},
+    {{14, 132, 346, 24}, Face::SansBold, 14, PlaqueGold},
+};
+
+// The plaques' lettering in one of their faces, at a size in pixels.
+QFont plaqueFont(Face face, int pixelSize);
+
+// The backdrop's words in the player's language, one for each of CongratsLines.
+QStringList congratsWords();
+// A board `scale` times its size, with its testament's name.
+void letterScoreBoard(QImage &board, Testament testament, int scale);
+// The backdrop `scale` times its size, with its words.
+void letterCongrats(QImage &backdrop, int scale);
+
 } // namespace Inscriptions

@@ -3,6 +3,7 @@
 #include "controls/image.h"
 #include "look/artwork.h"
 #include "look/gamefont.h"
+#include "look/inscriptions.h"
 #include "scores/initialsvalidator.h"
 
 #include <QEvent>
@@ -74,7 +75,11 @@ TfrmCongrats::TfrmCongrats(QWidget *parent)
 void TfrmCongrats::setNewScore(Testament testament, int score, int place)
 {
     setAccessibleDescription(tr("Score %1: place %2 of the %3.").arg(score).arg(place).arg(testamentName(testament)));
-    lblScore->setText(tr("%1 points: place %2 of the %3").arg(score).arg(place).arg(testamentName(testament)));
+    const QString text = tr("%1 points: place %2 of the %3").arg(score).arg(place).arg(testamentName(testament));
+    // Narrowed, and made smaller only if it must be, as the words painted around it are, to fit between the
+    // plaque's edges in every language.
+    lblScore->setFont(Inscriptions::fitted(gameFont(ScorePixelSize, true), text, ScoreFrame.width()));
+    lblScore->setText(text);
 }
 
 void TfrmCongrats::FormShow()

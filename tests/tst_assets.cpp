@@ -525,10 +525,11 @@ private slots:
     }
 
     // The fonts are read in place, so they must lie uncompressed in the program; both weights reach the game's
-    // text under the classic family's name.
+    // text under the classic family's name, and the serif the score plaques' lettering.
     void theBundledFontsServeTheGameText()
     {
-        for (const char *path : { ":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf" }) {
+        for (const char *path : { ":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf",
+                 ":/fonts/LiberationSerif-Bold.ttf", ":/fonts/LiberationSerif-Italic.ttf" }) {
             const QResource font(QString::fromLatin1(path));
             QVERIFY2(font.isValid(), path);
             QCOMPARE(font.compressionAlgorithm(), QResource::NoCompression);
@@ -539,6 +540,7 @@ private slots:
         const QFontInfo bold(gameFont(30, true));
         QCOMPARE(bold.family(), QStringLiteral("Liberation Sans"));
         QVERIFY(bold.bold());
+        QCOMPARE(serifFamily(), QStringLiteral("Liberation Serif"));
     }
 };
 

@@ -74,8 +74,8 @@ private slots:
 
     void everyPaintedWordIsLegible_data() { languages(Sizes::Both); }
 
-    // The panel's and the switches' words may be narrowed and, if they must, made smaller, but never smaller than
-    // the smallest lettering of the panel, the switches' titles.
+    // The panel's, the switches' and the score plaques' words may be narrowed and, if they must, made smaller, but
+    // never smaller than the smallest lettering of the panel, the switches' titles.
     void everyPaintedWordIsLegible()
     {
         QFETCH(QString, language);
@@ -89,12 +89,16 @@ private slots:
         const QStringList testament = Inscriptions::switchWords(Artwork::Switch::Testament);
         const QStringList hints = Inscriptions::switchWords(Artwork::Switch::Hints);
         const QFont goFont = Inscriptions::letteringFont(Inscriptions::GoPixelSize);
-        const struct
+        struct Place
         {
             QString word;
             QRectF place;
             QFont font;
-        } places[] {
+        };
+        const QFont boardTitle = Inscriptions::plaqueFont(Inscriptions::Face::Serif, Inscriptions::BoardTitlePixelSize);
+        QList<Place> places {
+            {testamentName(Testament::Old), Inscriptions::OldBoardTitle, boardTitle},
+            {testamentName(Testament::New), Inscriptions::NewBoardTitle, boardTitle},
             {panel[0], Inscriptions::ValueCaption, Inscriptions::captionFont()},
             {panel[1], Inscriptions::ScoreCaption, Inscriptions::captionFont()},
             {testament[0], Inscriptions::RockerTitle, title},
@@ -106,6 +110,11 @@ private slots:
             {go[0], key(Inscriptions::GoKey), goFont},
             {go[1], key(Inscriptions::StopKey), goFont},
         };
+        const QStringList congrats = Inscriptions::congratsWords();
+        for (qsizetype i = 0; i < congrats.size(); ++i) {
+            const Inscriptions::PlaqueLine &line = Inscriptions::CongratsLines[i];
+            places.append({congrats[i], line.place, Inscriptions::plaqueFont(line.face, line.pixelSize)});
+        }
         for (const auto &place : places) {
             const QFont font = Inscriptions::placed(place.font, place.word, place.place, scale);
             QVERIFY2(font.pixelSize() >= Inscriptions::RockerTitlePixelSize * scale,

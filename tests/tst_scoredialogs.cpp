@@ -22,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -240,6 +241,20 @@ private slots:
         QCOMPARE(congrats.btnOK->geometry(), QRect(152, 272, 75, 25));
         QVERIFY(congrats.btnOK->isDefault());
         QCOMPARE(congrats.edtInitials->nextInFocusChain(), congrats.btnOK);
+    }
+
+    // The score and its place, the one line of the initials dialog that is not painted, fit the plaque too.
+    void theScoreLineFitsInTheLongestLanguage()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/tomelor_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        m_congrats->setNewScore(Testament::Old, 19000, 5);
+        QCoreApplication::removeTranslator(&german);
+        const QLabel &line = *m_congrats->lblScore;
+        QVERIFY(line.text().contains(QStringLiteral("Altes Testament")));
+        QVERIFY(QFontMetrics(line.font()).horizontalAdvance(line.text()) <= line.width());
+        QVERIFY(line.font().pixelSize() >= 12);
     }
 
     void initialsAreTakenAsTyped_data()

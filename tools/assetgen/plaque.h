@@ -1,5 +1,7 @@
 #pragma once
 
+#include "look/inscriptions.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
@@ -10,9 +12,8 @@ class QPainter;
 namespace Plaque {
 
 const QColor Key(255, 255, 255);
-const QColor Gold(232, 196, 112);
-const QColor GoldShadow(40, 22, 10);
-const QColor Cream(246, 234, 206);
+// The gilt of the border and of the lettering the program puts on the plaques.
+const QColor Gold(Inscriptions::PlaqueGold);
 
 // The plaque's outline inside a picture of the given size, leaving `right` and `bottom` columns and rows of margin.
 QPainterPath outline(const QSize &size, int right = 1, int bottom = 1);

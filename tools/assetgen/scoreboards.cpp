@@ -10,13 +10,13 @@ namespace Pictures {
 
 namespace {
 
-// Where the dialog lays its initials labels and score displays on each board, for row 1; rows lie 58 apart.
+// Where the dialog lays its initials labels and score displays on each board, for row 1; rows lie 58 apart. The
+// program letters the board's title above them, in the player's language.
 struct BoardLayout
 {
     QSize size;
     QPoint label;
     QPoint display;
-    QString heading;
     quint32 seed;
 };
 
@@ -28,8 +28,8 @@ constexpr QSize DisplaySize { 107, 23 };
 BoardLayout layoutOf(Testament testament)
 {
     if (testament == Testament::Old)
-        return { QSize(299, 376), QPoint(81, 70), QPoint(158, 76), QStringLiteral("Old Testament"), 211 };
-    return { QSize(298, 375), QPoint(80, 68), QPoint(157, 74), QStringLiteral("New Testament"), 223 };
+        return { QSize(299, 376), QPoint(81, 70), QPoint(158, 76), 211 };
+    return { QSize(298, 375), QPoint(80, 68), QPoint(157, 74), 223 };
 }
 
 // Gold, silver and bronze for the first three places, pewter after.
@@ -75,11 +75,6 @@ QImage scoreBoard(Testament testament, int scale)
     QImage image = Plaque::blank(layout.size, shape, layout.seed, scale);
     QPainter painter(&image);
     painter.scale(scale, scale);
-
-    painter.setFont(Lettering::serif(28));
-    const QRectF heading(0, layout.label.y() - 58, layout.size.width(), 44);
-    Lettering::drawText(painter, heading, Qt::AlignCenter, layout.heading, Plaque::Gold, Plaque::GoldShadow);
-
     for (int row = 1; row <= RowCount; ++row) {
         const QPoint offset(0, RowPitch * (row - 1));
         const QRect label(layout.label + offset, LabelSize);
@@ -96,25 +91,13 @@ QImage scoreBoard(Testament testament, int scale)
 
 QImage congratsBackdrop(int scale)
 {
-    // The dialog's frame is one column narrower than the picture: the plaque keeps clear of that column.
+    // The dialog's frame is one column narrower than the picture: the plaque keeps clear of that column. The
+    // program letters its words above the initials field, in the player's language.
     const QSize size(375, 253);
     const QPainterPath shape = Plaque::outline(size, 2, 1);
     QImage image = Plaque::blank(size, shape, 239, scale);
     QPainter painter(&image);
     painter.scale(scale, scale);
-
-    painter.setFont(Lettering::serif(32));
-    Lettering::drawText(painter, QRectF(0, 10, size.width() - 1, 44), Qt::AlignCenter, QStringLiteral("Tomelor!"),
-        Plaque::Gold, Plaque::GoldShadow);
-    painter.setFont(Lettering::serifItalic(22));
-    Lettering::drawText(painter, QRectF(0, 58, size.width() - 1, 30), Qt::AlignCenter,
-        QStringLiteral("Congratulations!"), Plaque::Cream, Plaque::GoldShadow);
-    painter.setFont(Lettering::sans(13, false));
-    Lettering::drawText(painter, QRectF(0, 90, size.width() - 1, 22), Qt::AlignCenter,
-        QStringLiteral("Your score has earned a place among the best."), Plaque::Cream, Plaque::GoldShadow);
-    painter.setFont(Lettering::sans(14));
-    Lettering::drawText(painter, QRectF(0, 132, size.width() - 1, 24), Qt::AlignCenter,
-        QStringLiteral("Please enter your initials:"), Plaque::Gold, Plaque::GoldShadow);
 
     // The light field on which the initials box lies, framed like a card set into the wood.
     const QRect field(100, 168, 169, 61);
