@@ -141,7 +141,9 @@ QImage congratsBackdrop(int scale)
 
 QImage splash(int scale)
 {
-    return resource(AssetPaths::splash(), scale);
+    QImage picture = resource(AssetPaths::splash(), scale);
+    Inscriptions::letterSplash(picture, scale);
+    return picture;
 }
 
 QImage keyedBookcase(int scale)
@@ -160,7 +162,12 @@ QImage keyedPanel(int scale)
 
 QImage keyedSplash(int scale)
 {
-    return keyed(AssetPaths::splash(), scale);
+    return lettered(AssetPaths::splash(), Inscriptions::splashWords(), scale, QImage::Format_ARGB32_Premultiplied,
+        [=] {
+            QImage picture = keyed(AssetPaths::splash(), scale);
+            Inscriptions::letterSplash(picture, scale);
+            return picture;
+        });
 }
 
 QIcon programIcon()

@@ -34,6 +34,21 @@ void installOnce()
 
 } // namespace
 
+QFont titleArtFont(int pixelSize, bool italic)
+{
+    static const QString family = [] {
+        addFont(QStringLiteral(":/fonts/LiberationSerif-Bold.ttf"));
+        const QStringList families
+            = QFontDatabase::applicationFontFamilies(addFont(QStringLiteral(":/fonts/LiberationSerif-Italic.ttf")));
+        return families.isEmpty() ? QStringLiteral("serif") : families.first();
+    }();
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(!italic);
+    font.setItalic(italic);
+    return font;
+}
+
 QFont gameFont(int pixelSize, bool bold)
 {
     installOnce();

@@ -26,7 +26,8 @@ namespace {
 
 // The bundled font files that the resource list carries beside the generated assets.
 const QStringList BundledFonts { QStringLiteral("fonts/LiberationSans-Regular.ttf"),
-    QStringLiteral("fonts/LiberationSans-Bold.ttf") };
+    QStringLiteral("fonts/LiberationSans-Bold.ttf"), QStringLiteral("fonts/LiberationSerif-Bold.ttf"),
+    QStringLiteral("fonts/LiberationSerif-Italic.ttf") };
 
 class AssetFolder
 {
