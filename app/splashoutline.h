@@ -1,5 +1,7 @@
 #pragma once
 
+#include "look/splashart.h"
+
 #include <QPoint>
 #include <QPolygon>
 
@@ -13,9 +15,7 @@ namespace SplashOutline {
 
 constexpr QPoint Start { 8, 198 };
 
-// The title art lies one pixel left of and two above the window's corner, so window point p shows art pixel
-// p - ArtOrigin.
-constexpr QPoint ArtOrigin { -1, -2 };
+using SplashArt::ArtOrigin;
 
 // clang-format off
 constexpr std::array<int, 393> Corners {

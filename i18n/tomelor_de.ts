@@ -1119,6 +1119,49 @@ Ohne Option öffnet es sein Fenster auf dem Desktop.
     </message>
 </context>
 <context>
+    <name>Splash</name>
+    <message>
+        <source>HOLY</source>
+        <extracomment>The first line of the name in gilt on the cover of a Bible standing upright on the title picture; about 6 capitals fit.</extracomment>
+        <translation>DIE</translation>
+    </message>
+    <message>
+        <source>BIBLE</source>
+        <extracomment>The second line of the name on the upright Bible&apos;s cover; about 6 capitals fit.</extracomment>
+        <translation>BIBEL</translation>
+    </message>
+    <message>
+        <source>PSALMS</source>
+        <extracomment>The book&apos;s name in gilt on the spine of a book lying in a pile on the title picture; about 9 capitals fit.</extracomment>
+        <translation>PSALMEN</translation>
+    </message>
+    <message>
+        <source>GENESIS</source>
+        <extracomment>The book&apos;s name on the spine of a book lying in the pile on the title picture; about 9 capitals fit.</extracomment>
+        <translation>1. MOSE</translation>
+    </message>
+    <message>
+        <source>ISAIAH</source>
+        <extracomment>The book&apos;s name on the spine of a book lying in the pile on the title picture; about 9 capitals fit.</extracomment>
+        <translation>JESAJA</translation>
+    </message>
+    <message>
+        <source>In the beginning God created the heaven and the earth. And the earth was without form, and void; and darkness was upon the face of the deep. And the Spirit of God moved upon the face of the waters.</source>
+        <extracomment>The first two verses of Genesis, faded on an old page of the title picture; as the Bible of the language words them. Only the first six lines or so show.</extracomment>
+        <translation>Im Anfang schuf Gott Himmel und Erde. Und die Erde war wüst und leer, und es war finster auf der Tiefe; und der Geist Gottes schwebte auf dem Wasser.</translation>
+    </message>
+    <message>
+        <source>the books of the Bible</source>
+        <extracomment>The first line of what the game is about, in italics under its name on the title picture; about 22 letters fit. Together with the next line: &quot;the books of the Bible in their order&quot;.</extracomment>
+        <translation>die Bücher der Bibel</translation>
+    </message>
+    <message>
+        <source>in their order</source>
+        <extracomment>The second line under the game&apos;s name on the title picture; about 22 letters fit.</extracomment>
+        <translation>in ihrer Reihenfolge</translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Tomelor! Help</source>

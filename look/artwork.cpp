@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLocale>
 #include <QPixmap>
 #include <QResource>
 #include <QTransform>
@@ -47,23 +48,38 @@ QImage converted(const QString &path, QImage::Format format)
 }
 
 // At `scale` 1, the picture as lettered with these words when the program was built, if it was; otherwise
-// lettered now. The folder of the language that had the last one is looked in first.
+// lettered now. The folder of the language that had the last one is looked in first; before the first, those the
+// default locale names (the program sets it to its translation's language), then English; only then every folder,
+// whose listing would cost the splash more than its picture.
 template <typename Letter>
 QImage lettered(const QString &picture, const QStringList &words, int scale, QImage::Format format, Letter letter)
 {
     if (scale == 1) {
-        static const QStringList languages = QDir(QStringLiteral(":/") + ScreenPictures::LetteredFolder).entryList();
         static QString latest;
         const QString name = ScreenPictures::lettered(picture, words);
-        QStringList folders = languages;
-        folders.prepend(latest);
-        for (const QString &folder : std::as_const(folders)) {
-            const QString path = ScreenPictures::LetteredFolder + QLatin1Char('/') + folder + QLatin1Char('/') + name;
-            if (QImage ready = readyPixels(path, format); !ready.isNull()) {
-                latest = folder;
-                return ready;
+        const auto take = [&](const QStringList &folders) {
+            for (const QString &folder : folders) {
+                const QString path
+                    = ScreenPictures::LetteredFolder + QLatin1Char('/') + folder + QLatin1Char('/') + name;
+                if (QImage ready = readyPixels(path, format); !ready.isNull()) {
+                    latest = folder;
+                    return ready;
+                }
             }
+            return QImage();
+        };
+        if (!latest.isEmpty()) {
+            if (QImage ready = take({latest}); !ready.isNull())
+                return ready;
+        } else {
+            const QString locale = QLocale().name();
+            if (QImage ready = take({locale, locale.section(QLatin1Char('_'), 0, 0), QStringLiteral("en")});
+                !ready.isNull())
+                return ready;
         }
+        static const QStringList languages = QDir(QStringLiteral(":/") + ScreenPictures::LetteredFolder).entryList();
+        if (QImage ready = take(languages); !ready.isNull())
+            return ready;
     }
     return letter();
 }
@@ -145,7 +161,9 @@ QImage congratsBackdrop(int scale)
 
 QImage splash(int scale)
 {
-    return resource(AssetPaths::splash(), scale);
+    QImage picture = resource(AssetPaths::splash(), scale);
+    Inscriptions::letterSplash(picture, scale);
+    return picture;
 }
 
 QImage keyedBookcase(int scale)
@@ -164,7 +182,12 @@ QImage keyedPanel(int scale)
 
 QImage keyedSplash(int scale)
 {
-    return keyed(AssetPaths::splash(), scale);
+    return lettered(AssetPaths::splash(), Inscriptions::splashWords(), scale, QImage::Format_ARGB32_Premultiplied,
+        [=] {
+            QImage picture = keyed(AssetPaths::splash(), scale);
+            Inscriptions::letterSplash(picture, scale);
+            return picture;
+        });
 }
 
 QIcon programIcon()

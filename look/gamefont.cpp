@@ -35,6 +35,16 @@ void installOnce()
 
 } // namespace
 
+QFont titleArtFont(int pixelSize, bool italic)
+{
+    const QString family = serifFamily();
+    QFont font(family.isEmpty() ? QStringLiteral("serif") : family);
+    font.setPixelSize(pixelSize);
+    font.setBold(!italic);
+    font.setItalic(italic);
+    return font;
+}
+
 QFont gameFont(int pixelSize, bool bold)
 {
     installOnce();

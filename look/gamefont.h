@@ -9,3 +9,6 @@ QFont gameFont(int pixelSize = 13, bool bold = false);
 // The family of the bundled serif, bold and italic, in which the score dialogs' plaques are lettered. Only those
 // dialogs use it, so its files are installed the first time it is asked for.
 QString serifFamily();
+
+// The bundled serif of the title art, bold or italic, read only when a picture is lettered in it.
+QFont titleArtFont(int pixelSize, bool italic);

@@ -1,10 +1,13 @@
 #include "look/inscriptions.h"
 
 #include "look/gamefont.h"
+#include "look/splashart.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <cmath>
 
 namespace Inscriptions {
 
@@ -34,6 +37,60 @@ void beginOnPixels(QPainter &painter, QImage &picture)
     picture.setDotsPerMeterX(DotsPerMetre);
     picture.setDotsPerMeterY(DotsPerMetre);
     painter.begin(&picture);
+}
+
+// The title art's serif as its pictures letter it.
+QFont titleArtLettering(int pixelSize, bool italic = false)
+{
+    QFont font = titleArtFont(pixelSize, italic);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
+    return font;
+}
+
+// Words with a relief one pixel to the right and down, in the painter's own coordinates.
+void inscribe(QPainter &painter, const QRectF &box, int flags, const QString &text, QRgb ink, QRgb relief)
+{
+    painter.setPen(QColor(relief));
+    painter.drawText(box.translated(1, 1), flags, text);
+    painter.setPen(QColor(ink));
+    painter.drawText(box, flags, text);
+}
+
+// The verses, their first letter a capital two lines high, the rest flowing round it line by line for as long as
+// the area has room.
+void letterVerses(QPainter &painter, const QString &verses)
+{
+    const QRectF area = SplashArt::VerseArea;
+    const QFont capital = titleArtLettering(SplashArt::CapitalPixelSize);
+    painter.setFont(capital);
+    const int capitalWidth = QFontMetrics(capital).horizontalAdvance(verses.left(1));
+    painter.setPen(QColor(SplashArt::TitleInk));
+    painter.drawText(
+        QRectF(area.left(), area.top() - 4, capitalWidth + 2, 32), Qt::AlignLeft | Qt::AlignTop, verses.left(1));
+    const QFont font = titleArtLettering(SplashArt::VersePixelSize, true);
+    painter.setFont(font);
+    painter.setPen(QColor(SplashArt::VerseInk));
+    const QFontMetrics metrics(font);
+    const int lineHeight = metrics.height();
+    QStringList words = verses.mid(1).split(QLatin1Char(' '));
+    double y = area.top();
+    int line = 0;
+    while (!words.isEmpty() && y + lineHeight <= area.bottom()) {
+        const double left = area.left() + (line < 2 ? capitalWidth + 3 : 0);
+        QString text;
+        while (!words.isEmpty()) {
+            const QString candidate = text.isEmpty() ? words.first() : text + QLatin1Char(' ') + words.first();
+            if (metrics.horizontalAdvance(candidate) > area.right() - left && !text.isEmpty())
+                break;
+            text = candidate;
+            words.removeFirst();
+        }
+        painter.drawText(QRectF(left, y, area.right() - left, lineHeight), Qt::AlignLeft, text);
+        y += lineHeight;
+        ++line;
+    }
 }
 
 } // namespace
@@ -224,6 +281,89 @@ void letterCongrats(QImage &backdrop, int scale)
         letter(painter, line.place, scale, Qt::AlignCenter, words[i], plaqueFont(line.face, line.pixelSize),
             {line.ink, PlaqueShadow, true});
     }
+}
+
+QStringList splashWords()
+{
+    return {
+        //: The first line of what the game is about, in italics under its name on the title picture; about 22
+        //: letters fit. Together with the next line: "the books of the Bible in their order".
+        QCoreApplication::translate("Splash", "the books of the Bible"),
+        //: The second line under the game's name on the title picture; about 22 letters fit.
+        QCoreApplication::translate("Splash", "in their order"),
+        //: The first line of the name in gilt on the cover of a Bible standing upright on the title picture; about
+        //: 6 capitals fit.
+        QCoreApplication::translate("Splash", "HOLY"),
+        //: The second line of the name on the upright Bible's cover; about 6 capitals fit.
+        QCoreApplication::translate("Splash", "BIBLE"),
+        //: The book's name in gilt on the spine of a book lying in a pile on the title picture; about 9 capitals fit.
+        QCoreApplication::translate("Splash", "PSALMS"),
+        //: The book's name on the spine of a book lying in the pile on the title picture; about 9 capitals fit.
+        QCoreApplication::translate("Splash", "GENESIS"),
+        //: The book's name on the spine of a book lying in the pile on the title picture; about 9 capitals fit.
+        QCoreApplication::translate("Splash", "ISAIAH"),
+        //: The first two verses of Genesis, faded on an old page of the title picture; as the Bible of the language
+        //: words them. Only the first six lines or so show.
+        QCoreApplication::translate("Splash",
+            "In the beginning God created the heaven and the earth. And the earth was without form, and void; and "
+            "darkness was upon the face of the deep. And the Spirit of God moved upon the face of the waters."),
+    };
+}
+
+void letterSplash(QImage &splash, int scale)
+{
+    const QStringList words = splashWords();
+    QPainter painter;
+    beginOnPixels(painter, splash);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.scale(scale, scale);
+    painter.translate(-SplashArt::ArtOrigin);
+
+    const QRectF band = SplashArt::TitleBand;
+    for (int line = 0; line < 2; ++line) {
+        painter.setFont(fitted(titleArtLettering(SplashArt::AboutPixelSize, true), words[line], int(band.width())));
+        painter.setPen(QColor(SplashArt::AboutInk));
+        painter.drawText(QRectF(band.left(), SplashArt::AboutTop + line * SplashArt::AboutLine, band.width(),
+                             SplashArt::AboutHeight),
+            Qt::AlignCenter, words[line]);
+    }
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.translate(SplashArt::UprightCorner);
+    painter.rotate(std::atan(SplashArt::UprightLean) * 180 / M_PI);
+    // Each line within the inner rule of the frame, narrowed if it must be.
+    const QRectF frame = SplashArt::UprightFrame;
+    for (int line = 0; line < 2; ++line) {
+        painter.setFont(fitted(titleArtLettering(12), words[2 + line], int(frame.width()) - 8));
+        inscribe(painter,
+            QRectF(frame.left(), SplashArt::UprightNameTop + line * SplashArt::UprightNameLine, frame.width(),
+                SplashArt::UprightNameHeight),
+            Qt::AlignCenter, words[2 + line], SplashArt::Gilt, SplashArt::UprightRelief);
+    }
+    painter.restore();
+
+    // Along the slant of each spine, in the middle of its height.
+    const double angle = std::atan2(SplashArt::Along.y(), SplashArt::Along.x());
+    const double length = std::hypot(SplashArt::Along.x(), SplashArt::Along.y());
+    int title = 4;
+    for (const SplashArt::StackBook &book : SplashArt::Stack) {
+        if (!book.titled)
+            continue;
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.translate(book.left, book.top);
+        painter.rotate(angle * 180 / M_PI);
+        painter.setFont(fitted(titleArtLettering(int(book.thickness * 0.5)), words[title], int(length) - 32));
+        // Pressed into the cloth: the relief is the cloth darkened.
+        const auto darkened = [](int channel) { return int(std::lround(channel * 0.4)); };
+        const QRgb relief = qRgb(darkened(qRed(book.cloth)), darkened(qGreen(book.cloth)), darkened(qBlue(book.cloth)));
+        inscribe(painter, QRectF(14, 0, length - 28, book.thickness * std::cos(angle)), Qt::AlignCenter, words[title++],
+            SplashArt::Gilt, relief);
+        painter.restore();
+    }
+
+    letterVerses(painter, words[7]);
 }
 
 } // namespace Inscriptions

@@ -151,4 +151,14 @@ void letterScoreBoard(QImage &board, Testament testament, int scale);
 // The backdrop `scale` times its size, with its words.
 void letterCongrats(QImage &backdrop, int scale);
 
+// The splash's words (its art's pieces in look/splashart.h): what the game is about, in two lines under its
+// title; the upright Bible's name in two lines on its cover, in gilt; the stacked books' names along their spines,
+// in gilt; the opening verses of the first book, faded on the sheet round a drop capital and cut where the sheet's
+// area ends. All in the bundled serif, as the title, which stays the game's name in every language.
+// The two lines under the title, the name on the cover's two lines, the three spines' names from the top down,
+// then the verses.
+QStringList splashWords();
+// The splash `scale` times its size, with its words.
+void letterSplash(QImage &splash, int scale);
+
 } // namespace Inscriptions

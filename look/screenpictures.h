@@ -60,11 +60,11 @@ inline QByteArray pixelsOf(const QImage &image)
     return bytes;
 }
 
-// The first paint's pictures that carry words (the panel, the switches, the standing books) come in that form too,
-// lettered when the program is built in English and in every translation, each language's in a folder of its own
-// under LetteredFolder, so that the pages a player's first paint reads lie together. Each is found by what it is
+// The first paint's pictures that carry words (the splash, the panel, the switches, the standing books) come in that
+// form too, lettered when the program is built in English and in every translation, each language's in a folder of its
+// own under LetteredFolder, so that the pages a player's first paint reads lie together. Each is found by what it is
 // and the words it carries, so the program takes one only while the player's language gives those very words, and
-// letters the picture itself otherwise. The panel and the switches are named by their paths in assets/, the
+// letters the picture itself otherwise. The splash, the panel and the switches are named by their paths in assets/, the
 // standing books by StandingBook.
 inline const QString LetteredFolder = QStringLiteral("screen/lettered");
 inline const QString StandingBook = QStringLiteral("standing book");

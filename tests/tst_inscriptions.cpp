@@ -124,8 +124,8 @@ private slots:
 
     void theFirstPaintComesLetteredInEveryLanguage_data() { languages(Sizes::Ordinary); }
 
-    // The panel, the switches and the standing books of the first paint come lettered when the program was built,
-    // in the player's language, and drawn where they lie: exactly what the program would letter itself.
+    // The splash, the panel, the switches and the standing books of the first paint come lettered when the program
+    // was built, in the player's language, and drawn where they lie: exactly what the program would letter itself.
     void theFirstPaintComesLetteredInEveryLanguage()
     {
         QFETCH(QString, language);
@@ -146,6 +146,9 @@ private slots:
             }));
             QCOMPARE(shown, lettered);
         };
+        QImage splash = RatioPicture::keyed(QImage(QStringLiteral(":/") + AssetPaths::splash()));
+        Inscriptions::letterSplash(splash, 1);
+        check(AssetPaths::splash(), Inscriptions::splashWords(), Artwork::keyedSplash(), splash);
         QImage panel = RatioPicture::keyed(QImage(QStringLiteral(":/") + AssetPaths::panel()));
         Inscriptions::letterPanel(panel, 1);
         check(AssetPaths::panel(), Inscriptions::panelWords(), Artwork::keyedPanel(), panel);

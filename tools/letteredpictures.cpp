@@ -72,7 +72,8 @@ private:
 // What the first paint shows with words on it, in the language now installed.
 bool letterFirstPaint(Output &output)
 {
-    bool ok = output.add(AssetPaths::panel(), Inscriptions::panelWords(), Artwork::keyedPanel());
+    bool ok = output.add(AssetPaths::splash(), Inscriptions::splashWords(), Artwork::keyedSplash());
+    ok = output.add(AssetPaths::panel(), Inscriptions::panelWords(), Artwork::keyedPanel()) && ok;
     for (const auto which : {Artwork::Switch::Go, Artwork::Switch::Testament, Artwork::Switch::Hints}) {
         for (const bool checked : {false, true}) {
             ok = output.add(AssetPaths::switchPicture(which, checked), Inscriptions::switchWords(which),

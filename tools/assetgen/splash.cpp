@@ -1,4 +1,5 @@
 #include "app/splashoutline.h"
+#include "look/splashart.h"
 #include "keying.h"
 #include "lettering.h"
 #include "pictures.h"
@@ -10,7 +11,6 @@
 #include <QRegion>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -23,36 +23,19 @@ const QColor Key(240, 230, 241);
 const QColor Parchment(246, 234, 204);
 const QColor OlderParchment(234, 214, 168);
 const QColor Burn(150, 100, 54);
-const QColor TitleInk(104, 22, 30);
-const QColor Gilt(226, 188, 96);
+const QColor TitleInk(SplashArt::TitleInk);
+const QColor Gilt(SplashArt::Gilt);
 
-// The pieces of the art, in window coordinates (the picture is drawn offset by the splash's art origin).
-// The stack lies in an oblique view: each book's spine runs along Along, its end recedes along Depth.
-const QPointF Along(121, 54);
-const QPointF Depth(27, -18);
-
-struct StackBook
-{
-    double left;
-    double top; // the spine's upper edge at the left end
-    double thickness;
-    QColor cloth;
-    const char *title;
-};
-
-const std::array<StackBook, 5> Stack { {
-    { 9, 158, 22, QColor(30, 86, 54), "PSALMS" },
-    { 9, 180, 19, QColor(122, 30, 42), "GENESIS" },
-    { 8, 199, 13, QColor(160, 110, 36), nullptr },
-    { 9, 212, 16, QColor(32, 50, 104), "ISAIAH" },
-    { 8, 228, 13, QColor(92, 42, 92), nullptr },
-} };
-
-// The upright book, leaning a degree: its top-left corner, width and the height of what shows above the stack.
-const QPointF UprightCorner(53, 3);
-constexpr double UprightWidth = 78.5;
-constexpr double UprightHeight = 200;
-constexpr double UprightLean = 0.0150;
+// The pieces of the art lie in window coordinates (the picture is drawn offset by the splash's art origin); the
+// words on them are lettered by the program (look/inscriptions.h), which leaves their places bare here.
+using SplashArt::Along;
+using SplashArt::Depth;
+using SplashArt::Stack;
+using SplashArt::StackBook;
+using SplashArt::UprightCorner;
+using SplashArt::UprightHeight;
+using SplashArt::UprightLean;
+using SplashArt::UprightWidth;
 const QColor Leather(108, 26, 34);
 
 // Where the main sheet's lower edge runs across the older page beneath it, at the lower left.
@@ -225,8 +208,8 @@ void paintUpright(QPainter &painter)
     painter.setPen(QPen(QColor(150, 56, 60), 1));
     painter.drawLine(QPointF(0.5, 1), QPointF(0.5, UprightHeight));
 
-    // Gilt frame, corner pieces, the name and a cross.
-    const QRectF frame(13, 8, UprightWidth - 19, 180);
+    // Gilt frame, corner pieces and a cross, below the name.
+    const QRectF frame = SplashArt::UprightFrame;
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Gilt, 1.2));
     painter.drawRect(frame);
@@ -237,13 +220,8 @@ void paintUpright(QPainter &painter)
     painter.drawEllipse(frame.topLeft(), 2.5, 2.5);
     painter.drawEllipse(frame.topRight(), 2.5, 2.5);
 
-    painter.setFont(Lettering::serif(12));
-    Lettering::drawText(painter, QRectF(frame.left(), 18, frame.width(), 16), Qt::AlignCenter, QStringLiteral("HOLY"),
-        Gilt, QColor(50, 8, 12));
-    Lettering::drawText(painter, QRectF(frame.left(), 33, frame.width(), 16), Qt::AlignCenter, QStringLiteral("BIBLE"),
-        Gilt, QColor(50, 8, 12));
     const double middle = frame.center().x();
-    painter.setBrush(QColor(50, 8, 12));
+    painter.setBrush(QColor(SplashArt::UprightRelief));
     painter.drawRect(QRectF(middle - 2.5 + 1, 62 + 1, 5, 52));
     painter.drawRect(QRectF(middle - 14 + 1, 76 + 1, 28, 5));
     painter.setBrush(Gilt);
@@ -270,7 +248,7 @@ void paintStack(QPainter &painter)
             painter.drawLine(corner + QPointF(0, d), corner + Depth + QPointF(-1, d + 0.5));
     }
 
-    // The spines facing us, each with gilt bands near the ends and its name.
+    // The spines facing us, each with gilt bands near the ends, bare between them for its name.
     for (const StackBook &book : Stack) {
         painter.save();
         painter.translate(book.left, book.top);
@@ -289,19 +267,6 @@ void paintStack(QPainter &painter)
         painter.setPen(QPen(Texture::scaled(book.cloth, 0.45), 1));
         painter.drawLine(flat.bottomLeft() + QPointF(0, -0.5), flat.bottomRight() + QPointF(0, -0.5));
         painter.restore();
-        if (book.title) {
-            painter.save();
-            // Lettered along the slant of the spine, in the middle of its height.
-            const double angle = std::atan2(Along.y(), Along.x());
-            painter.translate(book.left, book.top);
-            painter.rotate(angle * 180 / M_PI);
-            painter.setFont(Lettering::serif(int(book.thickness * 0.5)));
-            const double length = std::hypot(Along.x(), Along.y());
-            const QRectF lettering(14, 0, length - 28, book.thickness * std::cos(angle));
-            Lettering::drawText(painter, lettering, Qt::AlignCenter, QString::fromLatin1(book.title), Gilt,
-                Texture::scaled(book.cloth, 0.4));
-            painter.restore();
-        }
     }
 
     // The top book's cover, lit from above, with a gilt rule round it.
@@ -320,45 +285,9 @@ void paintStack(QPainter &painter)
     painter.drawLine(top[0], top[3]);
 }
 
-// The opening verses of the first book, faded, as on an old page.
-void paintVerses(QPainter &painter, const QRectF &area)
-{
-    const QString verses = QStringLiteral(
-        "In the beginning God created the heaven and the earth. And the earth was without form, and void; and "
-        "darkness was upon the face of the deep. And the Spirit of God moved upon the face of the waters.");
-    const QColor ink(112, 78, 50);
-    // A drop capital two lines high, then the text flowing round it.
-    const QFont capital = Lettering::serif(30);
-    painter.setFont(capital);
-    const int capitalWidth = QFontMetrics(capital).horizontalAdvance(verses.left(1));
-    Lettering::drawText(painter, QRectF(area.left(), area.top() - 4, capitalWidth + 2, 32),
-        Qt::AlignLeft | Qt::AlignTop, verses.left(1), TitleInk);
-    QFont font = Lettering::serifItalic(12);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    const int lineHeight = metrics.height();
-    QStringList words = verses.mid(1).split(QLatin1Char(' '));
-    double y = area.top();
-    int line = 0;
-    while (!words.isEmpty() && y + lineHeight <= area.bottom()) {
-        const double left = area.left() + (line < 2 ? capitalWidth + 3 : 0);
-        QString text;
-        while (!words.isEmpty()) {
-            const QString candidate = text.isEmpty() ? words.first() : text + QLatin1Char(' ') + words.first();
-            if (metrics.horizontalAdvance(candidate) > area.right() - left && !text.isEmpty())
-                break;
-            text = candidate;
-            words.removeFirst();
-        }
-        Lettering::drawText(painter, QRectF(left, y, area.right() - left, lineHeight), Qt::AlignLeft, text, ink);
-        y += lineHeight;
-        ++line;
-    }
-}
-
 void paintTitle(QPainter &painter)
 {
-    const QRectF band(140, 28, 176, 64);
+    const QRectF band = SplashArt::TitleBand;
     QFont font = Lettering::serif(50);
     while (QFontMetrics(font).horizontalAdvance(QStringLiteral("Tomelor!")) > band.width() - 10)
         font.setPixelSize(font.pixelSize() - 1);
@@ -369,7 +298,7 @@ void paintTitle(QPainter &painter)
     // A flourish under the title: two tapering rules and a diamond.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const double y = band.bottom() + 8;
+    const double y = SplashArt::FlourishY;
     const double middle = band.center().x();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(150, 104, 54));
@@ -381,12 +310,6 @@ void paintTitle(QPainter &painter)
     painter.drawPolygon(
         QPolygonF { QPointF(middle - 5, y), QPointF(middle, y - 5), QPointF(middle + 5, y), QPointF(middle, y + 5) });
     painter.restore();
-
-    painter.setFont(Lettering::serifItalic(17));
-    Lettering::drawText(painter, QRectF(band.left(), y + 8, band.width(), 22), Qt::AlignCenter,
-        QStringLiteral("the books of the Bible"), QColor(90, 56, 32));
-    Lettering::drawText(painter, QRectF(band.left(), y + 28, band.width(), 22), Qt::AlignCenter,
-        QStringLiteral("in their order"), QColor(90, 56, 32));
 }
 
 } // namespace
@@ -424,7 +347,6 @@ QImage splash(int scale)
     painter.scale(scale, scale);
     painter.translate(origin);
     paintTitle(painter);
-    paintVerses(painter, QRectF(166, 160, 146, 112));
     painter.end();
 
     // The books throw their shadows onto the sheet before they are drawn over it.
