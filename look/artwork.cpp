@@ -99,6 +99,13 @@ QImage keyed(const QString &path, int scale)
     return scale == 1 ? converted(path, QImage::Format_ARGB32_Premultiplied) : resource(path, scale);
 }
 
+// The picture with its words lettered onto it now, by `letter` (one of the Inscriptions::letter... functions).
+template <typename Letter> QImage letteredNow(QImage picture, int scale, Letter letter)
+{
+    letter(picture, scale);
+    return picture;
+}
+
 // Every book is lettered onto the same spine, so the larger one is decoded only once.
 const QImage &bareSpine(int scale)
 {
@@ -119,9 +126,7 @@ QImage bookcase(int scale)
 
 QImage panel(int scale)
 {
-    QImage picture = resource(AssetPaths::panel(), scale);
-    Inscriptions::letterPanel(picture, scale);
-    return picture;
+    return letteredNow(resource(AssetPaths::panel(), scale), scale, Inscriptions::letterPanel);
 }
 
 QImage lyingBook(Testament testament, int tag, int scale)
@@ -131,7 +136,7 @@ QImage lyingBook(Testament testament, int tag, int scale)
 
 QImage standingBook(Testament testament, int tag, int scale)
 {
-    return lettered(ScreenPictures::StandingBook, { shownBookName(testament, tag) }, scale, QImage::Format_RGB32,
+    return lettered(ScreenPictures::StandingBook, {shownBookName(testament, tag)}, scale, QImage::Format_RGB32,
         [=] { return lyingBook(testament, tag, scale).transformed(QTransform().rotate(90)); });
 }
 
@@ -139,31 +144,25 @@ QImage switchPicture(Switch which, bool checked, int scale)
 {
     const QString path = AssetPaths::switchPicture(which, checked);
     return lettered(path, Inscriptions::switchWords(which), scale, QImage::Format_RGB32, [=] {
-        QImage picture = resource(path, scale);
-        Inscriptions::letterSwitch(picture, which, checked, scale);
-        return picture;
+        return letteredNow(resource(path, scale), scale,
+            [=](QImage &picture, int scale) { Inscriptions::letterSwitch(picture, which, checked, scale); });
     });
 }
 
 QImage scoreBoard(Testament testament, int scale)
 {
-    QImage picture = resource(AssetPaths::scoreBoard(testament), scale);
-    Inscriptions::letterScoreBoard(picture, testament, scale);
-    return picture;
+    return letteredNow(resource(AssetPaths::scoreBoard(testament), scale), scale,
+        [testament](QImage &picture, int scale) { Inscriptions::letterScoreBoard(picture, testament, scale); });
 }
 
 QImage congratsBackdrop(int scale)
 {
-    QImage picture = resource(AssetPaths::congratsBackdrop(), scale);
-    Inscriptions::letterCongrats(picture, scale);
-    return picture;
+    return letteredNow(resource(AssetPaths::congratsBackdrop(), scale), scale, Inscriptions::letterCongrats);
 }
 
 QImage splash(int scale)
 {
-    QImage picture = resource(AssetPaths::splash(), scale);
-    Inscriptions::letterSplash(picture, scale);
-    return picture;
+    return letteredNow(resource(AssetPaths::splash(), scale), scale, Inscriptions::letterSplash);
 }
 
 QImage keyedBookcase(int scale)
@@ -173,21 +172,14 @@ QImage keyedBookcase(int scale)
 
 QImage keyedPanel(int scale)
 {
-    return lettered(AssetPaths::panel(), Inscriptions::panelWords(), scale, QImage::Format_ARGB32_Premultiplied, [=] {
-        QImage picture = keyed(AssetPaths::panel(), scale);
-        Inscriptions::letterPanel(picture, scale);
-        return picture;
-    });
+    return lettered(AssetPaths::panel(), Inscriptions::panelWords(), scale, QImage::Format_ARGB32_Premultiplied,
+        [=] { return letteredNow(keyed(AssetPaths::panel(), scale), scale, Inscriptions::letterPanel); });
 }
 
 QImage keyedSplash(int scale)
 {
     return lettered(AssetPaths::splash(), Inscriptions::splashWords(), scale, QImage::Format_ARGB32_Premultiplied,
-        [=] {
-            QImage picture = keyed(AssetPaths::splash(), scale);
-            Inscriptions::letterSplash(picture, scale);
-            return picture;
-        });
+        [=] { return letteredNow(keyed(AssetPaths::splash(), scale), scale, Inscriptions::letterSplash); });
 }
 
 QIcon programIcon()

@@ -13,19 +13,6 @@ namespace Inscriptions {
 
 namespace {
 
-// A word in its place, laid out in the font at the picture's own size, so that a picture drawn twice the size gets
-// glyphs hinted for its pixels. The relief goes first, one pixel off.
-void letter(QPainter &painter, const QRectF &place, int scale, int flags, const QString &word, const QFont &font,
-    const Ink &label)
-{
-    const QRect box = QRectF(place.topLeft() * scale, place.size() * scale).toAlignedRect();
-    painter.setFont(placed(font, word, place, scale));
-    painter.setPen(QColor(label.relief));
-    painter.drawText(box.translated(label.reliefRight ? scale : 0, scale), flags, word);
-    painter.setPen(QColor(label.ink));
-    painter.drawText(box, flags, word);
-}
-
 // A painter on the picture's own pixels. A picture twice the size, read from its file, comes marked for a pixel
 // ratio of 2, which would have the painter double the words once more; a bitmap comes with the resolution its
 // file gives, by which Qt scales the spacing between letters. Both are set as the pictures were drawn: one pixel
@@ -49,13 +36,25 @@ QFont titleArtLettering(int pixelSize, bool italic = false)
     return font;
 }
 
-// Words with a relief one pixel to the right and down, in the painter's own coordinates.
-void inscribe(QPainter &painter, const QRectF &box, int flags, const QString &text, QRgb ink, QRgb relief)
+// Words with a relief `offset` away (by default one pixel to the right and down), in the painter's own coordinates;
+// the relief goes first.
+void inscribe(QPainter &painter, const QRectF &box, int flags, const QString &text, QRgb ink, QRgb relief,
+    QPointF offset = {1, 1})
 {
     painter.setPen(QColor(relief));
-    painter.drawText(box.translated(1, 1), flags, text);
+    painter.drawText(box.translated(offset), flags, text);
     painter.setPen(QColor(ink));
     painter.drawText(box, flags, text);
+}
+
+// A word in its place, laid out in the font at the picture's own size, so that a picture drawn twice the size gets
+// glyphs hinted for its pixels. The relief lies one of the picture's pixels off.
+void letter(QPainter &painter, const QRectF &place, int scale, int flags, const QString &word, const QFont &font,
+    const Ink &label)
+{
+    painter.setFont(placed(font, word, place, scale));
+    inscribe(painter, QRectF(place.topLeft() * scale, place.size() * scale).toAlignedRect(), flags, word, label.ink,
+        label.relief, QPointF(label.reliefRight ? scale : 0, scale));
 }
 
 // The verses, their first letter a capital two lines high, the rest flowing round it line by line for as long as

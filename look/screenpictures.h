@@ -60,6 +60,17 @@ inline QByteArray pixelsOf(const QImage &image)
     return bytes;
 }
 
+// The resource file that compiles the pictures written by `writer` (a tool's name) into the program, each at its
+// path, stored as it is so that it can be drawn where it lies.
+inline QByteArray resourceList(const char *writer, const QStringList &paths)
+{
+    QByteArray list = QByteArray("<!DOCTYPE RCC>\n<!-- Written by the build (tools/") + writer
+        + "); do not edit. -->\n<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
+    for (const QString &path : paths)
+        list += "        <file compression-algorithm=\"none\">" + path.toUtf8() + "</file>\n";
+    return list + "    </qresource>\n</RCC>\n";
+}
+
 // The first paint's pictures that carry words (the splash, the panel, the switches, the standing books) come in that
 // form too, lettered when the program is built in English and in every translation, each language's in a folder of its
 // own under LetteredFolder, so that the pages a player's first paint reads lie together. Each is found by what it is

@@ -51,14 +51,9 @@ public:
 
     bool writeResourceList() const
     {
-        QByteArray list = "<!DOCTYPE RCC>\n<!-- Written by the build (tools/letteredpictures); do not edit. -->\n"
-                          "<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
         QStringList paths(m_written.begin(), m_written.end());
         paths.sort();
-        // Stored as they are, so that they can be drawn where they lie.
-        for (const QString &path : std::as_const(paths))
-            list += "        <file compression-algorithm=\"none\">" + path.toUtf8() + "</file>\n";
-        list += "    </qresource>\n</RCC>\n";
+        const QByteArray list = ScreenPictures::resourceList("letteredpictures", paths);
         QFile file(m_folder.filePath(QStringLiteral("letteredpictures.qrc")));
         return file.open(QIODevice::WriteOnly) && file.write(list) == list.size();
     }

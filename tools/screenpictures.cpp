@@ -37,8 +37,7 @@ int main(int argc, char *argv[])
     }
     const QDir assets(QFile::decodeName(argv[1]));
     const QDir output(QFile::decodeName(argv[2]));
-    QByteArray resources = "<!DOCTYPE RCC>\n<!-- Written by the build (tools/screenpictures); do not edit. -->\n"
-                           "<RCC version=\"1.0\">\n    <qresource prefix=\"/\">\n";
+    QStringList paths;
     for (const ScreenPictures::Picture &picture : ScreenPictures::firstPaint()) {
         const QImage stored = QImageReader(assets.filePath(picture.asset)).read();
         if (stored.isNull()) {
@@ -52,10 +51,9 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "screenpictures: cannot write %s\n", qPrintable(output.filePath(path)));
             return EXIT_FAILURE;
         }
-        // Stored as they are, so that they can be drawn where they lie.
-        resources += "        <file compression-algorithm=\"none\">" + path.toUtf8() + "</file>\n";
+        paths.append(path);
     }
-    resources += "    </qresource>\n</RCC>\n";
+    const QByteArray resources = ScreenPictures::resourceList("screenpictures", paths);
     // Written every time, so that the build sees it newer than what it was made from.
     QFile list(output.filePath(QStringLiteral("screenpictures.qrc")));
     if (!list.open(QIODevice::WriteOnly) || list.write(resources) != resources.size()) {
