@@ -52,8 +52,8 @@ constexpr std::chrono::milliseconds TimedOutLasting(1500);
 // The plate that stands in the middle of the pile's area while a game is paused: the gilt of the books' lettering on
 // the dark of the displays.
 constexpr QSize PausePlateSize(260, 84);
-const char *const PausePlateStyle = "QLabel { background: rgba(16, 12, 8, 225); color: rgb(232, 185, 49); "
-                                    "border: 2px solid rgb(232, 185, 49); border-radius: 8px; }";
+const char *const PausePlateStyle
+    = "QLabel { background: rgba(16, 12, 8, 225); color: %1; border: 2px solid %1; border-radius: 8px; }";
 
 } // namespace
 
@@ -232,7 +232,7 @@ void TfrmMain::createPausePlate()
     lblPaused->setObjectName(QStringLiteral("lblPaused"));
     lblPaused->setTextFormat(Qt::RichText);
     lblPaused->setAlignment(Qt::AlignCenter);
-    lblPaused->setStyleSheet(QString::fromLatin1(PausePlateStyle));
+    lblPaused->setStyleSheet(QString::fromLatin1(PausePlateStyle).arg(Gilt.name()));
     lblPaused->setText(QStringLiteral("<div style='font-size: 30px; font-weight: bold'>%1</div>"
                                       "<div style='font-size: 13px'>%2</div>")
                            .arg(tr("Paused"), tr("P or Pause plays on")));

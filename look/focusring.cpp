@@ -1,11 +1,12 @@
 #include "look/focusring.h"
 
+#include "look/windowlook.h"
+
 #include <QFocusEvent>
 #include <QPainter>
 
 namespace {
 
-constexpr QColor GiltColour(232, 185, 49);
 constexpr QColor DarkColour(36, 22, 8);
 constexpr qreal CornerRadius = 4;
 
@@ -90,6 +91,6 @@ void FocusRing::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(QRectF(rect()).adjusted(middle, middle, -middle, -middle), CornerRadius, CornerRadius);
     };
     stroke(0, DarkLine, DarkColour);
-    stroke(DarkLine, GiltBand, GiltColour);
+    stroke(DarkLine, GiltBand, Gilt);
     stroke(DarkLine + GiltBand, DarkLine, DarkColour);
 }

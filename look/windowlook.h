@@ -1,6 +1,12 @@
 #pragma once
 
+#include <QColor>
+
 class QWidget;
+
+// The gilt of the books' lettering, in which the game marks what the player should see: the keyboard's ring, the
+// pause's plate, the new high score's row.
+inline constexpr QColor Gilt {232, 185, 49};
 
 // What the game's windows share: the game's font, the button face behind the controls and the program icon.
 void applyWindowLook(QWidget *window);

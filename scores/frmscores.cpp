@@ -6,6 +6,7 @@
 #include "look/artwork.h"
 #include "look/focusring.h"
 #include "look/gamefont.h"
+#include "look/windowlook.h"
 #include "scores/frmcongrats.h"
 #include "settings/settingsstore.h"
 
@@ -26,8 +27,6 @@ constexpr QColor InitialsColor {255, 0, 0};
 // The dark slot of a row on the boards, from the top-left corner of its initials label.
 constexpr QPoint SlotFromLabel {-7, -7};
 constexpr QSize SlotSize {199, 49};
-// The gilt of the boards' headings and badges.
-constexpr QColor NewRowColour {232, 185, 49};
 constexpr int NewRowOutset = 3;
 
 // A testament's column: its board and the first row's initials label and score display.
@@ -192,7 +191,7 @@ TfrmScores::TfrmScores(SettingsStore &settings, TfrmCongrats *congrats, QWidget 
     connect(Button1, &QPushButton::clicked, this, &TfrmScores::Button1Click);
 
     // A frame alone: the slot stays dark, for the red initials to read.
-    mrkNewRow = new TMark(NewRowColour, NewRowOutset, 0, this);
+    mrkNewRow = new TMark(Gilt, NewRowOutset, 0, this);
     mrkNewRow->setObjectName(QStringLiteral("mrkNewRow"));
 
     FormCreate();
